@@ -1,0 +1,74 @@
+#include "app/controles.h"
+
+#include <QMouseEvent>
+
+namespace {
+
+EventoMouse Argumentos(const QMouseEvent* evento) {
+    const QPointF p = evento->position();
+    return EventoMouse{evento->button(), evento->modifiers(), static_cast<float>(p.x() * TwipsPorPixel),
+                       static_cast<float>(p.y() * TwipsPorPixel)};
+}
+
+} // namespace
+
+Figura Figura::Nova(const QPixmap& pixmap) {
+    static std::uint32_t proximo = 0x1000;
+    return Figura{proximo++, pixmap};
+}
+
+Imagem::Imagem(QWidget* pai, int indice) : QLabel(pai), Index(indice) {
+    setScaledContents(true);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Imagem::DefinePicture(const Figura& figura) {
+    figura_ = figura;
+    setPixmap(figura.Pixmap);
+}
+
+void Imagem::Posiciona(int esquerda, int topo, int largura, int altura) {
+    setGeometry(esquerda / TwipsPorPixel, topo / TwipsPorPixel, largura / TwipsPorPixel,
+                altura / TwipsPorPixel);
+}
+
+void Imagem::mousePressEvent(QMouseEvent* evento) {
+    pressionado_ = true;
+    if (MouseDown)
+        MouseDown(Index, Argumentos(evento));
+}
+
+void Imagem::mouseMoveEvent(QMouseEvent* evento) {
+    if (MouseMove)
+        MouseMove(Index, Argumentos(evento));
+}
+
+void Imagem::mouseReleaseEvent(QMouseEvent* evento) {
+    const bool clicou = pressionado_ && rect().contains(evento->position().toPoint());
+    pressionado_ = false;
+    if (MouseUp)
+        MouseUp(Index, Argumentos(evento));
+    if (clicou && evento->button() == Qt::LeftButton && Click)
+        Click(Index);
+}
+
+Temporizador::Temporizador(int intervaloMs, bool habilitado, std::function<void()> aoDisparar) {
+    timer_.setInterval(intervaloMs);
+    QObject::connect(&timer_, &QTimer::timeout, std::move(aoDisparar));
+    Enabled(habilitado);
+}
+
+void Temporizador::Enabled(bool habilitado) {
+    if (habilitado && !timer_.isActive())
+        timer_.start();
+    else if (!habilitado)
+        timer_.stop();
+}
+
+std::string Caption(const QLabel* rotulo) {
+    return rotulo->text().toStdString();
+}
+
+void DefineCaption(QLabel* rotulo, const std::string& texto) {
+    rotulo->setText(QString::fromStdString(texto));
+}

@@ -1,0 +1,75 @@
+// The few controls the forms are built from: pictures with comparable handles, image controls that
+// raise click and mouse events, and timers with an enabled state.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+inline constexpr int TwipsPorPixel = 15;
+
+// A loaded picture. Two pictures are the same picture when their handles are equal.
+struct Figura {
+    std::uint32_t Handle = 0;
+    QPixmap Pixmap;
+
+    // A new picture with a handle no other picture has.
+    static Figura Nova(const QPixmap& pixmap);
+};
+
+// Mouse event arguments as the forms receive them: coordinates in twips, relative to the control.
+struct EventoMouse {
+    Qt::MouseButton Botao = Qt::NoButton;
+    Qt::KeyboardModifiers Shift;
+    float X = 0;
+    float Y = 0;
+};
+
+// An image control: shows a picture, raises Click, MouseDown, MouseMove and MouseUp.
+class Imagem : public QLabel {
+public:
+    Imagem(QWidget* pai, int indice = -1);
+
+    const Figura& Picture() const { return figura_; }
+    void DefinePicture(const Figura& figura);
+
+    // Left, top, width and height in twips.
+    void Posiciona(int esquerda, int topo, int largura, int altura);
+
+    const int Index;
+    std::function<void(int)> Click;
+    std::function<void(int, const EventoMouse&)> MouseDown;
+    std::function<void(int, const EventoMouse&)> MouseMove;
+    std::function<void(int, const EventoMouse&)> MouseUp;
+
+protected:
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    Figura figura_;
+    bool pressionado_ = false;
+};
+
+// A timer with an interval and an enabled state; when enabled it calls its handler every interval.
+// Tests call the handlers directly and read the state.
+class Temporizador {
+public:
+    Temporizador(int intervaloMs, bool habilitado, std::function<void()> aoDisparar);
+
+    bool Enabled() const { return timer_.isActive(); }
+    void Enabled(bool habilitado);
+    int Interval() const { return timer_.interval(); }
+
+private:
+    QTimer timer_;
+};
+
+// Label captions as the system's UTF-8 text.
+std::string Caption(const QLabel* rotulo);
+void DefineCaption(QLabel* rotulo, const std::string& texto);

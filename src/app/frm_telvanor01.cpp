@@ -1,0 +1,269 @@
+#include "app/frm_telvanor01.h"
+
+#include "app/bandeja.h"
+#include "app/diretorio_windows.h"
+#include "app/sons.h"
+#include "dialup/discagem.h"
+#include "platform/configuracoes_usuario.h"
+#include "platform/pastas.h"
+#include "platform/qt/ajuda.h"
+#include "platform/qt/eventos.h"
+#include "platform/qt/instancia.h"
+#include "platform/qt/mensagens.h"
+#include "platform/qt/regiao_janela.h"
+#include "platform/relogio.h"
+#include "settings/configuracao.h"
+#include "settings/quelza.h"
+#include "shape/cria_regiao.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+frmTelvanor01* atual = nullptr;
+
+void PosicionaTwips(QWidget* controle, int esquerda, int topo, int largura, int altura) {
+    controle->setGeometry(esquerda / TwipsPorPixel, topo / TwipsPorPixel, largura / TwipsPorPixel,
+                          altura / TwipsPorPixel);
+}
+
+QLabel* NovoRotulo(QWidget* pai, const char* texto, int esquerda, int topo, int largura, int altura,
+                   Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* rotulo = new QLabel(QString::fromUtf8(texto), pai);
+    PosicionaTwips(rotulo, esquerda, topo, largura, altura);
+    rotulo->setAlignment(alinhamento);
+    rotulo->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return rotulo;
+}
+
+// The image buttons: element, tooltip, left, top, width and height in twips.
+struct Botao {
+    int elemento;
+    const char* dica;
+    int esquerda, topo, largura, altura;
+};
+
+constexpr Botao Botoes[] = {
+    {1, "Menu", 390, 450, 285, 75},
+    {3, "Na Bandeja", 1470, 450, 270, 150},
+    {5, "Fechar", 1740, 480, 270, 270},
+    {7, "Conectar", 240, 2130, 585, 315},
+    {9, "Desconectar", 1470, 2130, 525, 315},
+    {11, "Configurações", 825, 2535, 585, 255},
+    {15, "Sobre o e-Telvanor", 1410, 2415, 525, 345},
+    {21, "Verificar Email", 300, 2415, 510, 345},
+    {25, "Ajuda", 2010, 690, 90, 150},
+    {51, "Rediscar Automático", 810, 2130, 600, 345},
+    {100, "Status da Conexão", 1800, 900, 240, 240},
+    {200, "Iniciar o Outlook Express", 1545, 900, 240, 240},
+};
+
+} // namespace
+
+frmTelvanor01::frmTelvanor01()
+    : Timer1(100, true, [this] { Timer1_Timer(); }), Timer2(500, true, [this] { Timer2_Timer(); }),
+      Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [] {}) {
+    atual = this;
+    setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setFixedSize(2265 / TwipsPorPixel, 2955 / TwipsPorPixel);
+    setWindowTitle(QString::fromUtf8(quelza::TituloAplicacao));
+    setFocusPolicy(Qt::StrongFocus);
+    CriaControles();
+    CriaMenu();
+    CarregaFiguras();
+    LigaEventos();
+}
+
+frmTelvanor01::~frmTelvanor01() {
+    if (atual == this)
+        atual = nullptr;
+}
+
+frmTelvanor01& frmTelvanor01::Atual() {
+    return *atual;
+}
+bool frmTelvanor01::Existe() {
+    return atual != nullptr;
+}
+
+void frmTelvanor01::CriaControles() {
+    Image1 = new Imagem(this);
+    Image1->Posiciona(0, 0, 2265, 2955);
+
+    Label1 = NovoRotulo(this, "Acesso", 210, 1200, 540, 165);
+    Label2 = NovoRotulo(this, "Usuário", 210, 1395, 540, 165);
+    Label3 = NovoRotulo(this, "Senha", 210, 1590, 540, 165);
+    lblAcesso = NovoRotulo(this, "", 765, 1200, 1305, 165);
+    lblUsuário = NovoRotulo(this, "", 765, 1395, 1305, 165);
+    lblSenha = NovoRotulo(this, "", 765, 1590, 1305, 165);
+    lblStatus = NovoRotulo(this, "", 210, 1815, 1860, 180, Qt::AlignCenter);
+    lblContaEmail = NovoRotulo(this, "", 210, 930, 1305, 180);
+    lblCodStatus = NovoRotulo(this, "Código do Status", 2400, 0, 1200, 180);
+    lblCodStatus->hide();
+
+    for (const Botao& b : Botoes) {
+        auto* imagem = new Imagem(this, b.elemento);
+        imagem->Posiciona(b.esquerda, b.topo, b.largura, b.altura);
+        imagem->setToolTip(QString::fromUtf8(b.dica));
+        img[b.elemento] = imagem;
+    }
+}
+
+void frmTelvanor01::CriaMenu() {
+    mnuBandeja.setTitle(QStringLiteral("Na Bandeja"));
+    auto item = [this](const char* titulo) { return mnuBandeja.addAction(QString::fromUtf8(titulo)); };
+    auto separador = [this] { return mnuBandeja.addSeparator(); };
+    itmRestaurar = item("Restaurar");
+    itmAjuda = item("Ajuda");
+    itmConectar = item("Conectar");
+    itmDesconectar = item("Desconectar");
+    itmRediscar = item("Rediscar");
+    itmRediscar->setCheckable(true);
+    itmConfigurar = item("Configurar");
+    itmVerificar = item("Verificar E-mail Agora");
+    itmt1 = separador();
+    itmAgendar = item("Agendar");
+    itmConfigConexão = item("Configurar Conexão");
+    itmConfEmail = item("Configurar E-mail");
+    traço = separador();
+    itmEmail = item("E-mail do Desenvolvedor");
+    quero = item("Home Page do Desenvolvedor");
+    t = separador();
+    itmCadasteme = item("Cadastre-me na Quelza");
+    itmQueroDemo = item("Quero Demo para meu Provedor");
+    itmt2 = separador();
+    itmSair = item("Fechar");
+    mnuBandeja.setDefaultAction(itmRestaurar);
+}
+
+int frmTelvanor01::Left() const {
+    return x() * TwipsPorPixel;
+}
+int frmTelvanor01::Top() const {
+    return y() * TwipsPorPixel;
+}
+void frmTelvanor01::Move(int esquerda, int topo) {
+    move(esquerda / TwipsPorPixel, topo / TwipsPorPixel);
+}
+
+void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
+    using namespace quelza;
+
+    RegiãoJanela = std::make_unique<CriaRegiao>();
+    RegiãoJanela->CriaRegiãoDeArquivo(plataforma::PastaPrograma() + "/telvanor.rgn");
+    plataforma::SetWindowRgn(*this, RegiãoJanela->Handle(), true);
+
+    if (plataforma::PrevInstance()) {
+        plataforma::MsgBox(std::string("e-Telvanor já iniciado! ") + '\r' +
+                           "Vefique em sua área de trabalho ou" + '\r' +
+                           "na bandeja da sua barra de tarefas.");
+        plataforma::AppActivate(TituloAplicacao);
+        plataforma::EncerraProcesso();
+        return;
+    }
+    plataforma::DefineAoAtivar([this] {
+        if (isVisible()) {
+            raise();
+            activateWindow();
+        }
+    });
+
+    plataforma::DoEvents();
+    MigraVersãoAnterior();
+    img[51]->DefinePicture(imgX[51]);
+    CarregaConfiguração();
+    ListaEntradasDialUp();
+    CarregaAcesso();
+
+    DefineCaption(lblAcesso, AcessoDialUp);
+    DefineCaption(lblUsuário, UsuárioAcesso);
+    DefineCaption(lblSenha, std::string(QString::fromStdString(SenhaAcesso).size(), '*'));
+
+    Move(PosiçãoX, PosiçãoY);
+    show();
+
+    std::string sistema = "WinSys";
+    DiretórioSistema = DiretórioWindows(sistema);
+    DesconexãoAnunciada = 1;
+
+    if (linhaDeComando == "/bandeja") {
+        std::string adiciona = "ADICIONA";
+        ÍconeBandeja(adiciona, Picture1, Picture1);
+        hide();
+    }
+
+    setWindowTitle(QStringLiteral("e-Telvanor 3.1"));
+    img[5]->setEnabled(true);
+
+    if (TemDispositivoSom() && SomLigado == 1 && SomIniciando == 1) {
+        const int segundos = plataforma::SegundosDoDia(plataforma::Agora());
+        char agora[16];
+        std::snprintf(agora, sizeof agora, "%02d:%02d", segundos / 3600, segundos / 60 % 60);
+        const std::string hora = agora;
+        if (hora >= "06:00" && hora < "12:00")
+            TocaSom(SomBomDia);
+        else if (hora >= "12:00" && hora < "18:00")
+            TocaSom(SomBoaTarde);
+        else if ((hora >= "18:00" && hora < "24:00") || (hora >= "00:00" && hora < "06:00"))
+            TocaSom(SomBoaNoite);
+    }
+
+    plataforma::DefineArquivoAjuda(plataforma::PastaPrograma() + "/e-Telvanor3Std.hlp");
+}
+
+void frmTelvanor01::Sair() {
+    using namespace quelza;
+
+    if (ConexãoAtiva()) {
+        switch (plataforma::MsgBox("Deseja DESCONECTAR também?",
+                                   plataforma::vbYesNoCancel | plataforma::vbCritical, "e-Telvanor 3.1")) {
+        case plataforma::vbYes:
+            DesligaConexão();
+            break;
+        case plataforma::vbNo:
+            plataforma::MsgBox("CUIDADO! Você permanecerá CONECTADO.",
+                               plataforma::vbOKOnly | plataforma::vbCritical, "e-Telvanor 3.1");
+            break;
+        default:
+            return;
+        }
+    }
+
+    // Read the position before hiding: a hidden window may no longer report where it stood.
+    const float esquerda = static_cast<float>(Left()) + 30.0f;
+    const float topo = static_cast<float>(Top()) + 605.0f;
+    hide();
+    PosiçãoX = static_cast<std::int32_t>(std::nearbyint(esquerda));
+    PosiçãoY = static_cast<std::int32_t>(std::nearbyint(topo));
+    plataforma::SaveSetting("e-Telvanor", "ini", "X", std::to_string(PosiçãoX));
+    plataforma::SaveSetting("e-Telvanor", "ini", "Y", std::to_string(PosiçãoY));
+
+    Form_QueryUnload();
+    plataforma::EncerraProcesso();
+}
+
+void frmTelvanor01::Form_QueryUnload() {
+    using namespace quelza;
+    if (descarregada_)
+        return;
+    descarregada_ = true;
+
+    if (TemDispositivoSom() && SomLigado == 1) {
+        TocaSom(SomFinalizando);
+        plataforma::Sleep(1000);
+    }
+    GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+    plataforma::SetWindowRgn(*this, 0, false);
+    RegiãoJanela.reset();
+}
+
+void frmTelvanor01::closeEvent(QCloseEvent* evento) {
+    Form_QueryUnload();
+    evento->accept();
+    plataforma::EncerraProcesso();
+}

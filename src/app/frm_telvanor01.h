@@ -1,0 +1,118 @@
+// The main window: a frameless window painted by the skin, with its image buttons, labels, timers,
+// tray menu and socket. Its handlers are spread over files named after what they handle.
+#pragma once
+
+#include "app/controles.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTcpSocket>
+#include <QWidget>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+
+class CriaRegiao;
+
+class frmTelvanor01 : public QWidget {
+public:
+    frmTelvanor01();
+    ~frmTelvanor01() override;
+
+    // The main window of the process; every module routine that touches the window goes through it.
+    static frmTelvanor01& Atual();
+    static bool Existe();
+
+    // The handle that identifies the window to the tray icon.
+    std::uint32_t hWnd() const { return 1; }
+
+    // Controls.
+    Imagem* Image1;
+    std::map<int, Imagem*> img;
+    std::map<int, Figura> imgX;
+    QLabel* lblAcesso;
+    QLabel* lblUsuário;
+    QLabel* lblSenha;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLabel* lblStatus;
+    QLabel* lblContaEmail;
+    QLabel* lblCodStatus;
+    Figura Picture1;
+    Figura Picture2;
+    Temporizador Timer1;
+    Temporizador Timer2;
+    Temporizador Timer3;
+    Temporizador tmrEmail;
+    QTcpSocket sck;
+
+    QMenu mnuBandeja;
+    QAction* itmRestaurar;
+    QAction* itmAjuda;
+    QAction* itmConectar;
+    QAction* itmDesconectar;
+    QAction* itmRediscar;
+    QAction* itmConfigurar;
+    QAction* itmVerificar;
+    QAction* itmt1;
+    QAction* itmAgendar;
+    QAction* itmConfigConexão;
+    QAction* itmConfEmail;
+    QAction* traço;
+    QAction* itmEmail;
+    QAction* quero;
+    QAction* t;
+    QAction* itmCadasteme;
+    QAction* itmQueroDemo;
+    QAction* itmt2;
+    QAction* itmSair;
+
+    // Window variables.
+    std::unique_ptr<CriaRegiao> RegiãoJanela;
+    bool Arrastando = false;
+    float XInicial = 0;
+    float YInicial = 0;
+
+    // Start-up, exit and unload (start-up and shutdown).
+    void Form_Load(const std::string& linhaDeComando);
+    void Sair();
+    void Form_QueryUnload();
+
+    // Buttons, skin, menu and keys.
+    void img_Click(int Index);
+    void img_MouseDown(int Index, const EventoMouse& e);
+    void img_MouseUp(int Index, const EventoMouse& e);
+    void Image1_MouseDown(const EventoMouse& e);
+    void Image1_MouseMove(const EventoMouse& e);
+    void Image1_MouseUp(const EventoMouse& e);
+    void Form_KeyUp(int tecla, Qt::KeyboardModifiers shift);
+    void itmRestaurar_Click();
+
+    // Tray icon notifications arrive as mouse moves whose X is the mouse message of the icon.
+    void Form_MouseMove(int botao, int shift, float x, float y);
+
+    // Status poller, blink timer and redial watcher.
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+
+    // Left and top in twips.
+    int Left() const;
+    int Top() const;
+    void Move(int esquerda, int topo);
+
+protected:
+    void keyReleaseEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
+
+private:
+    void CriaControles();
+    void CriaMenu();
+    void CarregaFiguras();
+    void LigaEventos();
+
+    bool descarregada_ = false;
+};

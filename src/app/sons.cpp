@@ -1,0 +1,10 @@
+#include "app/sons.h"
+
+namespace quelza {
+
+void TocaSom(const std::string&) {}
+bool TemDispositivoSom() {
+    return false;
+}
+
+} // namespace quelza

@@ -1,0 +1,27 @@
+// Process entry: the application object, then the main window's load handler.
+#include "app/frm_telvanor01.h"
+#include "platform/qt/instancia.h"
+#include "platform/qt/sinais.h"
+#include "settings/quelza.h"
+
+#include <QApplication>
+
+#include <string>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("e-Telvanor"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(quelza::TituloAplicacao));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::string linhaDeComando;
+    for (int i = 1; i < argc; ++i)
+        linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
+
+    frmTelvanor01 janela;
+    plataforma::AoTerminar([&janela] { janela.close(); });
+    janela.Form_Load(linhaDeComando);
+    if (plataforma::ProcessoEncerrado())
+        return 0;
+    return app.exec();
+}

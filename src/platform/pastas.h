@@ -1,0 +1,25 @@
+// The folders the program works in: its own, the per-user one and the runtime one, and the stand-ins
+// for the Windows and system folder queries.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace plataforma {
+
+// The executable's folder, or the folder set with DefinePastaPrograma.
+std::string PastaPrograma();
+void DefinePastaPrograma(const std::string& pasta);
+
+// $XDG_CONFIG_HOME/e-Telvanor (default ~/.config/e-Telvanor), created with mode 0700 when missing.
+std::string PastaUsuario();
+
+// $XDG_RUNTIME_DIR/e-Telvanor (default /tmp/e-Telvanor-<uid>), created with mode 0700 when missing.
+std::string PastaExecucao();
+
+// <program folder>/sistema and the program folder. Both copy at most `tamanho` - 1 characters and
+// return the length of the whole path (larger than `tamanho` when the buffer is too small).
+std::uint32_t GetSystemDirectoryA(char* buffer, std::uint32_t tamanho);
+std::uint32_t GetWindowsDirectoryA(char* buffer, std::uint32_t tamanho);
+
+} // namespace plataforma

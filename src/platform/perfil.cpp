@@ -1,0 +1,16 @@
+#include "platform/perfil.h"
+
+namespace plataforma {
+
+std::uint32_t GetPrivateProfileStringA(const char*, const char*, const char*, char* buffer,
+                                       std::uint32_t tamanho, const char*) {
+    if (buffer && tamanho)
+        buffer[0] = '\0';
+    return 0;
+}
+
+bool WritePrivateProfileStringA(const char*, const char*, const char*, const char*) {
+    return false;
+}
+
+} // namespace plataforma

@@ -1,0 +1,97 @@
+// The dial-up service calls of the program, with the published ANSI records and result codes.
+// Which service answers is chosen in one place (DefineServicoDiscagem); the default is the simulated
+// line of linha_simulada.h.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace plataforma {
+
+using HRASCONN = std::uint32_t;
+using RASCONNSTATE = std::uint32_t;
+
+inline constexpr int RAS_MaxEntryName = 256;
+inline constexpr int RAS_MaxPhoneNumber = 128;
+inline constexpr int RAS_MaxCallbackNumber = 128;
+inline constexpr int RAS_MaxDeviceType = 16;
+inline constexpr int RAS_MaxDeviceName = 128;
+inline constexpr int UNLEN = 256;
+inline constexpr int PWLEN = 256;
+inline constexpr int DNLEN = 15;
+
+inline constexpr RASCONNSTATE RASCS_OpenPort = 0;
+inline constexpr RASCONNSTATE RASCS_PortOpened = 1;
+inline constexpr RASCONNSTATE RASCS_ConnectDevice = 2;
+inline constexpr RASCONNSTATE RASCS_Authenticate = 5;
+inline constexpr RASCONNSTATE RASCS_Authenticated = 14;
+inline constexpr RASCONNSTATE RASCS_Connected = 0x2000;
+inline constexpr RASCONNSTATE RASCS_Disconnected = 0x2001;
+
+inline constexpr std::uint32_t ERROR_INVALID_HANDLE_RAS = 6;
+inline constexpr std::uint32_t ERROR_INVALID_PARAMETER_RAS = 87;
+inline constexpr std::uint32_t ERROR_BUFFER_TOO_SMALL = 603;
+inline constexpr std::uint32_t ERROR_PORT_ALREADY_OPEN = 602;
+inline constexpr std::uint32_t ERROR_CANNOT_FIND_PHONEBOOK_ENTRY = 623;
+inline constexpr std::uint32_t ERROR_INVALID_SIZE = 632;
+inline constexpr std::uint32_t ERROR_AUTHENTICATION_FAILURE = 691;
+
+struct RASDIALPARAMSA {
+    std::uint32_t dwSize;
+    char szEntryName[RAS_MaxEntryName + 1];
+    char szPhoneNumber[RAS_MaxPhoneNumber + 1];
+    char szCallbackNumber[RAS_MaxCallbackNumber + 1];
+    char szUserName[UNLEN + 1];
+    char szPassword[PWLEN + 1];
+    char szDomain[DNLEN + 1];
+};
+static_assert(sizeof(RASDIALPARAMSA) == 1052);
+
+struct RASCONNA {
+    std::uint32_t dwSize;
+    HRASCONN hrasconn;
+    char szEntryName[RAS_MaxEntryName + 1];
+    char szDeviceType[RAS_MaxDeviceType + 1];
+    char szDeviceName[RAS_MaxDeviceName + 1];
+};
+static_assert(sizeof(RASCONNA) == 412);
+
+struct RASCONNSTATUSA {
+    std::uint32_t dwSize;
+    RASCONNSTATE rasconnstate;
+    std::uint32_t dwError;
+    char szDeviceType[RAS_MaxDeviceType + 1];
+    char szDeviceName[RAS_MaxDeviceName + 1];
+};
+static_assert(sizeof(RASCONNSTATUSA) == 160);
+
+struct RASENTRYNAMEA {
+    std::uint32_t dwSize;
+    char szEntryName[RAS_MaxEntryName + 1];
+};
+static_assert(sizeof(RASENTRYNAMEA) == 264);
+
+std::uint32_t RasDialA(const void* extensoes, const char* catalogo, const RASDIALPARAMSA* parametros,
+                       std::uint32_t tipoNotificador, const void* notificador, HRASCONN* conexao);
+std::uint32_t RasGetConnectStatusA(HRASCONN conexao, RASCONNSTATUSA* estado);
+std::uint32_t RasEnumConnectionsA(RASCONNA* conexoes, std::uint32_t* bytes, std::uint32_t* quantas);
+std::uint32_t RasHangUpA(HRASCONN conexao);
+std::uint32_t RasEnumEntriesA(const char* reservado, const char* catalogo, RASENTRYNAMEA* entradas,
+                              std::uint32_t* bytes, std::uint32_t* quantas);
+
+// The service behind the five calls. The calls check the record sizes before they reach it.
+class ServicoDiscagem {
+public:
+    virtual ~ServicoDiscagem() = default;
+    virtual std::uint32_t Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) = 0;
+    virtual std::uint32_t Estado(HRASCONN conexao, RASCONNSTATUSA* estado) = 0;
+    virtual std::uint32_t Conexoes(RASCONNA* conexoes, std::uint32_t capacidade, std::uint32_t* quantas) = 0;
+    virtual std::uint32_t Desliga(HRASCONN conexao) = 0;
+    virtual std::uint32_t Entradas(RASENTRYNAMEA* entradas, std::uint32_t capacidade,
+                                   std::uint32_t* quantas) = 0;
+};
+
+// Null restores the default service.
+void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem> servico);
+
+} // namespace plataforma

@@ -1,0 +1,36 @@
+// The registry calls of the program, over the hive file of the per-user folder.
+// Texts are Windows-1252 bytes, as for the "A" functions they stand in for.
+#pragma once
+
+#include <cstdint>
+
+namespace plataforma {
+
+using HKEY = std::uint32_t;
+
+inline constexpr HKEY HKEY_CLASSES_ROOT = 0x80000000u;
+inline constexpr HKEY HKEY_CURRENT_USER = 0x80000001u;
+inline constexpr HKEY HKEY_LOCAL_MACHINE = 0x80000002u;
+inline constexpr HKEY HKEY_USERS = 0x80000003u;
+inline constexpr HKEY HKEY_PERFORMANCE_DATA = 0x80000004u;
+inline constexpr HKEY HKEY_CURRENT_CONFIG = 0x80000005u;
+inline constexpr HKEY HKEY_DYN_DATA = 0x80000006u;
+
+inline constexpr std::int32_t ERROR_SUCCESS = 0;
+inline constexpr std::int32_t ERROR_FILE_NOT_FOUND = 2;
+inline constexpr std::int32_t ERROR_ACCESS_DENIED = 5;
+inline constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
+inline constexpr std::int32_t ERROR_INVALID_PARAMETER = 87;
+
+inline constexpr std::uint32_t REG_SZ = 1;
+inline constexpr std::uint32_t REG_BINARY = 3;
+inline constexpr std::uint32_t KEY_WRITE = 0x20006;
+
+std::int32_t RegCreateKeyA(HKEY raiz, const char* subchave, HKEY* resultado);
+std::int32_t RegOpenKeyExA(HKEY raiz, const char* subchave, std::uint32_t opcoes, std::uint32_t acesso,
+                           HKEY* resultado);
+std::int32_t RegSetValueExA(HKEY chave, const char* nome, std::uint32_t reservado, std::uint32_t tipo,
+                            const std::uint8_t* dados, std::uint32_t tamanho);
+std::int32_t RegCloseKey(HKEY chave);
+
+} // namespace plataforma

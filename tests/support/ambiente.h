@@ -1,0 +1,23 @@
+// The ground of a widget test: its own folders, the module variables reset, scripted message boxes,
+// a counted event pump and a clock that stands still.
+#pragma once
+
+#include "support/eventos_contados.h"
+#include "support/interface_roteirizada.h"
+#include "support/pastas_temporarias.h"
+#include "support/relogio_ajustavel.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class AmbienteTeste : public ::testing::Test {
+protected:
+    AmbienteTeste();
+    ~AmbienteTeste() override;
+
+    PastasTemporarias pastas;
+    std::shared_ptr<InterfaceRoteirizada> interface = std::make_shared<InterfaceRoteirizada>();
+    std::shared_ptr<EventosContados> eventos = std::make_shared<EventosContados>();
+    std::shared_ptr<RelogioAjustavel> relogio = std::make_shared<RelogioAjustavel>();
+};

@@ -1,0 +1,26 @@
+// A clock that stands still until a test moves it.
+#pragma once
+
+#include "platform/relogio.h"
+
+#include <ctime>
+
+class RelogioAjustavel : public plataforma::Relogio {
+public:
+    plataforma::Instante Agora() const override { return agora; }
+
+    // Today, at the given local time.
+    void Ajusta(int horas, int minutos, int segundos = 0) {
+        std::time_t t = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&t, &local);
+        local.tm_hour = horas;
+        local.tm_min = minutos;
+        local.tm_sec = segundos;
+        local.tm_isdst = -1;
+        agora = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    }
+    void Avanca(std::chrono::milliseconds passo) { agora += passo; }
+
+    plataforma::Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
+};
