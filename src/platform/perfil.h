@@ -12,6 +12,10 @@ namespace plataforma {
 std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
                                        std::uint32_t tamanho, const char* arquivo);
 
+// Names of the file's sections in file order, each followed by a NUL and the list by a second NUL,
+// cut to fit `tamanho`; returns the number of characters copied, the final NUL excluded.
+std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo);
+
 // Writes one value, creating the file and the section as needed. Returns false when the file could
 // not be written.
 bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor, const char* arquivo);
