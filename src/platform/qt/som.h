@@ -1,0 +1,28 @@
+// Wave playback and the count of wave-output devices. The Qt Multimedia backend plays for real;
+// tests install a backend that records what was asked.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace plataforma {
+
+inline constexpr std::uint32_t SND_ASYNC = 0x1;
+inline constexpr std::uint32_t SND_NODEFAULT = 0x2;
+inline constexpr std::uint32_t SND_FILENAME = 0x20000;
+
+class Som {
+public:
+    virtual ~Som() = default;
+    // `nome` is a NUL-terminated UTF-8 path when SND_FILENAME is set.
+    virtual bool Toca(const char* nome, std::uint32_t opcoes) = 0;
+    virtual std::uint32_t Dispositivos() = 0;
+};
+
+bool PlaySoundA(const char* nome, const void* modulo, std::uint32_t opcoes);
+std::uint32_t waveOutGetNumDevs();
+
+// Null restores the Qt Multimedia backend.
+void DefineSom(std::shared_ptr<Som> som);
+
+} // namespace plataforma
