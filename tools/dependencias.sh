@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs and that this machine lacks.
+# Usage: tools/dependencias.sh [programa|testes]
+#   programa: what building and running the program needs;
+#   testes:   that plus what the tests, the real-window checks and the benchmarks need.
+set -euo pipefail
+
+programa=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+          libqt6multimedia6 gstreamer1.0-plugins-base fonts-dejavu-core)
+testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
+        xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick)
+
+pacotes=("${programa[@]}")
+if [[ "${1:-programa}" == testes ]]; then
+    pacotes+=("${testes[@]}")
+fi
+
+faltam=()
+for p in "${pacotes[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        faltam+=("$p")
+    fi
+done
+[[ ${#faltam[@]} -eq 0 ]] && exit 0
+
+echo "Instalando: ${faltam[*]}"
+sudo=()
+if [[ $(id -u) -ne 0 ]]; then
+    sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -qq
+"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${faltam[@]}"
