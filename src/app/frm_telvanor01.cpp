@@ -84,12 +84,8 @@ frmTelvanor01::~frmTelvanor01() {
         atual = nullptr;
 }
 
-frmTelvanor01& frmTelvanor01::Atual() {
-    return *atual;
-}
-bool frmTelvanor01::Existe() {
-    return atual != nullptr;
-}
+frmTelvanor01& frmTelvanor01::Atual() { return *atual; }
+bool frmTelvanor01::Existe() { return atual != nullptr; }
 
 void frmTelvanor01::CriaControles() {
     Image1 = new Imagem(this);
@@ -141,15 +137,9 @@ void frmTelvanor01::CriaMenu() {
     mnuBandeja.setDefaultAction(itmRestaurar);
 }
 
-int frmTelvanor01::Left() const {
-    return x() * TwipsPorPixel;
-}
-int frmTelvanor01::Top() const {
-    return y() * TwipsPorPixel;
-}
-void frmTelvanor01::Move(int esquerda, int topo) {
-    move(esquerda / TwipsPorPixel, topo / TwipsPorPixel);
-}
+int frmTelvanor01::Left() const { return x() * TwipsPorPixel; }
+int frmTelvanor01::Top() const { return y() * TwipsPorPixel; }
+void frmTelvanor01::Move(int esquerda, int topo) { move(esquerda / TwipsPorPixel, topo / TwipsPorPixel); }
 
 void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     using namespace quelza;

@@ -46,9 +46,7 @@ std::string PastaPrograma() {
     return erro ? std::filesystem::current_path().string() : executavel.parent_path().string();
 }
 
-void DefinePastaPrograma(const std::string& pasta) {
-    PastaDefinida() = pasta;
-}
+void DefinePastaPrograma(const std::string& pasta) { PastaDefinida() = pasta; }
 
 std::string PastaUsuario() {
     std::string base = Variavel("XDG_CONFIG_HOME");

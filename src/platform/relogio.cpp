@@ -12,9 +12,7 @@ std::shared_ptr<const Relogio>& Atual() {
 
 } // namespace
 
-Instante Agora() {
-    return Atual() ? Atual()->Agora() : std::chrono::system_clock::now();
-}
+Instante Agora() { return Atual() ? Atual()->Agora() : std::chrono::system_clock::now(); }
 
 int SegundosDoDia(Instante instante) {
     const std::time_t t = std::chrono::system_clock::to_time_t(instante);
@@ -23,8 +21,6 @@ int SegundosDoDia(Instante instante) {
     return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
 }
 
-void DefineRelogio(std::shared_ptr<const Relogio> relogio) {
-    Atual() = std::move(relogio);
-}
+void DefineRelogio(std::shared_ptr<const Relogio> relogio) { Atual() = std::move(relogio); }
 
 } // namespace plataforma

@@ -1,5 +1,6 @@
 #include "support/ambiente.h"
 
+#include "platform/qt/instancia.h"
 #include "settings/quelza.h"
 
 AmbienteTeste::AmbienteTeste() {
@@ -7,11 +8,13 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineInterfaceUsuario(interface);
     plataforma::DefineEventos(eventos);
     plataforma::DefineRelogio(relogio);
+    plataforma::DefineInstancia(instancia);
 }
 
 AmbienteTeste::~AmbienteTeste() {
     plataforma::DefineInterfaceUsuario(nullptr);
     plataforma::DefineEventos(nullptr);
     plataforma::DefineRelogio(nullptr);
+    plataforma::DefineInstancia(nullptr);
     quelza::ReiniciaQuelza();
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "support/eventos_contados.h"
+#include "support/instancia_roteirizada.h"
 #include "support/interface_roteirizada.h"
 #include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
@@ -20,4 +21,5 @@ protected:
     std::shared_ptr<InterfaceRoteirizada> interface = std::make_shared<InterfaceRoteirizada>();
     std::shared_ptr<EventosContados> eventos = std::make_shared<EventosContados>();
     std::shared_ptr<RelogioAjustavel> relogio = std::make_shared<RelogioAjustavel>();
+    std::shared_ptr<InstanciaRoteirizada> instancia = std::make_shared<InstanciaRoteirizada>();
 };

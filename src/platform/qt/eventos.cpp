@@ -19,12 +19,8 @@ std::shared_ptr<Eventos>& Atual() {
 
 } // namespace
 
-void DoEvents() {
-    Atual()->Bombeia();
-}
-void Sleep(std::uint32_t milissegundos) {
-    Atual()->Dorme(milissegundos);
-}
+void DoEvents() { Atual()->Bombeia(); }
+void Sleep(std::uint32_t milissegundos) { Atual()->Dorme(milissegundos); }
 
 void DefineEventos(std::shared_ptr<Eventos> eventos) {
     Atual() = eventos ? std::move(eventos) : std::make_shared<EventosQt>();

@@ -48,7 +48,15 @@ public:
         }
     }
 
+    void Encerra() override {
+        encerrado_ = true;
+        QCoreApplication::exit(0);
+    }
+
+    bool Encerrado() const override { return encerrado_; }
+
 private:
+    bool encerrado_ = false;
     std::unique_ptr<QLockFile> trava_;
     std::unique_ptr<QLocalServer> servidor_;
     QString caminho_;
@@ -59,34 +67,17 @@ std::shared_ptr<Instancia>& Atual() {
     return atual;
 }
 
-bool& Encerrado() {
-    static bool encerrado = false;
-    return encerrado;
-}
-
 } // namespace
 
-bool PrevInstance() {
-    return Atual()->Anterior();
-}
-void AppActivate(const std::string& titulo) {
-    Atual()->Ativa(titulo);
-}
-void DefineAoAtivar(std::function<void()> aoAtivar) {
-    AoAtivar() = std::move(aoAtivar);
-}
+bool PrevInstance() { return Atual()->Anterior(); }
+void AppActivate(const std::string& titulo) { Atual()->Ativa(titulo); }
+void DefineAoAtivar(std::function<void()> aoAtivar) { AoAtivar() = std::move(aoAtivar); }
 
 void DefineInstancia(std::shared_ptr<Instancia> instancia) {
     Atual() = instancia ? std::move(instancia) : std::make_shared<InstanciaArquivo>();
 }
 
-void EncerraProcesso() {
-    Encerrado() = true;
-    QCoreApplication::exit(0);
-}
-
-bool ProcessoEncerrado() {
-    return Encerrado();
-}
+void EncerraProcesso() { Atual()->Encerra(); }
+bool ProcessoEncerrado() { return Atual()->Encerrado(); }
 
 } // namespace plataforma

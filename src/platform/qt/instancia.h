@@ -15,6 +15,9 @@ public:
     virtual bool Anterior() = 0;
     // Asks the running instance to bring its window forward.
     virtual void Ativa(const std::string& titulo) = 0;
+    // Ends the process as soon as control returns to the event loop.
+    virtual void Encerra() = 0;
+    virtual bool Encerrado() const = 0;
 };
 
 bool PrevInstance();
@@ -26,9 +29,8 @@ void DefineAoAtivar(std::function<void()> aoAtivar);
 // Null restores the lock-file backend.
 void DefineInstancia(std::shared_ptr<Instancia> instancia);
 
-// Ends the process as soon as control returns to the event loop; ProcessoEncerrado tells main not
-// to enter it when the end was asked for during start-up.
 void EncerraProcesso();
+// True once the end was asked for, so that main does not enter the event loop after a refused start.
 bool ProcessoEncerrado();
 
 } // namespace plataforma

@@ -75,9 +75,7 @@ int MsgBox(const std::string& texto, int estilo, const std::string& titulo) {
     return Atual()->Mensagem(texto, estilo, titulo.empty() ? quelza::TituloAplicacao : titulo);
 }
 
-int MostraModal(QDialog& dialogo) {
-    return Atual()->Modal(dialogo);
-}
+int MostraModal(QDialog& dialogo) { return Atual()->Modal(dialogo); }
 
 void DefineInterfaceUsuario(std::shared_ptr<InterfaceUsuario> interface) {
     Atual() = interface ? std::move(interface) : std::make_shared<InterfaceQt>();

@@ -1,0 +1,54 @@
+// The single instance across two real processes: the test program starts itself a second time.
+#include "platform/qt/instancia.h"
+#include "support/pastas_temporarias.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr const char* VariavelFilho = "TELVANOR_TESTE_SEGUNDA_INSTANCIA";
+
+// Runs only inside the child process started by the test below.
+TEST(InstanciaUnica, SegundoProcesso) {
+    if (!std::getenv(VariavelFilho))
+        GTEST_SKIP() << "started only by InstanciaUnica.SegundaPartidaEncontraAPrimeiraEAAtiva";
+    plataforma::DefineInstancia(nullptr);
+    ASSERT_TRUE(plataforma::PrevInstance());
+    plataforma::AppActivate("e-Telvanor 3.1 Standard");
+}
+
+TEST(InstanciaUnica, SegundaPartidaEncontraAPrimeiraEAAtiva) {
+    if (std::getenv(VariavelFilho))
+        GTEST_SKIP();
+    PastasTemporarias pastas;
+    plataforma::DefineInstancia(nullptr);
+    int ativacoes = 0;
+    plataforma::DefineAoAtivar([&] { ++ativacoes; });
+    ASSERT_FALSE(plataforma::PrevInstance());
+
+    QProcess filho;
+    auto ambiente = QProcessEnvironment::systemEnvironment();
+    ambiente.insert(VariavelFilho, "1");
+    filho.setProcessEnvironment(ambiente);
+    filho.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=InstanciaUnica.SegundoProcesso"});
+    ASSERT_TRUE(filho.waitForFinished(60000));
+    EXPECT_EQ(filho.exitCode(), 0) << filho.readAllStandardOutput().toStdString();
+
+    // The request waits in the socket's queue until this process lets its events run.
+    QElapsedTimer limite;
+    limite.start();
+    while (ativacoes == 0 && limite.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_EQ(ativacoes, 1);
+
+    plataforma::DefineAoAtivar(nullptr);
+    plataforma::DefineInstancia(nullptr);
+}
+
+} // namespace
