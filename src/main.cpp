@@ -11,7 +11,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("e-Telvanor"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(quelza::TituloAplicacao));
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::string linhaDeComando;
