@@ -1,22 +1,130 @@
 #include "platform/perfil.h"
 
+#include "platform/arquivo_atomico.h"
+#include "platform/perfil_texto.h"
+
+#include <algorithm>
+#include <cstring>
+#include <dirent.h>
+#include <optional>
+#include <string>
+#include <sys/stat.h>
+#include <vector>
+
 namespace plataforma {
+namespace {
 
-std::uint32_t GetPrivateProfileStringA(const char*, const char*, const char*, char* buffer,
-                                       std::uint32_t tamanho, const char*) {
-    if (buffer && tamanho)
+bool IguaisSemCaixaAscii(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        return minuscula(x) == minuscula(y);
+    });
+}
+
+// Callers name the same settings file "Config.ini" and "config.ini", as a case-blind file system
+// allows. When the exact name is missing, an existing file of the same name in another case stands
+// for it, so a write never leaves two files that the reads confuse.
+std::string ResolveNome(const std::string& arquivo) {
+    struct stat info {};
+    if (::stat(arquivo.c_str(), &info) == 0)
+        return arquivo;
+    const auto barra = arquivo.rfind('/');
+    const std::string pasta =
+        barra == std::string::npos ? "." : arquivo.substr(0, std::max<std::size_t>(barra, 1));
+    const std::string nome = barra == std::string::npos ? arquivo : arquivo.substr(barra + 1);
+    DIR* diretorio = ::opendir(pasta.c_str());
+    if (!diretorio)
+        return arquivo;
+    std::vector<std::string> candidatos;
+    while (const dirent* entrada = ::readdir(diretorio))
+        if (IguaisSemCaixaAscii(entrada->d_name, nome))
+            candidatos.emplace_back(entrada->d_name);
+    ::closedir(diretorio);
+    if (candidatos.empty())
+        return arquivo;
+    std::sort(candidatos.begin(), candidatos.end());
+    return arquivo.substr(0, barra + 1) + candidatos.front();
+}
+
+std::optional<std::vector<LinhaPerfil>> LeLinhas(const std::string& arquivo, bool& ausente) {
+    const LeituraArquivo leitura = LeArquivoInteiro(arquivo);
+    ausente = leitura.estado == EstadoLeitura::Ausente;
+    if (leitura.estado == EstadoLeitura::Falhou)
+        return std::nullopt;
+    return SeparaLinhas(leitura.conteudo);
+}
+
+std::vector<LinhaPerfil> LinhasOuNada(const char* arquivo) {
+    bool ausente = false;
+    return arquivo ? LeLinhas(ResolveNome(arquivo), ausente).value_or(std::vector<LinhaPerfil>{})
+                   : std::vector<LinhaPerfil>{};
+}
+
+std::uint32_t CopiaTexto(std::string_view texto, char* buffer, std::uint32_t tamanho) {
+    if (!buffer || tamanho == 0)
+        return 0;
+    const std::size_t n = std::min<std::size_t>(texto.size(), tamanho - 1);
+    std::memcpy(buffer, texto.data(), n);
+    buffer[n] = '\0';
+    return static_cast<std::uint32_t>(n);
+}
+
+// A list of names, each ended by a NUL, the whole by a second NUL. When it does not fit, it is cut
+// and still ends with two NULs.
+std::uint32_t CopiaLista(const std::vector<std::string>& nomes, char* buffer, std::uint32_t tamanho) {
+    if (!buffer || tamanho == 0)
+        return 0;
+    if (tamanho == 1) {
         buffer[0] = '\0';
-    return 0;
+        return 0;
+    }
+    std::string lista;
+    for (const std::string& nome : nomes)
+        lista.append(nome).push_back('\0');
+    const std::size_t n = std::min<std::size_t>(lista.size(), tamanho - 2);
+    std::memcpy(buffer, lista.data(), n);
+    buffer[n] = '\0';
+    buffer[n + 1] = '\0';
+    return static_cast<std::uint32_t>(lista.size() + 1 <= tamanho ? lista.size() : n);
 }
 
-std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char*) {
-    if (buffer && tamanho >= 2)
-        buffer[0] = buffer[1] = '\0';
-    return 0;
+} // namespace
+
+std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
+                                       std::uint32_t tamanho, const char* arquivo) {
+    const std::vector<LinhaPerfil> linhas = LinhasOuNada(arquivo);
+    if (!secao)
+        return CopiaLista(NomesSecoes(linhas), buffer, tamanho);
+    if (!chave)
+        return CopiaLista(NomesChaves(linhas, secao), buffer, tamanho);
+    const auto valor = LeValorPerfil(linhas, secao, chave);
+    return CopiaTexto(valor ? std::string_view(*valor) : std::string_view(padrao ? padrao : ""), buffer,
+                      tamanho);
 }
 
-bool WritePrivateProfileStringA(const char*, const char*, const char*, const char*) {
-    return false;
+std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo) {
+    return CopiaLista(NomesSecoes(LinhasOuNada(arquivo)), buffer, tamanho);
+}
+
+bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor,
+                                const char* arquivo) {
+    if (!secao || !arquivo || (chave && valor && !GravavelNoPerfil(secao, chave, valor)))
+        return false;
+    const std::string caminho = ResolveNome(arquivo);
+    bool ausente = false;
+    auto linhas = LeLinhas(caminho, ausente);
+    if (!linhas)
+        return false;
+    if (!chave)
+        RemoveSecaoPerfil(*linhas, secao);
+    else if (!valor)
+        RemoveChavePerfil(*linhas, secao, chave);
+    else
+        GravaValorPerfil(*linhas, secao, chave, valor);
+    // Removing from a file that does not exist leaves no file behind.
+    if (ausente && linhas->empty())
+        return true;
+    return GravaArquivoAtomico(caminho, JuntaLinhas(*linhas));
 }
 
 } // namespace plataforma

@@ -1,6 +1,7 @@
 // Private-profile (INI) files with the Windows semantics: case-blind section and key names, blanks
 // around names and values ignored, quotes stripped, writes that keep every other line as it was.
-// Section, key and value texts are Windows-1252 bytes; the file name is a native path.
+// Section, key and value texts are Windows-1252 bytes; the file name is a native path, whose last
+// part also matches an existing file of the same name in another case.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,8 @@
 namespace plataforma {
 
 // Copies the value (or `padrao` when absent) into `buffer`, cut to `tamanho` - 1 characters and
-// NUL-terminated; returns the number of characters copied, the NUL excluded.
+// NUL-terminated; returns the number of characters copied, the NUL excluded. A null `secao` lists the
+// section names and a null `chave` the section's key names, as GetPrivateProfileSectionNamesA does.
 std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
                                        std::uint32_t tamanho, const char* arquivo);
 
@@ -16,8 +18,10 @@ std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, con
 // cut to fit `tamanho`; returns the number of characters copied, the final NUL excluded.
 std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo);
 
-// Writes one value, creating the file and the section as needed. Returns false when the file could
-// not be written.
+// Writes one value, creating the file and the section as needed; a null `valor` removes the key and a
+// null `chave` the whole section. The file is replaced whole, so a crash leaves it old or new. Returns
+// false when the file could not be read or written, or when a name or the value holds a line break
+// (or the key an '=') that would change the file's structure.
 bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor, const char* arquivo);
 
 } // namespace plataforma

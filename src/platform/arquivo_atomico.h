@@ -1,0 +1,27 @@
+// Whole-file reads and crash-safe whole-file replacement for the stores kept in files. A crash during
+// a write leaves either the old content or the new one, never a mix; nothing here locks a file.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+namespace plataforma {
+
+enum class EstadoLeitura { Lido, Ausente, Falhou };
+
+struct LeituraArquivo {
+    EstadoLeitura estado = EstadoLeitura::Ausente;
+    std::string conteudo;
+};
+
+LeituraArquivo LeArquivoInteiro(const std::string& caminho);
+
+// Writes a temporary file beside the target, flushes it to disk and renames it over the target.
+// Without `modo`, an existing file keeps its mode and a new one gets 0666 less the umask. A symbolic
+// link is followed, so the file it names is replaced and the link stays.
+bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo,
+                         std::optional<mode_t> modo = std::nullopt);
+
+} // namespace plataforma
