@@ -1,5 +1,7 @@
 #include "app/controles.h"
 
+#include "platform/qt/figuras.h"
+
 #include <QMouseEvent>
 
 namespace {
@@ -13,8 +15,7 @@ EventoMouse Argumentos(const QMouseEvent* evento) {
 } // namespace
 
 Figura Figura::Nova(const QPixmap& pixmap) {
-    static std::uint32_t proximo = 0x1000;
-    return Figura{proximo++, pixmap};
+    return Figura{plataforma::RegistraFigura(pixmap), pixmap};
 }
 
 Imagem::Imagem(QWidget* pai, int indice) : QLabel(pai), Index(indice) {

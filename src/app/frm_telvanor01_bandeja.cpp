@@ -1,4 +1,32 @@
 #include "app/frm_telvanor01.h"
 
-void frmTelvanor01::Form_MouseMove(int, int, float, float) {}
-void frmTelvanor01::itmRestaurar_Click() {}
+#include "app/bandeja.h"
+#include "platform/icone_notificacao.h"
+
+#include <QCursor>
+
+#include <string>
+
+// The tray icon reports its mouse message in place of X.
+void frmTelvanor01::Form_MouseMove(int, int, float x, float) {
+    const auto mensagem = static_cast<std::uint32_t>(x);
+    if (mensagem == plataforma::WM_LBUTTONDBLCLK) {
+        repaint();
+        show();
+        std::string deleta = "deleta";
+        quelza::ÍconeBandeja(deleta, Picture1, Picture1);
+    } else if (mensagem == plataforma::WM_RBUTTONUP) {
+        itmRestaurar->setEnabled(true);
+        QFont negrito = itmRestaurar->font();
+        negrito.setBold(true);
+        itmRestaurar->setFont(negrito);
+        mnuBandeja.setDefaultAction(itmRestaurar);
+        mnuBandeja.popup(QCursor::pos());
+    }
+}
+
+void frmTelvanor01::itmRestaurar_Click() {
+    show();
+    std::string deleta = "deleta";
+    quelza::ÍconeBandeja(deleta, Picture1, Picture1);
+}

@@ -1,5 +1,5 @@
-// The notification-area icon call. The Qt backend keeps one QSystemTrayIcon per icon identifier and
-// reports the icon's mouse activity to the owning window; tests install a backend that records.
+// The notification-area icon call. The Qt backend keeps one QSystemTrayIcon per (window, identifier)
+// and reports the icon's mouse activity to the owning window; tests install a backend that records.
 #pragma once
 
 #include "platform/icone_notificacao.h"
@@ -16,10 +16,16 @@ public:
     virtual bool Notifica(std::uint32_t mensagem, const NOTIFYICONDATAA& dados) = 0;
 };
 
+// NIM_ADD, NIM_MODIFY or NIM_DELETE; false when the record is missing or the operation failed.
 bool Shell_NotifyIconA(std::uint32_t mensagem, const NOTIFYICONDATAA* dados);
 
 // How the window with handle `hWnd` receives the icon's mouse messages (WM_LBUTTONDBLCLK, ...).
+// An empty receptor stops the delivery.
 void DefineReceptorBandeja(std::uint32_t hWnd, std::function<void(std::uint32_t mensagemMouse)> receptor);
+
+// Hands a mouse message of an icon to its window's receptor, if it has one. Backends call it when
+// the user acts on an icon.
+void EntregaMensagemBandeja(std::uint32_t hWnd, std::uint32_t mensagemMouse);
 
 // Null restores the Qt backend.
 void DefineBandeja(std::shared_ptr<Bandeja> bandeja);
