@@ -1,19 +1,27 @@
 #include "settings/configuracao.h"
 
+#include "platform/cp1252.h"
 #include "platform/pastas.h"
+#include "platform/perfil.h"
+#include "settings/quelza.h"
 
 namespace quelza {
 
-std::string LeIni(const std::string&, const std::string&, const std::string&) {
-    return {};
+std::string LeIni(const std::string& arquivo, const std::string& secao, const std::string& chave) {
+    BufferIni.assign(255, ' ');
+    const std::uint32_t lidos = plataforma::GetPrivateProfileStringA(
+        plataforma::ParaCp1252(secao).c_str(), plataforma::ParaCp1252(chave).c_str(), "", BufferIni.data(),
+        static_cast<std::uint32_t>(BufferIni.size()), arquivo.c_str());
+    return plataforma::DeCp1252(std::string_view(BufferIni).substr(0, lidos));
 }
-void GravaIni(const std::string&, const std::string&, const std::string&, const std::string&) {}
-std::string ArquivoConfig() {
-    return plataforma::PastaPrograma() + "/Config.ini";
+
+void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,
+              const std::string& valor) {
+    plataforma::WritePrivateProfileStringA(plataforma::ParaCp1252(secao).c_str(),
+                                           plataforma::ParaCp1252(chave).c_str(),
+                                           plataforma::ParaCp1252(valor).c_str(), arquivo.c_str());
 }
-void CarregaConfiguração() {}
-void MigraVersãoAnterior() {}
-void SalvaAcesso(const std::string&, const std::string&, const std::string&) {}
-void CarregaAcesso() {}
+
+std::string ArquivoConfig() { return plataforma::PastaPrograma() + "/Config.ini"; }
 
 } // namespace quelza

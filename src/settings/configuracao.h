@@ -6,6 +6,12 @@
 
 namespace quelza {
 
+// Application names of the per-user store: this version's and the previous one's.
+inline constexpr const char* AplicacaoConfiguracoes = "e-Telvanor";
+inline constexpr const char* AplicacaoAnterior = "eTelvanor";
+
+// Section, key and value are UTF-8; the file holds them in Windows-1252. A value longer than 254
+// characters is read cut to 254; an absent key or file reads as the empty string.
 std::string LeIni(const std::string& arquivo, const std::string& secao, const std::string& chave);
 void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,
               const std::string& valor);
@@ -13,6 +19,8 @@ void GravaIni(const std::string& arquivo, const std::string& secao, const std::s
 // The program folder + "/Config.ini".
 std::string ArquivoConfig();
 
+// Every setting into the module variables; a step that fails is skipped alone and nothing is
+// reported. Touches the main window's redial controls and mail timer.
 void CarregaConfiguração();
 void MigraVersãoAnterior();
 void SalvaAcesso(const std::string& acesso, const std::string& usuario, const std::string& senha);

@@ -1,0 +1,10 @@
+// The browser's settings the program manages: start page, home-page lock policy and automatic
+// dialing switched off. Written through module Registro; nothing is read back.
+#pragma once
+
+namespace quelza {
+
+// Applies PáginaInicial and PáginaTravada and switches autodial off for the default profile.
+void AjustaNavegador();
+
+} // namespace quelza
