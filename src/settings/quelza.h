@@ -64,6 +64,7 @@ struct Variaveis {
     std::array<plataforma::RASENTRYNAMEA, 257> EntradasDialUp{};
     std::array<std::string, 257> NomesEntradas;
     std::int16_t TotalEntradas = 0;
+    bool FalhaEnumeraçãoAvisada = false; // the "Problemas " box of the current run of failures is shown
 
     // Mail accounts and the mail check.
     std::vector<ContaEmail> ContasEmail;
@@ -127,6 +128,7 @@ inline plataforma::HRASCONN& hConexão = variaveis.hConexão;
 inline std::array<plataforma::RASENTRYNAMEA, 257>& EntradasDialUp = variaveis.EntradasDialUp;
 inline std::array<std::string, 257>& NomesEntradas = variaveis.NomesEntradas;
 inline std::int16_t& TotalEntradas = variaveis.TotalEntradas;
+inline bool& FalhaEnumeraçãoAvisada = variaveis.FalhaEnumeraçãoAvisada;
 
 inline std::vector<ContaEmail>& ContasEmail = variaveis.ContasEmail;
 inline bool& TemContasEmail = variaveis.TemContasEmail;
