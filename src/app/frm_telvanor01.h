@@ -90,6 +90,20 @@ public:
     void Image1_MouseUp(const EventoMouse& e);
     void Form_KeyUp(int tecla, Qt::KeyboardModifiers shift);
     void itmRestaurar_Click();
+    void itmAjuda_Click();
+    void itmConectar_Click();
+    void itmDesconectar_Click();
+    void itmRediscar_Click();
+    void itmConfigurar_Click();
+    void itmVerificar_Click();
+    void itmAgendar_Click();
+    void itmConfigConexão_Click();
+    void itmConfEmail_Click();
+    void itmEmail_Click();
+    void quero_Click();
+    void itmCadasteme_Click();
+    void itmQueroDemo_Click();
+    void itmSair_Click();
 
     // Tray icon notifications arrive as mouse moves whose X is the mouse message of the icon.
     void Form_MouseMove(int botao, int shift, float x, float y);
@@ -115,4 +129,6 @@ private:
     void LigaEventos();
 
     bool descarregada_ = false;
+    // A status tick waiting in the event pump is not re-entered by the next one.
+    bool timer1EmCurso_ = false;
 };

@@ -1,0 +1,9 @@
+#include "app/desliga_windows.h"
+
+#include "platform/qt/shell.h"
+
+namespace quelza {
+
+void DesligaWindows(std::uint8_t opcoes) { plataforma::ExitWindowsEx(opcoes, 0); }
+
+} // namespace quelza
