@@ -1,15 +1,74 @@
 #include "platform/configuracoes_usuario.h"
 
-namespace plataforma {
+#include "platform/colmeia_arquivo.h"
+#include "platform/cp1252.h"
+#include "platform/registro_api.h"
 
-std::string GetSetting(const std::string&, const std::string&, const std::string&,
+#include <optional>
+
+namespace plataforma {
+namespace {
+
+// HKEY_CURRENT_USER\Software\<application>[\<section>] in Windows-1252, or nothing when a name is
+// empty or could not be kept in the hive.
+std::optional<std::string> Caminho(const std::string& aplicacao, const std::string& secao = "") {
+    if (aplicacao.empty())
+        return std::nullopt;
+    std::string caminho = "HKEY_CURRENT_USER\\Software\\" + ParaCp1252(aplicacao);
+    if (!secao.empty())
+        caminho += "\\" + ParaCp1252(secao);
+    if (!CaminhoChaveValido(caminho))
+        return std::nullopt;
+    return caminho;
+}
+
+} // namespace
+
+std::string GetSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave,
                        const std::string& padrao) {
-    return padrao;
+    const auto caminho = secao.empty() ? std::nullopt : Caminho(aplicacao, secao);
+    const auto colmeia = caminho ? LeColmeia() : std::nullopt;
+    const ChaveColmeia* achada = colmeia ? colmeia->Acha(*caminho) : nullptr;
+    const ValorColmeia* valor = achada ? achada->Valor(ParaCp1252(chave)) : nullptr;
+    if (!valor || valor->tipo != REG_SZ)
+        return padrao;
+    return DeCp1252(valor->dados);
 }
-void SaveSetting(const std::string&, const std::string&, const std::string&, const std::string&) {}
-std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::string&, const std::string&) {
-    return {};
+
+void SaveSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave,
+                 const std::string& valor) {
+    const auto caminho = secao.empty() || chave.empty() ? std::nullopt : Caminho(aplicacao, secao);
+    if (!caminho)
+        return;
+    AlteraColmeia([&](Colmeia& colmeia) {
+        return colmeia.Garante(*caminho).DefineValor(ParaCp1252(chave), REG_SZ, ParaCp1252(valor));
+    });
 }
-void DeleteSetting(const std::string&, const std::string&, const std::string&) {}
+
+std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::string& aplicacao,
+                                                                const std::string& secao) {
+    std::vector<std::pair<std::string, std::string>> pares;
+    const auto caminho = secao.empty() ? std::nullopt : Caminho(aplicacao, secao);
+    const auto colmeia = caminho ? LeColmeia() : std::nullopt;
+    const ChaveColmeia* achada = colmeia ? colmeia->Acha(*caminho) : nullptr;
+    if (!achada)
+        return pares;
+    for (const ValorColmeia& valor : achada->valores)
+        if (valor.tipo == REG_SZ)
+            pares.emplace_back(DeCp1252(valor.nome), DeCp1252(valor.dados));
+    return pares;
+}
+
+void DeleteSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave) {
+    const auto caminho = Caminho(aplicacao, secao);
+    if (!caminho)
+        return;
+    AlteraColmeia([&](Colmeia& colmeia) {
+        if (chave.empty())
+            return colmeia.Remove(*caminho);
+        const ChaveColmeia* achada = colmeia.Acha(*caminho);
+        return achada && colmeia.Garante(*caminho).RemoveValor(ParaCp1252(chave));
+    });
+}
 
 } // namespace plataforma

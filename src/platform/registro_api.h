@@ -2,6 +2,7 @@
 // Texts are Windows-1252 bytes, as for the "A" functions they stand in for.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace plataforma {
@@ -16,11 +17,27 @@ inline constexpr HKEY HKEY_PERFORMANCE_DATA = 0x80000004u;
 inline constexpr HKEY HKEY_CURRENT_CONFIG = 0x80000005u;
 inline constexpr HKEY HKEY_DYN_DATA = 0x80000006u;
 
+struct RaizRegistro {
+    HKEY chave;
+    const char* nome;
+};
+
+inline constexpr std::array<RaizRegistro, 7> kRaizesRegistro = {{
+    {HKEY_CLASSES_ROOT, "HKEY_CLASSES_ROOT"},
+    {HKEY_CURRENT_USER, "HKEY_CURRENT_USER"},
+    {HKEY_LOCAL_MACHINE, "HKEY_LOCAL_MACHINE"},
+    {HKEY_USERS, "HKEY_USERS"},
+    {HKEY_PERFORMANCE_DATA, "HKEY_PERFORMANCE_DATA"},
+    {HKEY_CURRENT_CONFIG, "HKEY_CURRENT_CONFIG"},
+    {HKEY_DYN_DATA, "HKEY_DYN_DATA"},
+}};
+
 inline constexpr std::int32_t ERROR_SUCCESS = 0;
 inline constexpr std::int32_t ERROR_FILE_NOT_FOUND = 2;
 inline constexpr std::int32_t ERROR_ACCESS_DENIED = 5;
 inline constexpr std::int32_t ERROR_INVALID_HANDLE = 6;
 inline constexpr std::int32_t ERROR_INVALID_PARAMETER = 87;
+inline constexpr std::int32_t ERROR_KEY_DELETED = 1018;
 
 inline constexpr std::uint32_t REG_SZ = 1;
 inline constexpr std::uint32_t REG_BINARY = 3;

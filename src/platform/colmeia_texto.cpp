@@ -1,0 +1,226 @@
+#include "platform/colmeia_texto.h"
+
+#include "platform/cp1252.h"
+#include "platform/registro_api.h"
+
+#include <cstdio>
+#include <optional>
+
+namespace plataforma {
+namespace {
+
+constexpr std::string_view kCabecalho = "REGEDIT4";
+
+// Codes written as \xHH: the controls, DEL, and the five that Windows-1252 leaves undefined, which
+// would otherwise stand as invisible C1 controls in the file.
+bool Escapado(unsigned char c) {
+    return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+std::string Aspas(std::string_view bytes) {
+    std::string texto = "\"";
+    for (const char byte : bytes) {
+        const auto c = static_cast<unsigned char>(byte);
+        if (byte == '\\' || byte == '"') {
+            texto += '\\';
+            texto += byte;
+        } else if (Escapado(c)) {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02x", c);
+            texto += hex;
+        } else {
+            texto += DeCp1252(std::string_view(&byte, 1));
+        }
+    }
+    return texto + '"';
+}
+
+std::string Hex(std::string_view bytes) {
+    std::string texto = "hex:";
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        char par[4];
+        std::snprintf(par, sizeof par, i ? ",%02x" : "%02x", static_cast<unsigned char>(bytes[i]));
+        texto += par;
+    }
+    return texto;
+}
+
+std::string LinhaValor(const ValorColmeia& valor) {
+    const std::string nome = valor.nome.empty() ? "@" : Aspas(valor.nome);
+    return nome + "=" + (valor.tipo == REG_BINARY ? Hex(valor.dados) : Aspas(valor.dados));
+}
+
+int DigitoHex(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<char> ByteHex(std::string_view par) {
+    if (par.size() != 2 || DigitoHex(par[0]) < 0 || DigitoHex(par[1]) < 0)
+        return std::nullopt;
+    return static_cast<char>(DigitoHex(par[0]) * 16 + DigitoHex(par[1]));
+}
+
+// Reads the lines of one text, keeping what it understands and noting in `danificada` what it could
+// not understand or keep.
+class Leitor {
+public:
+    explicit Leitor(bool& danificada) : danificada_(danificada) {}
+
+    // A UTF-8 run of the file as Windows-1252; a character the code page lacks marks the damage.
+    std::string Bytes(std::string_view utf8) {
+        if (auto exato = ParaCp1252Exato(utf8))
+            return *exato;
+        danificada_ = true;
+        return ParaCp1252(utf8);
+    }
+
+    // The quoted text at the start of `linha`, which then holds what follows the closing quote.
+    std::optional<std::string> Citacao(std::string_view& linha) {
+        if (linha.empty() || linha.front() != '"')
+            return std::nullopt;
+        std::string bytes;
+        std::size_t i = 1;
+        while (i < linha.size()) {
+            const auto parada = linha.find_first_of("\\\"", i);
+            if (parada == std::string_view::npos)
+                return std::nullopt;
+            bytes += Bytes(linha.substr(i, parada - i));
+            if (linha[parada] == '"') {
+                linha.remove_prefix(parada + 1);
+                return bytes;
+            }
+            const std::string_view escape = linha.substr(parada + 1);
+            if (!escape.empty() && (escape[0] == '\\' || escape[0] == '"')) {
+                bytes += escape[0];
+                i = parada + 2;
+            } else if (const auto byte = escape.size() >= 3 && escape[0] == 'x' ? ByteHex(escape.substr(1, 2))
+                                                                                : std::nullopt) {
+                bytes += *byte;
+                i = parada + 4;
+            } else {
+                return std::nullopt;
+            }
+        }
+        return std::nullopt;
+    }
+
+    std::optional<std::string> Binario(std::string_view lista) {
+        std::string bytes;
+        while (!lista.empty()) {
+            const auto virgula = lista.find(',');
+            const auto byte = ByteHex(lista.substr(0, virgula));
+            if (!byte)
+                return std::nullopt;
+            bytes += *byte;
+            if (virgula == std::string_view::npos)
+                break;
+            lista.remove_prefix(virgula + 1);
+            if (lista.empty())
+                return std::nullopt;
+        }
+        return bytes;
+    }
+
+    std::optional<ValorColmeia> Valor(std::string_view linha) {
+        ValorColmeia valor;
+        if (linha.front() == '@') {
+            linha.remove_prefix(1);
+        } else if (auto nome = Citacao(linha); nome && !nome->empty()) {
+            valor.nome = std::move(*nome);
+        } else {
+            return std::nullopt;
+        }
+        if (linha.empty() || linha.front() != '=')
+            return std::nullopt;
+        linha.remove_prefix(1);
+        constexpr std::string_view kHex = "hex:";
+        std::optional<std::string> dados;
+        if (linha.substr(0, kHex.size()) == kHex) {
+            valor.tipo = REG_BINARY;
+            dados = Binario(linha.substr(kHex.size()));
+        } else {
+            valor.tipo = REG_SZ;
+            dados = Citacao(linha);
+            if (!linha.empty())
+                return std::nullopt;
+        }
+        if (!dados)
+            return std::nullopt;
+        valor.dados = std::move(*dados);
+        return valor;
+    }
+
+    void Linha(std::string_view linha, Colmeia& colmeia) {
+        if (linha.find_first_not_of(" \t") == std::string_view::npos)
+            return;
+        if (linha.front() == '[' && linha.back() == ']') {
+            const std::string caminho = Bytes(linha.substr(1, linha.size() - 2));
+            if (!CaminhoChaveValido(caminho)) {
+                danificada_ = true;
+                atual_.clear();
+                return;
+            }
+            atual_ = colmeia.Garante(caminho).caminho;
+            return;
+        }
+        const auto valor =
+            atual_.empty() || (linha.front() != '"' && linha.front() != '@') ? std::nullopt : Valor(linha);
+        if (!valor) {
+            danificada_ = true;
+            return;
+        }
+        ChaveColmeia& chave = colmeia.Garante(atual_);
+        // A second value of the same name would replace the first when written back.
+        if (chave.Valor(valor->nome))
+            danificada_ = true;
+        chave.DefineValor(valor->nome, valor->tipo, valor->dados);
+    }
+
+private:
+    bool& danificada_;
+    std::string atual_;
+};
+
+} // namespace
+
+std::string EscreveColmeia(const Colmeia& colmeia) {
+    std::string texto(kCabecalho);
+    texto += "\n";
+    for (const ChaveColmeia& chave : colmeia.Chaves()) {
+        if (chave.valores.empty() && colmeia.TemSubchaves(chave.caminho))
+            continue;
+        texto += "\n[" + DeCp1252(chave.caminho) + "]\n";
+        for (const ValorColmeia& valor : chave.valores)
+            texto += LinhaValor(valor) + "\n";
+    }
+    return texto;
+}
+
+LeituraColmeia InterpretaColmeia(std::string_view texto) {
+    LeituraColmeia leitura;
+    Leitor leitor(leitura.danificada);
+    bool primeira = true;
+    while (!texto.empty()) {
+        const auto quebra = texto.find('\n');
+        std::string_view linha = texto.substr(0, quebra);
+        texto.remove_prefix(quebra == std::string_view::npos ? texto.size() : quebra + 1);
+        if (!linha.empty() && linha.back() == '\r')
+            linha.remove_suffix(1);
+        if (primeira && linha == kCabecalho) {
+            primeira = false;
+            continue;
+        }
+        leitura.danificada = leitura.danificada || primeira;
+        primeira = false;
+        leitor.Linha(linha, leitura.colmeia);
+    }
+    return leitura;
+}
+
+} // namespace plataforma
