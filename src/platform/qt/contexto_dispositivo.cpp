@@ -1,0 +1,96 @@
+#include "platform/qt/contexto_dispositivo.h"
+
+#include <QImage>
+
+#include <cstring>
+#include <unordered_map>
+
+namespace plataforma {
+
+namespace {
+
+// Stock objects live in their own range, away from picture handles.
+constexpr HBITMAP BitmapPadrao = 0x0F000001;
+constexpr HDC PrimeiroContexto = 0x0E000001;
+
+struct Contexto {
+    HGDIOBJ selecionado = BitmapPadrao;
+    const QImage* imagem = nullptr;
+};
+
+// Every picture is kept as 32-bit RGB so that a pixel read is one array access.
+std::unordered_map<HBITMAP, QImage>& bitmaps() {
+    static std::unordered_map<HBITMAP, QImage> b = [] {
+        std::unordered_map<HBITMAP, QImage> inicial;
+        QImage padrao(1, 1, QImage::Format_RGB32);
+        padrao.fill(Qt::black);
+        inicial.emplace(BitmapPadrao, padrao);
+        return inicial;
+    }();
+    return b;
+}
+
+std::unordered_map<HDC, Contexto>& contextos() {
+    static std::unordered_map<HDC, Contexto> c;
+    return c;
+}
+
+const QImage* Imagem(HBITMAP h) {
+    auto& b = bitmaps();
+    const auto it = b.find(h);
+    return it == b.end() ? nullptr : &it->second;
+}
+
+} // namespace
+
+void RegistraBitmap(HBITMAP bitmap, const QImage& imagem) {
+    bitmaps()[bitmap] = imagem.convertToFormat(QImage::Format_RGB32);
+}
+
+HDC CreateCompatibleDC(HDC) {
+    static HDC proximo = PrimeiroContexto;
+    const HDC h = proximo++;
+    contextos()[h] = Contexto{BitmapPadrao, Imagem(BitmapPadrao)};
+    return h;
+}
+
+HGDIOBJ SelectObject(HDC contexto, HGDIOBJ objeto) {
+    auto& c = contextos();
+    const auto it = c.find(contexto);
+    const QImage* imagem = Imagem(objeto);
+    if (it == c.end() || imagem == nullptr)
+        return 0;
+    const HGDIOBJ anterior = it->second.selecionado;
+    it->second = Contexto{objeto, imagem};
+    return anterior;
+}
+
+int GetObjectA(HGDIOBJ objeto, int tamanho, void* destino) {
+    const QImage* imagem = Imagem(objeto);
+    if (imagem == nullptr)
+        return 0;
+    if (destino == nullptr)
+        return sizeof(BITMAP);
+    if (tamanho < static_cast<int>(sizeof(BITMAP)))
+        return 0;
+    const BITMAP bm{0, imagem->width(), imagem->height(), imagem->width() * 4, 1, 32, 0};
+    std::memcpy(destino, &bm, sizeof bm);
+    return sizeof bm;
+}
+
+COLORREF GetPixel(HDC contexto, int x, int y) {
+    const auto& c = contextos();
+    const auto it = c.find(contexto);
+    if (it == c.end())
+        return CLR_INVALID;
+    const QImage& imagem = *it->second.imagem;
+    if (x < 0 || y < 0 || x >= imagem.width() || y >= imagem.height())
+        return CLR_INVALID;
+    const QRgb p = reinterpret_cast<const QRgb*>(imagem.constScanLine(y))[x];
+    return static_cast<COLORREF>(qBlue(p)) << 16 | static_cast<COLORREF>(qGreen(p)) << 8 |
+           static_cast<COLORREF>(qRed(p));
+}
+
+int DeleteDC(HDC contexto) { return contextos().erase(contexto) > 0 ? 1 : 0; }
+
+} // namespace plataforma
