@@ -1,0 +1,121 @@
+// The autostart entry that mirrors the start-with-Windows value: its text for the commands the
+// program writes, and its writing whenever that value, and only that value, is written.
+#include "pastas_teste.h"
+
+#include "platform/autoinicio.h"
+#include "platform/cp1252.h"
+#include "platform/registro_api.h"
+
+#include <gmock/gmock.h>
+
+#include <cstdlib>
+
+using namespace plataforma;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+std::string Exec(const std::string& entrada) {
+    const auto inicio = entrada.find("\nExec=");
+    if (inicio == std::string::npos)
+        return "<sem Exec>";
+    const auto fim = entrada.find('\n', inicio + 1);
+    return entrada.substr(inicio + 6, fim - inicio - 6);
+}
+
+TEST(EntradaAutoinicio, ExecCitadoPelasRegrasDaEntrada) {
+    const struct {
+        const char* comando;
+        const char* exec;
+    } casos[] = {
+        {"/opt/e-Telvanor/e-Telvanor3Std /bandeja", "/opt/e-Telvanor/e-Telvanor3Std /bandeja"},
+        {"/home/ana/Meus Programas/e-Telvanor3Std /bandeja",
+         "\"/home/ana/Meus Programas/e-Telvanor3Std\" /bandeja"},
+        {"/home/ana/dir /x/e-Telvanor3Std /bandeja", "\"/home/ana/dir /x/e-Telvanor3Std\" /bandeja"},
+        {"/opt/a b/e-Telvanor3Std", "\"/opt/a b/e-Telvanor3Std\""},
+        {"/opt/e-Telvanor3Std  /bandeja", "/opt/e-Telvanor3Std /bandeja"},
+        {"/opt/$HOME/e-Telvanor3Std /bandeja", "\"/opt/\\\\$HOME/e-Telvanor3Std\" /bandeja"},
+        {"/opt/a\"b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\"b/e-Telvanor3Std\" /bandeja"},
+        {"/opt/a\\b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\\\\b/e-Telvanor3Std\" /bandeja"},
+        {"/opt/100%/e-Telvanor3Std /bandeja", "/opt/100%%/e-Telvanor3Std /bandeja"},
+        {"/opt/açaí/e-Telvanor3Std /bandeja", "/opt/açaí/e-Telvanor3Std /bandeja"},
+    };
+    for (const auto& caso : casos) {
+        const std::string entrada = EntradaAutoinicio(caso.comando, "/nao/usado");
+        EXPECT_EQ(Exec(entrada), caso.exec) << caso.comando;
+        EXPECT_THAT(entrada, Not(HasSubstr("Hidden=true"))) << caso.comando;
+    }
+}
+
+TEST(EntradaAutoinicio, ComandoVazioEscondeAEntrada) {
+    for (const char* vazio : {"", "   "}) {
+        const std::string entrada = EntradaAutoinicio(vazio, "/opt/meu programa/e-Telvanor3Std");
+        EXPECT_EQ(entrada, "[Desktop Entry]\n"
+                           "Type=Application\n"
+                           "Name=e-Telvanor\n"
+                           "Exec=\"/opt/meu programa/e-Telvanor3Std\"\n"
+                           "Terminal=false\n"
+                           "Hidden=true\n");
+    }
+}
+
+class Autoinicio : public PastasTeste {
+protected:
+    std::string arquivo = ConfigHome() + "/autostart/e-Telvanor.desktop";
+
+    static std::int32_t GravaRun(const char* nome, const std::string& dadosUtf8,
+                                 const char* subchave = "Software\\Microsoft\\Windows\\CurrentVersion\\Run") {
+        HKEY chave = 0;
+        const std::int32_t r = RegOpenKeyExA(HKEY_CURRENT_USER, subchave, 0, KEY_WRITE, &chave);
+        if (r != ERROR_SUCCESS)
+            return r;
+        const std::string dados = ParaCp1252(dadosUtf8) + '\0';
+        const std::int32_t g =
+            RegSetValueExA(chave, nome, 0, REG_SZ, reinterpret_cast<const std::uint8_t*>(dados.data()),
+                           static_cast<std::uint32_t>(dados.size()));
+        RegCloseKey(chave);
+        return g;
+    }
+};
+
+TEST_F(Autoinicio, ValorRunEscreveAEntradaDaSessao) {
+    EXPECT_EQ(ArquivoAutoinicio(), arquivo);
+    ASSERT_EQ(GravaRun("e-Telvanor", "/home/ana/Programas São Paulo/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
+    EXPECT_EQ(Conteudo(arquivo), "[Desktop Entry]\n"
+                                 "Type=Application\n"
+                                 "Name=e-Telvanor\n"
+                                 "Exec=\"/home/ana/Programas São Paulo/e-Telvanor3Std\" /bandeja\n"
+                                 "Terminal=false\n");
+
+    ASSERT_EQ(GravaRun("E-TELVANOR", ""), ERROR_SUCCESS);
+    const std::string escondida = Conteudo(arquivo);
+    EXPECT_THAT(escondida, HasSubstr("\nHidden=true\n"));
+    EXPECT_THAT(escondida, HasSubstr("\nExec="));
+
+    ASSERT_EQ(GravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
+    EXPECT_THAT(Conteudo(arquivo), Not(HasSubstr("Hidden")));
+    EXPECT_THAT(Entradas(ConfigHome() + "/autostart"), ::testing::ElementsAre("e-Telvanor.desktop"));
+}
+
+TEST_F(Autoinicio, OutrosValoresNaoMexemNaEntrada) {
+    ASSERT_EQ(GravaRun("Outro Programa", "/usr/bin/outro"), ERROR_SUCCESS);
+    ASSERT_EQ(GravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja",
+                       "Software\\Microsoft\\Internet Explorer\\Main"),
+              ERROR_SUCCESS);
+    EXPECT_EQ(Conteudo(arquivo), "");
+}
+
+TEST_F(Autoinicio, SemXdgConfigHomeUsaAPastaDoUsuario) {
+    const std::string casa = Raiz() + "/casa";
+    const char* anterior = std::getenv("HOME");
+    const std::string home = anterior ? anterior : "";
+    ::setenv("HOME", casa.c_str(), 1);
+    ::unsetenv("XDG_CONFIG_HOME");
+    EXPECT_TRUE(EspelhaAutoinicio("/opt/e-Telvanor3Std /bandeja"));
+    ::setenv("HOME", home.c_str(), 1);
+    EXPECT_THAT(Conteudo(casa + "/.config/autostart/e-Telvanor.desktop"),
+                HasSubstr("Exec=/opt/e-Telvanor3Std /bandeja\n"));
+}
+
+} // namespace
