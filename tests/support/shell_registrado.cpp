@@ -13,6 +13,8 @@ std::uint32_t ShellRegistrado::Inicia(const std::string& linhaDeComando, std::ui
 
 bool ShellRegistrado::EncerraSessao(std::uint32_t opcoes, std::uint32_t) {
     encerramentos.push_back(opcoes);
+    if (aoEncerrar)
+        aoEncerrar();
     return respostaEncerra;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/qt/shell.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,4 +38,6 @@ public:
     std::intptr_t respostaAbre = 42;
     std::uint32_t respostaInicia = 33;
     bool respostaEncerra = true;
+    // Runs inside each end-of-session request, to see what the program had done before asking.
+    std::function<void()> aoEncerrar;
 };
