@@ -24,24 +24,27 @@ std::string Exec(const std::string& entrada) {
     return entrada.substr(inicio + 6, fim - inicio - 6);
 }
 
+struct CasoExec {
+    const char* comando;
+    const char* exec;
+};
+
+const CasoExec kCasosExec[] = {
+    {"/opt/e-Telvanor/e-Telvanor3Std /bandeja", "/opt/e-Telvanor/e-Telvanor3Std /bandeja"},
+    {"/home/ana/Meus Programas/e-Telvanor3Std /bandeja",
+     "\"/home/ana/Meus Programas/e-Telvanor3Std\" /bandeja"},
+    {"/home/ana/dir /x/e-Telvanor3Std /bandeja", "\"/home/ana/dir /x/e-Telvanor3Std\" /bandeja"},
+    {"/opt/a b/e-Telvanor3Std", "\"/opt/a b/e-Telvanor3Std\""},
+    {"/opt/e-Telvanor3Std  /bandeja", "/opt/e-Telvanor3Std /bandeja"},
+    {"/opt/$HOME/e-Telvanor3Std /bandeja", "\"/opt/\\\\$HOME/e-Telvanor3Std\" /bandeja"},
+    {"/opt/a\"b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\"b/e-Telvanor3Std\" /bandeja"},
+    {"/opt/a\\b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\\\\b/e-Telvanor3Std\" /bandeja"},
+    {"/opt/100%/e-Telvanor3Std /bandeja", "/opt/100%%/e-Telvanor3Std /bandeja"},
+    {"/opt/açaí/e-Telvanor3Std /bandeja", "/opt/açaí/e-Telvanor3Std /bandeja"},
+};
+
 TEST(EntradaAutoinicio, ExecCitadoPelasRegrasDaEntrada) {
-    const struct {
-        const char* comando;
-        const char* exec;
-    } casos[] = {
-        {"/opt/e-Telvanor/e-Telvanor3Std /bandeja", "/opt/e-Telvanor/e-Telvanor3Std /bandeja"},
-        {"/home/ana/Meus Programas/e-Telvanor3Std /bandeja",
-         "\"/home/ana/Meus Programas/e-Telvanor3Std\" /bandeja"},
-        {"/home/ana/dir /x/e-Telvanor3Std /bandeja", "\"/home/ana/dir /x/e-Telvanor3Std\" /bandeja"},
-        {"/opt/a b/e-Telvanor3Std", "\"/opt/a b/e-Telvanor3Std\""},
-        {"/opt/e-Telvanor3Std  /bandeja", "/opt/e-Telvanor3Std /bandeja"},
-        {"/opt/$HOME/e-Telvanor3Std /bandeja", "\"/opt/\\\\$HOME/e-Telvanor3Std\" /bandeja"},
-        {"/opt/a\"b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\"b/e-Telvanor3Std\" /bandeja"},
-        {"/opt/a\\b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\\\\b/e-Telvanor3Std\" /bandeja"},
-        {"/opt/100%/e-Telvanor3Std /bandeja", "/opt/100%%/e-Telvanor3Std /bandeja"},
-        {"/opt/açaí/e-Telvanor3Std /bandeja", "/opt/açaí/e-Telvanor3Std /bandeja"},
-    };
-    for (const auto& caso : casos) {
+    for (const auto& caso : kCasosExec) {
         const std::string entrada = EntradaAutoinicio(caso.comando, "/nao/usado");
         EXPECT_EQ(Exec(entrada), caso.exec) << caso.comando;
         EXPECT_THAT(entrada, Not(HasSubstr("Hidden=true"))) << caso.comando;
@@ -57,6 +60,20 @@ TEST(EntradaAutoinicio, ComandoVazioEscondeAEntrada) {
                            "Exec=\"/opt/meu programa/e-Telvanor3Std\"\n"
                            "Terminal=false\n"
                            "Hidden=true\n");
+    }
+}
+
+// The entries must satisfy the desktop's own checker, where the machine has it.
+TEST_F(PastasTeste, EntradasPassamNoValidadorDaAreaDeTrabalho) {
+    if (std::system("command -v desktop-file-validate >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "desktop-file-validate is not installed";
+    std::vector<std::string> entradas{EntradaAutoinicio("", "/opt/meu programa/e-Telvanor3Std")};
+    for (const auto& caso : kCasosExec)
+        entradas.push_back(EntradaAutoinicio(caso.comando, ""));
+    for (std::size_t i = 0; i < entradas.size(); ++i) {
+        const std::string arquivo = Raiz() + "/e-Telvanor" + std::to_string(i) + ".desktop";
+        Grava(arquivo, entradas[i]);
+        EXPECT_EQ(std::system(("desktop-file-validate '" + arquivo + "'").c_str()), 0) << entradas[i];
     }
 }
 
