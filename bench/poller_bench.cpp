@@ -1,0 +1,72 @@
+// One status-poller tick of the main window on the simulated line, with no connection and connected.
+#include "app/frm_telvanor01.h"
+#include "dialup/discagem.h"
+#include "platform/qt/mensagens.h"
+#include "settings/quelza.h"
+#include "support/interface_roteirizada.h"
+#include "support/pastas_temporarias.h"
+#include "support/relogio_ajustavel.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+struct Cenario {
+    Cenario() {
+        quelza::ReiniciaQuelza();
+        plataforma::DefineInterfaceUsuario(interface);
+        plataforma::DefineRelogio(relogio);
+        quelza::AcessoDialUp = "Provedor Simulado";
+        quelza::DesconexãoAnunciada = 1;
+        janela = std::make_unique<frmTelvanor01>();
+    }
+    ~Cenario() {
+        janela.reset();
+        plataforma::DefineInterfaceUsuario(nullptr);
+        plataforma::DefineRelogio(nullptr);
+    }
+
+    PastasTemporarias pastas;
+    std::shared_ptr<InterfaceRoteirizada> interface = std::make_shared<InterfaceRoteirizada>();
+    std::shared_ptr<RelogioAjustavel> relogio = std::make_shared<RelogioAjustavel>();
+    std::unique_ptr<frmTelvanor01> janela;
+};
+
+void TiqueSemConexao(benchmark::State& estado) {
+    Cenario c;
+    c.janela->Timer1_Timer();
+    for (auto _ : estado)
+        c.janela->Timer1_Timer();
+    if (Caption(c.janela->lblStatus) != "Sem Conexão.")
+        estado.SkipWithError("the line was not idle");
+}
+BENCHMARK(TiqueSemConexao);
+
+void TiqueConectado(benchmark::State& estado) {
+    Cenario c;
+    quelza::DiscaConexão(quelza::AcessoDialUp, quelza::UsuárioAcesso, quelza::SenhaAcesso);
+    c.relogio->Avanca(std::chrono::seconds(10));
+    c.janela->Timer1_Timer();
+    for (auto _ : estado)
+        c.janela->Timer1_Timer();
+    if (Caption(c.janela->lblStatus) != "Conectado.")
+        estado.SkipWithError("the line did not connect");
+}
+BENCHMARK(TiqueConectado);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

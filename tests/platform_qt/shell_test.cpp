@@ -1,0 +1,192 @@
+// The desktop shell backend: command lines split without a shell, desktop entries read, programs and
+// the roles' default applications really started.
+#include "platform/qt/aplicativo_padrao.h"
+#include "platform/qt/shell.h"
+#include "support/pastas_temporarias.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+using plataforma::DivideLinhaDeComando;
+using Lista = std::vector<std::string>;
+
+TEST(LinhaDeComando, DivideSemShell) {
+    struct Caso {
+        const char* linha;
+        Lista esperado;
+    };
+    const Caso casos[] = {
+        {"", {}},
+        {"   ", {}},
+        {"leitor", {"leitor"}},
+        {"  leitor   -a\t b  ", {"leitor", "-a", "b"}},
+        {"\"/opt/Meu Leitor/leitor\" \"um arquivo\" x", {"/opt/Meu Leitor/leitor", "um arquivo", "x"}},
+        {"eco \"diz \\\"oi\\\"\" c:\\pasta\\", {"eco", "diz \"oi\"", "c:\\pasta\\"}},
+        {"eco $HOME;rm -rf x|y `z`", {"eco", "$HOME;rm", "-rf", "x|y", "`z`"}},
+        {"eco a\"b c\"d", {"eco", "ab cd"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.linha);
+        EXPECT_EQ(DivideLinhaDeComando(c.linha), c.esperado);
+    }
+}
+
+// A path with blanks written without quotes names the program when such a program exists.
+TEST(LinhaDeComando, ProgramaComBrancosSemAspas) {
+    const std::set<std::string> existentes = {"/opt/Meus Programas/leitor",
+                                              "/opt/Meus Programas/leitor novo"};
+    int perguntas = 0;
+    const auto existe = [&](const std::string& p) {
+        ++perguntas;
+        return existentes.count(p) > 0;
+    };
+    struct Caso {
+        const char* linha;
+        Lista esperado;
+    };
+    const Caso casos[] = {
+        {"/opt/Meus Programas/leitor novo -x", {"/opt/Meus Programas/leitor", "novo", "-x"}},
+        {"/opt/Meus Programas/nada -x", {"/opt/Meus", "Programas/nada", "-x"}},
+        {"\"/opt/Meus\" Programas/leitor", {"/opt/Meus", "Programas/leitor"}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.linha);
+        EXPECT_EQ(DivideLinhaDeComando(c.linha, existe), c.esperado);
+    }
+    perguntas = 0;
+    EXPECT_EQ(DivideLinhaDeComando("/bin/ls -l",
+                                   [&](const std::string& p) {
+                                       ++perguntas;
+                                       return p == "/bin/ls";
+                                   }),
+              (Lista{"/bin/ls", "-l"}));
+    EXPECT_EQ(perguntas, 1) << "an existing first word settles it";
+}
+
+TEST(EntradaDaArea, ComandoSemCodigosDeCampo) {
+    struct Caso {
+        const char* entrada;
+        Lista esperado;
+    };
+    const Caso casos[] = {
+        {"[Desktop Entry]\nName=Nav\nExec=navegador %u\n", {"navegador"}},
+        {"[Desktop Entry]\nExec = \"/opt/Meu Nav/nav\" --nova-janela %U --x=%f 100%%\n",
+         {"/opt/Meu Nav/nav", "--nova-janela", "--x=", "100%"}},
+        {"# comentário\n[Outra]\nExec=errado\n[Desktop Entry]\nExec=certo\\s%F\n", {"certo"}},
+        {"[Desktop Action nova]\nExec=acao\n", {}},
+        {"", {}},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.entrada);
+        EXPECT_EQ(plataforma::ComandoDaEntrada(c.entrada), c.esperado);
+    }
+}
+
+// Real processes of the desktop backend; each leaves a mark file that the test waits for.
+class ShellDaArea : public ::testing::Test {
+protected:
+    ShellDaArea() {
+        plataforma::DefineShell(nullptr);
+        antigoDados_ = Ambiente("XDG_DATA_HOME");
+        antigasPastas_ = Ambiente("XDG_DATA_DIRS");
+        setenv("XDG_DATA_HOME", (raiz() + "/dados").c_str(), 1);
+        setenv("XDG_DATA_DIRS", (raiz() + "/sistema").c_str(), 1);
+        QDir().mkpath(QString::fromStdString(raiz() + "/dados/applications"));
+    }
+    ~ShellDaArea() override {
+        Restaura("XDG_DATA_HOME", antigoDados_);
+        Restaura("XDG_DATA_DIRS", antigasPastas_);
+    }
+
+    std::string raiz() const { return pastas.ConfigHome() + "/.."; }
+
+    // An executable script that writes its arguments into `marca`.
+    std::string Roteiro(const std::string& caminho, const std::string& marca) {
+        QDir().mkpath(QFileInfo(QString::fromStdString(caminho)).path());
+        GravaArquivo(caminho, "#!/bin/sh\necho \"$@\" > '" + marca + "'\n");
+        QFile::setPermissions(QString::fromStdString(caminho),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        return caminho;
+    }
+
+    // What the started process wrote, once it has; empty when it did not within five seconds.
+    static std::string Espera(const std::string& marca) {
+        for (int i = 0; i < 100; ++i) {
+            const std::string texto = LeArquivo(marca);
+            if (!texto.empty())
+                return texto;
+            QThread::msleep(50);
+        }
+        return {};
+    }
+
+    PastasTemporarias pastas;
+
+private:
+    static std::string Ambiente(const char* nome) {
+        const char* v = std::getenv(nome);
+        return v ? v : "\x01";
+    }
+    static void Restaura(const char* nome, const std::string& valor) {
+        if (valor == "\x01")
+            unsetenv(nome);
+        else
+            setenv(nome, valor.c_str(), 1);
+    }
+    std::string antigoDados_, antigasPastas_;
+};
+
+TEST_F(ShellDaArea, WinExecIniciaOProgramaComArgumentos) {
+    const std::string marca = raiz() + "/marca";
+    const std::string programa = Roteiro(raiz() + "/Meus Programas/leitor", marca);
+    EXPECT_GT(plataforma::WinExec((programa + " um \"dois tres\"").c_str(), plataforma::SW_SHOWMINIMIZED),
+              31u);
+    EXPECT_EQ(Espera(marca), "um dois tres\n");
+}
+
+TEST_F(ShellDaArea, WinExecDeProgramaInexistenteFalha) {
+    EXPECT_LE(plataforma::WinExec((raiz() + "/nada/programa -x").c_str(), 2), 31u);
+    EXPECT_LE(plataforma::WinExec("", 2), 31u);
+}
+
+TEST_F(ShellDaArea, PapelAbreOPadraoRegistrado) {
+    const std::string marcaNav = raiz() + "/marca-nav";
+    const std::string marcaEmail = raiz() + "/marca-email";
+    GravaArquivo(raiz() + "/dados/applications/nav-teste.desktop",
+                 "[Desktop Entry]\nType=Application\nExec=" + Roteiro(raiz() + "/bin/nav", marcaNav) +
+                     " inicio %u\n");
+    GravaArquivo(raiz() + "/dados/applications/email-teste.desktop",
+                 "[Desktop Entry]\nType=Application\nExec=" + Roteiro(raiz() + "/bin/email", marcaEmail) +
+                     " %U\n");
+    GravaArquivo(pastas.ConfigHome() + "/mimeapps.list",
+                 "[Default Applications]\nx-scheme-handler/http=ausente.desktop;nav-teste.desktop;\n"
+                 "x-scheme-handler/mailto=email-teste.desktop\n");
+
+    EXPECT_GT(plataforma::ShellExecuteA(0, "Open", "iexplore.exe", "", "", 1), 32);
+    EXPECT_EQ(Espera(marcaNav), "inicio\n");
+    EXPECT_GT(plataforma::ShellExecuteA(0, "Open", "MSIMN.EXE", "", "", 1), 32);
+    EXPECT_EQ(Espera(marcaEmail), "\n");
+}
+
+TEST_F(ShellDaArea, ProgramaPeloShellNaPastaDada) {
+    const std::string marca = raiz() + "/marca-prog";
+    Roteiro(raiz() + "/progs/conf", marca);
+    EXPECT_GT(plataforma::ShellExecuteA(0, "Open", "conf", "-a b", (raiz() + "/progs").c_str(), 1), 32);
+    EXPECT_EQ(Espera(marca), "-a b\n");
+    EXPECT_EQ(plataforma::ShellExecuteA(0, "Open", "nao-existe.ins", "", (raiz() + "/progs").c_str(), 1),
+              static_cast<std::intptr_t>(plataforma::ERROR_FILE_NOT_FOUND_SHELL));
+}
+
+} // namespace
