@@ -1,20 +1,48 @@
 #include "app/frm_telvanor01.h"
+#include "shape/figura_imagem.h"
 
-#include <QColor>
+#include <QFont>
+#include <QPalette>
 
-// Plain coloured pictures until the skin is drawn.
+namespace {
+
+Figura Carrega(const QString& nome) { return FiguraDeImagem(QImage(QStringLiteral(":/figuras/") + nome)); }
+
+QString NomeImgX(int i) { return QStringLiteral("imgx-%1.png").arg(i, 3, 10, QChar('0')); }
+
+// The labels sit on the skin's light panel: dark text, small enough for rows of 11 pixels.
+void Estiliza(QLabel* rotulo, const QColor& cor, bool negrito) {
+    QFont fonte;
+    fonte.setFamilies(
+        {QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans")});
+    fonte.setPixelSize(9);
+    fonte.setBold(negrito);
+    rotulo->setFont(fonte);
+    QPalette paleta = rotulo->palette();
+    paleta.setColor(QPalette::WindowText, cor);
+    rotulo->setPalette(paleta);
+}
+
+} // namespace
+
 void frmTelvanor01::CarregaFiguras() {
-    auto cor = [](const QColor& c) {
-        QPixmap p(16, 16);
-        p.fill(c);
-        return Figura::Nova(p);
-    };
-    Image1->DefinePicture(cor(QColor(40, 70, 120)));
+    // The pictures are compiled into a static library, whose resources register only when asked.
+    Q_INIT_RESOURCE(figuras);
+    Image1->DefinePicture(Carrega(QStringLiteral("fundo.png")));
     for (const auto& [i, imagem] : img) {
-        imgX[i] = cor(QColor(90, 130, 190));
-        imgX[i + 1] = cor(QColor(200, 200, 60));
-        imagem->DefinePicture(imgX[i]);
+        imgX[i] = Carrega(NomeImgX(i));
+        imgX[i + 1] = Carrega(NomeImgX(i + 1));
     }
-    Picture1 = cor(Qt::gray);
-    Picture2 = cor(Qt::green);
+    for (const auto& [i, imagem] : img)
+        // The mail indicator's first picture is the new-mail one; it starts with no new mail.
+        imagem->DefinePicture(imgX[i == 200 ? 201 : i]);
+    Picture1 = Carrega(QStringLiteral("icone-ocioso.png"));
+    Picture2 = Carrega(QStringLiteral("icone-aceso.png"));
+
+    const QColor legenda(31, 60, 100), valor(11, 26, 46);
+    for (QLabel* r : {Label1, Label2, Label3})
+        Estiliza(r, legenda, true);
+    for (QLabel* r : {lblAcesso, lblUsuário, lblSenha, lblContaEmail})
+        Estiliza(r, valor, false);
+    Estiliza(lblStatus, QColor(18, 58, 107), true);
 }
