@@ -1,6 +1,8 @@
 #include "support/ambiente.h"
 
+#include "platform/qt/bandeja.h"
 #include "platform/qt/instancia.h"
+#include "platform/qt/som.h"
 #include "settings/quelza.h"
 
 AmbienteTeste::AmbienteTeste() {
@@ -9,6 +11,8 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineEventos(eventos);
     plataforma::DefineRelogio(relogio);
     plataforma::DefineInstancia(instancia);
+    plataforma::DefineBandeja(bandeja);
+    plataforma::DefineSom(som);
 }
 
 AmbienteTeste::~AmbienteTeste() {
@@ -16,5 +20,7 @@ AmbienteTeste::~AmbienteTeste() {
     plataforma::DefineEventos(nullptr);
     plataforma::DefineRelogio(nullptr);
     plataforma::DefineInstancia(nullptr);
+    plataforma::DefineBandeja(nullptr);
+    plataforma::DefineSom(nullptr);
     quelza::ReiniciaQuelza();
 }

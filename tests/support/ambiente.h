@@ -2,11 +2,13 @@
 // a counted event pump and a clock that stands still.
 #pragma once
 
+#include "support/bandeja_registrada.h"
 #include "support/eventos_contados.h"
 #include "support/instancia_roteirizada.h"
 #include "support/interface_roteirizada.h"
 #include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
+#include "support/som_registrado.h"
 
 #include <gtest/gtest.h>
 
@@ -22,4 +24,6 @@ protected:
     std::shared_ptr<EventosContados> eventos = std::make_shared<EventosContados>();
     std::shared_ptr<RelogioAjustavel> relogio = std::make_shared<RelogioAjustavel>();
     std::shared_ptr<InstanciaRoteirizada> instancia = std::make_shared<InstanciaRoteirizada>();
+    std::shared_ptr<BandejaRegistrada> bandeja = std::make_shared<BandejaRegistrada>();
+    std::shared_ptr<SomRegistrado> som = std::make_shared<SomRegistrado>();
 };

@@ -1,0 +1,179 @@
+// The Qt tray backend: one QSystemTrayIcon per (window, identifier), changed only in the fields a
+// call names, and the icon's clicks reaching the window as mouse messages through the event loop.
+#include "platform/qt/bandeja.h"
+#include "platform/qt/figuras.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QSystemTrayIcon>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace plataforma;
+
+class BandejaQtTeste : public ::testing::Test {
+protected:
+    BandejaQtTeste() {
+        DefineBandeja(nullptr);
+        QPixmap vermelho(16, 16), azul(16, 16);
+        vermelho.fill(Qt::red);
+        azul.fill(Qt::blue);
+        iconeVermelho = RegistraFigura(vermelho);
+        iconeAzul = RegistraFigura(azul);
+    }
+    ~BandejaQtTeste() override {
+        DefineBandeja(nullptr);
+        DefineReceptorBandeja(7, nullptr);
+        Assenta();
+    }
+
+    static NOTIFYICONDATAA Dados(std::uint32_t hWnd, std::uint32_t uID, std::uint32_t uFlags,
+                                 std::uint32_t hIcon, const std::string& tip = "") {
+        NOTIFYICONDATAA d{};
+        d.cbSize = sizeof d;
+        d.hWnd = hWnd;
+        d.uID = uID;
+        d.uFlags = uFlags;
+        d.uCallbackMessage = WM_MOUSEMOVE;
+        d.hIcon = hIcon;
+        std::memset(d.szTip, ' ', sizeof d.szTip);
+        std::memcpy(d.szTip, tip.data(), std::min(tip.size(), sizeof d.szTip));
+        return d;
+    }
+
+    // Runs the deferred deletions and the posted notifications.
+    static void Assenta() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    static std::vector<QSystemTrayIcon*> Icones() {
+        Assenta();
+        std::vector<QSystemTrayIcon*> icones;
+        for (auto* icone : QCoreApplication::instance()->findChildren<QSystemTrayIcon*>())
+            if (icone->objectName().startsWith(QStringLiteral("bandeja-")))
+                icones.push_back(icone);
+        return icones;
+    }
+
+    static QRgb Cor(const QSystemTrayIcon* icone) {
+        return icone->icon().pixmap(16, 16).toImage().pixel(8, 8);
+    }
+
+    std::uint32_t iconeVermelho = 0, iconeAzul = 0;
+};
+
+TEST_F(BandejaQtTeste, AdicionaMostraIconeEDicaAteONul) {
+    const auto d =
+        Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, std::string("e-Telvanor 3.1") + '\0');
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
+    const auto icones = Icones();
+    ASSERT_EQ(icones.size(), 1u);
+    EXPECT_TRUE(icones[0]->isVisible());
+    EXPECT_EQ(icones[0]->toolTip().toStdString(), "e-Telvanor 3.1");
+    EXPECT_EQ(Cor(icones[0]), qRgb(255, 0, 0));
+}
+
+TEST_F(BandejaQtTeste, DicaSemNulEEmWindows1252) {
+    const struct {
+        std::string bytes;
+        std::string dica;
+    } casos[] = {
+        {std::string(64, 'x'), std::string(64, 'x')}, // no NUL: the whole field, never beyond it
+        {std::string("Conex\xE3o") + '\0' + "lixo", "Conexão"},
+    };
+    for (const auto& c : casos) {
+        const auto d = Dados(7, 1, NIF_ICON | NIF_TIP, iconeVermelho, c.bytes);
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
+        EXPECT_EQ(Icones().at(0)->toolTip().toStdString(), c.dica);
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &d));
+    }
+}
+
+TEST_F(BandejaQtTeste, AlteraSoOsCamposQueUFlagsNomeia) {
+    const auto adiciona =
+        Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, std::string("A") + '\0');
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &adiciona));
+
+    auto altera = Dados(7, 1, NIF_ICON, iconeAzul, std::string("B") + '\0');
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
+    EXPECT_EQ(Cor(Icones().at(0)), qRgb(0, 0, 255));
+    EXPECT_EQ(Icones().at(0)->toolTip(), QStringLiteral("A"));
+
+    altera = Dados(7, 1, NIF_TIP, iconeVermelho, std::string("C") + '\0');
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
+    EXPECT_EQ(Cor(Icones().at(0)), qRgb(0, 0, 255));
+    EXPECT_EQ(Icones().at(0)->toolTip(), QStringLiteral("C"));
+}
+
+TEST_F(BandejaQtTeste, SemIconeAlterarERemoverFalhamENaoCriamNada) {
+    const auto d = Dados(7, 1, NIF_ICON, iconeAzul);
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &d));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &d));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, nullptr));
+    EXPECT_FALSE(Shell_NotifyIconA(5, &d));
+    EXPECT_TRUE(Icones().empty());
+}
+
+TEST_F(BandejaQtTeste, UmIconePorJanelaEIdentificador) {
+    const auto a = Dados(7, 1, NIF_ICON, iconeVermelho);
+    const auto b = Dados(7, 2, NIF_ICON, iconeAzul);
+    const auto c = Dados(8, 1, NIF_ICON, iconeAzul);
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, &a));
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &b));
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &c));
+    EXPECT_EQ(Icones().size(), 3u);
+
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &b));
+    EXPECT_EQ(Icones().size(), 2u);
+    for (int volta = 0; volta < 3; ++volta) {
+        EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &a));
+        EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
+    }
+    EXPECT_EQ(Icones().size(), 2u);
+}
+
+TEST_F(BandejaQtTeste, CliquesChegamComoMensagensDoMouseDepoisDoEvento) {
+    std::vector<std::uint32_t> recebidas;
+    DefineReceptorBandeja(7, [&](std::uint32_t m) { recebidas.push_back(m); });
+    const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON, iconeVermelho);
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
+    QSystemTrayIcon* icone = Icones().at(0);
+
+    emit icone->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(recebidas.empty()); // posted, not sent
+    emit icone->activated(QSystemTrayIcon::Context);
+    emit icone->activated(QSystemTrayIcon::Trigger);
+    Assenta();
+
+    EXPECT_EQ(recebidas, (std::vector<std::uint32_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP, 0x202}));
+}
+
+TEST_F(BandejaQtTeste, SemMensagemDeRetornoOCliqueNaoChega) {
+    int recebidas = 0;
+    DefineReceptorBandeja(7, [&](std::uint32_t) { ++recebidas; });
+    const auto d = Dados(7, 1, NIF_ICON, iconeVermelho);
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
+    emit Icones().at(0)->activated(QSystemTrayIcon::DoubleClick);
+    Assenta();
+    EXPECT_EQ(recebidas, 0);
+}
+
+TEST_F(BandejaQtTeste, ReceptorPodeRemoverOProprioIcone) {
+    const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON, iconeVermelho);
+    DefineReceptorBandeja(7, [&](std::uint32_t) { Shell_NotifyIconA(NIM_DELETE, &d); });
+    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
+    QSystemTrayIcon* icone = Icones().at(0);
+    emit icone->activated(QSystemTrayIcon::DoubleClick);
+    emit icone->activated(QSystemTrayIcon::DoubleClick);
+    Assenta();
+    EXPECT_TRUE(Icones().empty());
+}
+
+} // namespace
