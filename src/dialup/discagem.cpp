@@ -1,15 +1,168 @@
 #include "dialup/discagem.h"
 
-namespace quelza {
+#include "app/frm_telvanor01.h"
+#include "dialogs/frm_telvanor09.h"
+#include "platform/cp1252.h"
+#include "platform/qt/eventos.h"
+#include "platform/qt/mensagens.h"
+#include "platform/ras.h"
+#include "settings/configuracao.h"
+#include "settings/quelza.h"
 
-void DiscaConexão(std::string&, std::string&, std::string&) {}
+#include <algorithm>
+#include <cstring>
+
+namespace quelza {
+namespace {
+
+using namespace plataforma;
+
+// Notification by window message; no window of the program handles it, the poller follows the dial.
+constexpr std::uint32_t NotificadorMensagem = 0xFFFFFFFF;
+
+// Copies a text into a record's field, converted to Windows-1252 and cut to the published length.
+template <std::size_t N> void CopiaCampo(char (&campo)[N], const std::string& texto) {
+    const std::string ansi = ParaCp1252(texto);
+    const std::size_t n = std::min(ansi.size(), N - 1);
+    std::memcpy(campo, ansi.data(), n);
+    campo[n] = '\0';
+}
+
+bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
+
+// What both ways of turning redial off share.
+void ApagaRediscar(frmTelvanor01& janela) {
+    RediscarLigado = false;
+    AgendamentoPendente = false;
+    janela.img[51]->DefinePicture(janela.imgX[51]);
+    janela.Timer3.Enabled(false);
+}
+
+// After an empty entry name: the tray item loses its mark, nothing is stored.
+void DesligaRediscarSemAcesso() {
+    frmTelvanor01& janela = frmTelvanor01::Atual();
+    ApagaRediscar(janela);
+    janela.itmRediscar->setChecked(false);
+}
+
+// After a failed dial: the setting is stored and the connect button is offered again.
+void DesligaRediscarAposFalha() {
+    frmTelvanor01& janela = frmTelvanor01::Atual();
+    ApagaRediscar(janela);
+    GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+    janela.img[7]->setEnabled(true);
+}
+
+void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
+    switch (codigo) {
+    case ERROR_PORT_ALREADY_OPEN:
+        MsgBox("Porta Aberta", vbInformation);
+        break;
+    case ERROR_CANNOT_FIND_PHONEBOOK_ENTRY:
+        MsgBox("Acesso a Rede Dial-UP " + entrada + " inexistente.");
+        break;
+    default:
+        MsgBox("Erro interno ao discar. RetVal = " + std::to_string(codigo), vbCritical);
+        break;
+    }
+}
+
+} // namespace
+
+// Redial is turned off before a message box rather than after it: the box runs the event loop, and
+// with redial still on the redial timer would dial again inside it and stack box upon box.
+void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senha) {
+    if (VazioOuBrancos(entrada)) {
+        if (RediscarLigado)
+            DesligaRediscarSemAcesso();
+        MsgBox("Configure sua conexão!");
+        frmTelvanor09::MostraNaAba(0);
+        return;
+    }
+
+    RASDIALPARAMSA parametros{};
+    parametros.dwSize = sizeof parametros;
+    CopiaCampo(parametros.szEntryName, entrada);
+    if (!usuario.empty()) {
+        CopiaCampo(parametros.szUserName, usuario);
+        if (!senha.empty())
+            CopiaCampo(parametros.szPassword, senha);
+    }
+    HRASCONN conexao = 0;
+    const std::uint32_t codigo =
+        RasDialA(nullptr, nullptr, &parametros, NotificadorMensagem, &frmTelvanor01::Atual(), &conexao);
+    if (codigo != 0) {
+        if (RediscarLigado)
+            DesligaRediscarAposFalha();
+        MostraFalhaDiscagem(codigo, entrada);
+    }
+    hConexão = conexao;
+}
+
 std::string TextoEstadoConexão() {
-    return "Sem Conexão.";
+    RASCONNSTATUSA estado{};
+    estado.dwSize = sizeof estado;
+    RasGetConnectStatusA(hConexão, &estado);
+    DoEvents();
+    const RASCONNSTATE lido = estado.rasconnstate;
+    DoEvents();
+    switch (lido) {
+    case RASCS_OpenPort:
+        return "Sem Conexão.";
+    case RASCS_ConnectDevice:
+        return "Discando...";
+    case RASCS_Authenticate:
+        return "Verif. Nome e Senha...";
+    case RASCS_Connected:
+        return "Conectado.";
+    case RASCS_Disconnected:
+        DesligaConexão();
+        return "Desconectando...";
+    default:
+        return "";
+    }
 }
+
+// Called some sixty times a second: a listing that keeps failing is reported once, when the run of
+// failures begins, and again only after a listing has succeeded. The mark is set before the box is
+// shown, since the poller runs on inside it.
 bool ConexãoAtiva() {
-    return false;
+    static RASCONNA conexoes[256];
+    std::memset(conexoes, 0, sizeof conexoes);
+    conexoes[0].dwSize = sizeof(RASCONNA);
+    std::uint32_t bytes = sizeof conexoes;
+    std::uint32_t quantas = 0;
+    const std::uint32_t codigo = RasEnumConnectionsA(conexoes, &bytes, &quantas);
+    if (codigo != 0) {
+        if (!FalhaEnumeraçãoAvisada) {
+            FalhaEnumeraçãoAvisada = true;
+            MsgBox("Problemas " + std::to_string(codigo), vbCritical);
+        }
+        return false;
+    }
+    FalhaEnumeraçãoAvisada = false;
+
+    hConexão = conexoes[0].hrasconn;
+    RASCONNSTATUSA estado{};
+    estado.dwSize = sizeof estado;
+    const std::uint32_t resultado = RasGetConnectStatusA(hConexão, &estado);
+    DefineCaption(frmTelvanor01::Atual().lblCodStatus, std::to_string(resultado));
+    return estado.rasconnstate == RASCS_Authenticate || estado.rasconnstate == RASCS_Connected ||
+           estado.rasconnstate == RASCS_Disconnected;
 }
-void DesligaConexão() {}
-void ListaEntradasDialUp() {}
+
+void DesligaConexão() { RasHangUpA(hConexão); }
+
+void ListaEntradasDialUp() {
+    EntradasDialUp[0].dwSize = sizeof(RASENTRYNAMEA);
+    std::uint32_t bytes = sizeof(RASENTRYNAMEA) * 256;
+    std::uint32_t quantas = 0;
+    RasEnumEntriesA(nullptr, nullptr, EntradasDialUp.data(), &bytes, &quantas);
+    TotalEntradas = static_cast<std::int16_t>(std::min<std::uint32_t>(quantas, 256));
+    for (int i = 0; i < TotalEntradas; ++i) {
+        const char* nome = EntradasDialUp[i].szEntryName;
+        NomesEntradas[i] = DeCp1252({nome, ::strnlen(nome, sizeof EntradasDialUp[i].szEntryName)});
+    }
+}
 
 } // namespace quelza

@@ -1,28 +1,93 @@
 #include "platform/ras.h"
 
-namespace plataforma {
+#include "platform/linha_simulada.h"
 
-std::uint32_t RasDialA(const void*, const char*, const RASDIALPARAMSA*, std::uint32_t, const void*,
-                       HRASCONN*) {
-    return ERROR_INVALID_PARAMETER_RAS;
+namespace plataforma {
+namespace {
+
+std::shared_ptr<ServicoDiscagem>& Definido() {
+    static std::shared_ptr<ServicoDiscagem> definido;
+    return definido;
 }
-std::uint32_t RasGetConnectStatusA(HRASCONN, RASCONNSTATUSA*) {
-    return ERROR_INVALID_HANDLE_RAS;
+
+ServicoDiscagem& Servico() {
+    if (const auto& definido = Definido())
+        return *definido;
+    return LinhaSimuladaDoUsuario();
 }
-std::uint32_t RasEnumConnectionsA(RASCONNA*, std::uint32_t*, std::uint32_t* quantas) {
-    if (quantas)
+
+// The shared shape of both listings: check the buffer, let the service fill it, then either publish
+// the records or refuse them all when they did not fit.
+template <typename Registro, typename Preenche>
+std::uint32_t Lista(Registro* registros, std::uint32_t* bytes, std::uint32_t* quantas, Preenche preenche) {
+    if (!bytes || !quantas)
+        return ERROR_INVALID_PARAMETER_RAS;
+    if (registros && registros->dwSize != sizeof(Registro))
+        return ERROR_INVALID_SIZE;
+    const std::uint32_t capacidade = registros ? *bytes / sizeof(Registro) : 0;
+    std::uint32_t total = 0;
+    const std::uint32_t codigo = preenche(registros, capacidade, &total);
+    if (codigo != 0) {
         *quantas = 0;
+        return codigo;
+    }
+    *bytes = total * sizeof(Registro);
+    if (total > capacidade) {
+        *quantas = 0;
+        return ERROR_BUFFER_TOO_SMALL;
+    }
+    for (std::uint32_t i = 0; i < total; ++i)
+        registros[i].dwSize = sizeof(Registro);
+    *quantas = total;
     return 0;
 }
-std::uint32_t RasHangUpA(HRASCONN) {
-    return ERROR_INVALID_HANDLE_RAS;
+
+} // namespace
+
+std::uint32_t RasDialA(const void*, const char*, const RASDIALPARAMSA* parametros, std::uint32_t, const void*,
+                       HRASCONN* conexao) {
+    if (!parametros || !conexao)
+        return ERROR_INVALID_PARAMETER_RAS;
+    if (parametros->dwSize != sizeof(RASDIALPARAMSA))
+        return ERROR_INVALID_SIZE;
+    // The record's texts may lack their NUL; the service reads them only through a terminated copy.
+    RASDIALPARAMSA copia = *parametros;
+    copia.szEntryName[RAS_MaxEntryName] = '\0';
+    copia.szPhoneNumber[RAS_MaxPhoneNumber] = '\0';
+    copia.szCallbackNumber[RAS_MaxCallbackNumber] = '\0';
+    copia.szUserName[UNLEN] = '\0';
+    copia.szPassword[PWLEN] = '\0';
+    copia.szDomain[DNLEN] = '\0';
+    *conexao = 0;
+    return Servico().Disca(copia, conexao);
 }
-std::uint32_t RasEnumEntriesA(const char*, const char*, RASENTRYNAMEA*, std::uint32_t*,
-                              std::uint32_t* quantas) {
-    if (quantas)
-        *quantas = 0;
-    return 0;
+
+std::uint32_t RasGetConnectStatusA(HRASCONN conexao, RASCONNSTATUSA* estado) {
+    if (!estado)
+        return ERROR_INVALID_PARAMETER_RAS;
+    if (estado->dwSize != sizeof(RASCONNSTATUSA))
+        return ERROR_INVALID_SIZE;
+    return Servico().Estado(conexao, estado);
 }
-void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem>) {}
+
+std::uint32_t RasEnumConnectionsA(RASCONNA* conexoes, std::uint32_t* bytes, std::uint32_t* quantas) {
+    return Lista(conexoes, bytes, quantas, [](RASCONNA* r, std::uint32_t capacidade, std::uint32_t* total) {
+        return Servico().Conexoes(r, capacidade, total);
+    });
+}
+
+std::uint32_t RasHangUpA(HRASCONN conexao) { return Servico().Desliga(conexao); }
+
+std::uint32_t RasEnumEntriesA(const char* reservado, const char*, RASENTRYNAMEA* entradas,
+                              std::uint32_t* bytes, std::uint32_t* quantas) {
+    if (reservado)
+        return ERROR_INVALID_PARAMETER_RAS;
+    return Lista(entradas, bytes, quantas,
+                 [](RASENTRYNAMEA* r, std::uint32_t capacidade, std::uint32_t* total) {
+                     return Servico().Entradas(r, capacidade, total);
+                 });
+}
+
+void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem> servico) { Definido() = std::move(servico); }
 
 } // namespace plataforma

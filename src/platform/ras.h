@@ -1,6 +1,6 @@
 // The dial-up service calls of the program, with the published ANSI records and result codes.
 // Which service answers is chosen in one place (DefineServicoDiscagem); the default is the simulated
-// line of linha_simulada.h.
+// line of linha_simulada.h. Texts in the records are Windows-1252 bytes.
 #pragma once
 
 #include <cstdint>
@@ -71,6 +71,11 @@ struct RASENTRYNAMEA {
 };
 static_assert(sizeof(RASENTRYNAMEA) == 264);
 
+// Each call refuses a null record or count with ERROR_INVALID_PARAMETER_RAS and a record whose dwSize
+// is not its published size with ERROR_INVALID_SIZE. A buffer of connections or entries checks the
+// first record's dwSize only; when it is too small the call returns ERROR_BUFFER_TOO_SMALL, reports
+// 0 records and writes the needed byte count to `bytes`. On success `bytes` holds the
+// bytes the records written take, and each written record gets its dwSize.
 std::uint32_t RasDialA(const void* extensoes, const char* catalogo, const RASDIALPARAMSA* parametros,
                        std::uint32_t tipoNotificador, const void* notificador, HRASCONN* conexao);
 std::uint32_t RasGetConnectStatusA(HRASCONN conexao, RASCONNSTATUSA* estado);
@@ -79,19 +84,23 @@ std::uint32_t RasHangUpA(HRASCONN conexao);
 std::uint32_t RasEnumEntriesA(const char* reservado, const char* catalogo, RASENTRYNAMEA* entradas,
                               std::uint32_t* bytes, std::uint32_t* quantas);
 
-// The service behind the five calls. The calls check the record sizes before they reach it.
+// The service behind the five calls. The calls check the records and sizes before they reach it, so
+// every pointer it gets is valid. There is one phonebook: the calls' phonebook argument is not passed.
 class ServicoDiscagem {
 public:
     virtual ~ServicoDiscagem() = default;
+    // Sets *conexao to the new connection's handle, or 0 when it returns a code.
     virtual std::uint32_t Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) = 0;
+    // Fills rasconnstate and dwError; ERROR_INVALID_HANDLE_RAS for a handle that is 0 or gone.
     virtual std::uint32_t Estado(HRASCONN conexao, RASCONNSTATUSA* estado) = 0;
+    // Both listings report the whole count in *quantas and write at most `capacidade` records.
     virtual std::uint32_t Conexoes(RASCONNA* conexoes, std::uint32_t capacidade, std::uint32_t* quantas) = 0;
     virtual std::uint32_t Desliga(HRASCONN conexao) = 0;
     virtual std::uint32_t Entradas(RASENTRYNAMEA* entradas, std::uint32_t capacidade,
                                    std::uint32_t* quantas) = 0;
 };
 
-// Null restores the default service.
+// Null restores the default service, the simulated line of the user's folders.
 void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem> servico);
 
 } // namespace plataforma

@@ -1,0 +1,87 @@
+#include "platform/arquivo_linha.h"
+
+#include <atomic>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plataforma {
+namespace {
+
+constexpr std::uint32_t VersaoDados = 1;
+
+// flock, not fcntl locks: they belong to the open file, so closing another descriptor of the same
+// file elsewhere in the process cannot drop them.
+class Trava {
+public:
+    Trava(int fd, int modo) : fd_(fd) { ::flock(fd_, modo); }
+    ~Trava() { ::flock(fd_, LOCK_UN); }
+    Trava(const Trava&) = delete;
+    Trava& operator=(const Trava&) = delete;
+
+private:
+    int fd_;
+};
+
+std::atomic_ref<std::uint32_t> Geracao(DadosLinha& dados) {
+    return std::atomic_ref<std::uint32_t>(dados.geracao);
+}
+
+} // namespace
+
+ArquivoLinha::ArquivoLinha(const std::string& caminho) {
+    fd_ = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (fd_ < 0)
+        return;
+    {
+        Trava trava(fd_, LOCK_EX);
+        struct stat info {};
+        if (::fstat(fd_, &info) != 0)
+            return;
+        if (info.st_size != static_cast<off_t>(sizeof(DadosLinha))) {
+            if (::ftruncate(fd_, 0) != 0 || ::ftruncate(fd_, sizeof(DadosLinha)) != 0)
+                return;
+        }
+        void* mapa = ::mmap(nullptr, sizeof(DadosLinha), PROT_READ | PROT_WRITE, MAP_SHARED, fd_, 0);
+        if (mapa == MAP_FAILED)
+            return;
+        dados_ = static_cast<DadosLinha*>(mapa);
+        if (dados_->versao != VersaoDados) {
+            std::memset(static_cast<void*>(dados_), 0, sizeof(DadosLinha));
+            dados_->versao = VersaoDados;
+        }
+    }
+}
+
+ArquivoLinha::~ArquivoLinha() {
+    if (dados_)
+        ::munmap(dados_, sizeof(DadosLinha));
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+const ConexaoSimulada& ArquivoLinha::Le() {
+    if (!dados_)
+        return copia_;
+    if (copiaValida_ && Geracao(*dados_).load(std::memory_order_acquire) == geracaoCopia_)
+        return copia_;
+    Trava trava(fd_, LOCK_SH);
+    copia_ = dados_->conexao;
+    geracaoCopia_ = Geracao(*dados_).load(std::memory_order_relaxed);
+    copiaValida_ = true;
+    return copia_;
+}
+
+bool ArquivoLinha::Altera(const std::function<void(DadosLinha&)>& muda) {
+    if (!dados_)
+        return false;
+    Trava trava(fd_, LOCK_EX);
+    muda(*dados_);
+    Geracao(*dados_).fetch_add(1, std::memory_order_release);
+    return true;
+}
+
+} // namespace plataforma
