@@ -86,9 +86,13 @@ std::string EscapaValor(std::string_view valor) {
 std::string ArquivoAutoinicio() { return BaseConfiguracao() + "/autostart/e-Telvanor.desktop"; }
 
 std::string EntradaAutoinicio(const std::string& comando, const std::string& programa) {
-    const bool vazio = comando.find_first_not_of(' ') == std::string::npos;
+    const auto inicio = comando.find_first_not_of(' ');
+    const bool vazio = inicio == std::string::npos;
+    const std::string_view aparado =
+        vazio ? std::string_view()
+              : std::string_view(comando).substr(inicio, comando.find_last_not_of(' ') - inicio + 1);
     std::string exec;
-    for (const std::string& argumento : vazio ? std::vector<std::string>{programa} : Argumentos(comando))
+    for (const std::string& argumento : vazio ? std::vector<std::string>{programa} : Argumentos(aparado))
         exec += (exec.empty() ? "" : " ") + Cita(argumento);
     std::string entrada = "[Desktop Entry]\n"
                           "Type=Application\n"

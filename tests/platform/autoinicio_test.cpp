@@ -36,6 +36,7 @@ const CasoExec kCasosExec[] = {
     {"/home/ana/dir /x/e-Telvanor3Std /bandeja", "\"/home/ana/dir /x/e-Telvanor3Std\" /bandeja"},
     {"/opt/a b/e-Telvanor3Std", "\"/opt/a b/e-Telvanor3Std\""},
     {"/opt/e-Telvanor3Std  /bandeja", "/opt/e-Telvanor3Std /bandeja"},
+    {"  /opt/e-Telvanor3Std /bandeja  ", "/opt/e-Telvanor3Std /bandeja"},
     {"/opt/$HOME/e-Telvanor3Std /bandeja", "\"/opt/\\\\$HOME/e-Telvanor3Std\" /bandeja"},
     {"/opt/a\"b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\"b/e-Telvanor3Std\" /bandeja"},
     {"/opt/a\\b/e-Telvanor3Std /bandeja", "\"/opt/a\\\\\\\\b/e-Telvanor3Std\" /bandeja"},
