@@ -1,0 +1,106 @@
+// Speed of the window outline: reading the shipped region file, and reading and scanning a full-HD
+// picture with many transparent runs.
+#include "platform/regiao.h"
+#include "shape/cria_regiao.h"
+#include "shape/figura_imagem.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+namespace {
+
+constexpr std::uint32_t Magenta = 0x00FF00FF;
+
+const std::string ArquivoEntregue =
+    (std::filesystem::path(__FILE__).parent_path() / "../assets/programa/telvanor.rgn").string();
+
+// 1920 x 1080, each row alternating opaque and transparent stretches of 1 to 4 pixels: about 400
+// runs per row, 430 000 in all.
+const Figura& FiguraGrande() {
+    static const Figura figura = [] {
+        QImage imagem(1920, 1080, QImage::Format_RGB32);
+        std::mt19937 gerador(1080);
+        std::uniform_int_distribution<int> comprimento(1, 4);
+        for (int y = 0; y < imagem.height(); ++y) {
+            bool transparente = (y % 2) == 0;
+            for (int x = 0; x < imagem.width();) {
+                const int fim = std::min(imagem.width(), x + comprimento(gerador));
+                for (; x < fim; ++x)
+                    imagem.setPixel(x, y, transparente ? qRgb(255, 0, 255) : qRgb(40, 70, 120));
+                transparente = !transparente;
+            }
+        }
+        return FiguraDeImagem(imagem);
+    }();
+    return figura;
+}
+
+const std::string& ArquivoGrande() {
+    static QTemporaryDir pasta;
+    static const std::string nome = [] {
+        const std::string n = pasta.filePath(QStringLiteral("grande.rgn")).toStdString();
+        CriaRegiao r;
+        if (!r.CriaArquivoRegião(FiguraGrande(), Magenta, n))
+            std::abort();
+        return n;
+    }();
+    return nome;
+}
+
+std::size_t Retangulos(std::uint32_t h) {
+    std::vector<plataforma::RECT> r;
+    plataforma::RetangulosDaRegiao(h, r);
+    return r.size();
+}
+
+void ArquivoDaJanela(benchmark::State& estado) {
+    std::size_t n = 0;
+    for (auto _ : estado) {
+        CriaRegiao r;
+        r.CriaRegiãoDeArquivo(ArquivoEntregue);
+        n = Retangulos(r.Handle());
+        r.DestroiRegião();
+    }
+    estado.counters["retangulos"] = static_cast<double>(n);
+}
+BENCHMARK(ArquivoDaJanela)->Unit(benchmark::kMicrosecond);
+
+void ArquivoFullHd(benchmark::State& estado) {
+    const std::string& nome = ArquivoGrande();
+    std::size_t n = 0;
+    for (auto _ : estado) {
+        CriaRegiao r;
+        r.CriaRegiãoDeArquivo(nome);
+        n = Retangulos(r.Handle());
+        r.DestroiRegião();
+    }
+    estado.counters["retangulos"] = static_cast<double>(n);
+}
+BENCHMARK(ArquivoFullHd)->Unit(benchmark::kMillisecond);
+
+void FiguraFullHd(benchmark::State& estado) {
+    const Figura& figura = FiguraGrande();
+    for (auto _ : estado) {
+        CriaRegiao r;
+        r.CriaRegiãoDeFigura(figura, Magenta);
+        r.DestroiRegião();
+    }
+}
+BENCHMARK(FiguraFullHd)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
