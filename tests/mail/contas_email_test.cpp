@@ -7,33 +7,19 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 namespace {
 
 using namespace quelza;
 
-TEST(ValorDaConta, VoltaInteiroComSenhaQueTemCrEBrancos) {
-    for (const ContaEmail& conta :
-         {ContaEmail{"Casa", "pop.casa.net", "ana", "pw"},
-          ContaEmail{"Ação", "pop.provedor.com.br", "joão", " a\rb\r "}, ContaEmail{"Vazia", "", "", ""}}) {
-        const std::string valor = CodificaContaEmail(conta);
-        EXPECT_EQ(valor,
-                  Embaralha("\r" + conta.Usuário + "\r" + conta.Pop3 + "\r" + conta.Senha, ChaveCredenciais));
-        EXPECT_EQ(DecodificaContaEmail(conta.NomeDaConta, valor), conta);
-    }
-}
-
-TEST(ValorDaConta, CortaNosTresPrimeirosCr) {
-    const auto conta = DecodificaContaEmail("Feita à mão", Embaralha("lixo\ru\rs\rp", ChaveCredenciais));
-    EXPECT_EQ(conta, (ContaEmail{"Feita à mão", "s", "u", "p"}));
-}
-
-TEST(ValorDaConta, ComMenosDeTresCrNaoEhConta) {
-    for (const char* texto : {"", "semcr", "\ru\rs", "\r\r"})
+TEST(ValorDaConta, VoltaInteiroECortaNosTresPrimeirosCr) {
+    const ContaEmail conta{"Ação", "pop.provedor.com.br", "joão", " a\rb\r "};
+    EXPECT_EQ(CodificaContaEmail(conta),
+              Embaralha("\rjoão\rpop.provedor.com.br\r a\rb\r ", ChaveCredenciais));
+    EXPECT_EQ(DecodificaContaEmail("Ação", CodificaContaEmail(conta)), conta);
+    EXPECT_EQ(DecodificaContaEmail("X", Embaralha("lixo\ru\rs\rp", ChaveCredenciais)),
+              (ContaEmail{"X", "s", "u", "p"}));
+    for (const char* texto : {"", "semcr", "\ru\rs"})
         EXPECT_EQ(DecodificaContaEmail("X", Embaralha(texto, ChaveCredenciais)), std::nullopt) << texto;
-    EXPECT_TRUE(DecodificaContaEmail("X", Embaralha("\r\r\r", ChaveCredenciais)));
 }
 
 class CarregaContas : public AmbienteTeste {};
@@ -53,25 +39,18 @@ TEST_F(CarregaContas, NaOrdemDoArmazenamentoPulandoValoresEstragados) {
                                                     {"Firma", "pop.firma", "bia", "2"}}));
 }
 
-TEST_F(CarregaContas, SoValoresEstragadosDeixamSemContas) {
-    plataforma::SaveSetting("e-Telvanor", "Email", "Estragada", "texto qualquer");
+TEST_F(CarregaContas, SemContaLegivelFicaSemContas) {
     ContasEmail = {{"Antiga", "", "", ""}};
     TemContasEmail = true;
-
     CarregaContasEmail("e-Telvanor", "Email");
+    EXPECT_FALSE(TemContasEmail);
+    EXPECT_EQ(ContasEmail.size(), 1u); // an empty section leaves the array alone
 
+    plataforma::SaveSetting("e-Telvanor", "Email", "Estragada", Embaralha("\r\r", ChaveCredenciais));
+    TemContasEmail = true;
+    CarregaContasEmail("e-Telvanor", "Email");
     EXPECT_FALSE(TemContasEmail);
     EXPECT_TRUE(ContasEmail.empty());
-}
-
-TEST_F(CarregaContas, SecaoVaziaNaoMexeNoArray) {
-    ContasEmail = {{"Antiga", "", "", ""}};
-    TemContasEmail = true;
-
-    CarregaContasEmail("e-Telvanor", "Email");
-
-    EXPECT_FALSE(TemContasEmail);
-    EXPECT_EQ(ContasEmail.size(), 1u);
 }
 
 } // namespace
