@@ -123,15 +123,6 @@ TEST_F(Bandeja, PalavraDesconhecidaNaoFazNada) {
     EXPECT_EQ(eventos->bombeamentos, 0);
 }
 
-TEST_F(Bandeja, IconeMostraOIconeOciosoEADica) {
-    ParaBandeja();
-    ASSERT_TRUE(bandeja->Presente(janela.hWnd(), 1));
-    const auto& icone = bandeja->icones.begin()->second;
-    EXPECT_EQ(icone.hIcon, janela.Picture1.Handle);
-    EXPECT_EQ(icone.dica, "e-Telvanor 3.1");
-    EXPECT_EQ(icone.mensagemRetorno, plataforma::WM_MOUSEMOVE);
-}
-
 TEST_F(Bandeja, IdasEVoltasDeixamNoMaximoUmIcone) {
     janela.show();
     for (int volta = 0; volta < 3; ++volta) {

@@ -29,31 +29,6 @@ TEST_F(Sons, DispositivoBastaUm) {
     }
 }
 
-// The callers test for a device and for cues switched on before any cue; the closing cue also
-// decides whether the program pauses before ending.
-TEST_F(Sons, SomDeFechamentoSoComDispositivoESomLigado) {
-    const struct {
-        std::uint32_t dispositivos;
-        std::uint8_t ligado;
-        bool toca;
-    } casos[] = {{0, 1, false}, {1, 0, false}, {0, 0, false}, {1, 1, true}};
-    for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message() << c.dispositivos << " devices, cues " << int(c.ligado));
-        som->chamadas.clear();
-        eventos->dormido = 0;
-        som->dispositivos = c.dispositivos;
-        frmTelvanor01 janela;
-        quelza::SomLigado = c.ligado;
-        quelza::SomFinalizando = pastas.Programa() + "/e-fim.wav";
-
-        janela.Form_QueryUnload();
-
-        EXPECT_EQ(som->Tocados(),
-                  c.toca ? std::vector<std::string>{quelza::SomFinalizando} : std::vector<std::string>{});
-        EXPECT_EQ(eventos->dormido, c.toca ? 1000u : 0u);
-    }
-}
-
 TEST_F(Sons, SaudacaoEFechamentoDaPrimeiraPartidaSoComDispositivo) {
     relogio->Ajusta(9, 30);
     for (const std::uint32_t dispositivos : {0u, 1u}) {

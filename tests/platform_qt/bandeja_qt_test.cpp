@@ -155,16 +155,6 @@ TEST_F(BandejaQtTeste, CliquesChegamComoMensagensDoMouseDepoisDoEvento) {
     EXPECT_EQ(recebidas, (std::vector<std::uint32_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP, 0x202}));
 }
 
-TEST_F(BandejaQtTeste, SemMensagemDeRetornoOCliqueNaoChega) {
-    int recebidas = 0;
-    DefineReceptorBandeja(7, [&](std::uint32_t) { ++recebidas; });
-    const auto d = Dados(7, 1, NIF_ICON, iconeVermelho);
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
-    emit Icones().at(0)->activated(QSystemTrayIcon::DoubleClick);
-    Assenta();
-    EXPECT_EQ(recebidas, 0);
-}
-
 TEST_F(BandejaQtTeste, ReceptorPodeRemoverOProprioIcone) {
     const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON, iconeVermelho);
     DefineReceptorBandeja(7, [&](std::uint32_t) { Shell_NotifyIconA(NIM_DELETE, &d); });

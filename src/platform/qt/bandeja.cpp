@@ -85,6 +85,7 @@ private:
     struct Entrada {
         QPointer<QSystemTrayIcon> icone;
         std::uint32_t mensagemRetorno = 0;
+        std::uint32_t hIcon = 0;
     };
 
     Entrada& Cria(const Chave& chave) {
@@ -114,7 +115,9 @@ private:
         if (dados.uFlags & NIF_TIP)
             entrada.icone->setToolTip(QString::fromStdString(
                 DeCp1252(std::string(dados.szTip, strnlen(dados.szTip, sizeof dados.szTip)))));
-        if (dados.uFlags & NIF_ICON) {
+        // The poller sets the same icon ten times a second; a tray host is told only of changes.
+        if ((dados.uFlags & NIF_ICON) && (dados.hIcon != entrada.hIcon || !entrada.icone->isVisible())) {
+            entrada.hIcon = dados.hIcon;
             entrada.icone->setIcon(QIcon(FiguraDoHandle(dados.hIcon)));
             entrada.icone->show();
         }
