@@ -1,0 +1,96 @@
+// The shipped pictures fit the window: the region file matches the skin, every control lies inside
+// the outline, and every button has a normal and a distinct second picture of its own size.
+#include "app/frm_telvanor01.h"
+#include "platform/regiao.h"
+#include "shape/cria_regiao.h"
+#include "shape/figura_imagem.h"
+#include "support/ambiente.h"
+
+#include <QRegion>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+constexpr std::uint32_t Magenta = 0x00FF00FF;
+
+std::string Conteudo(const std::filesystem::path& nome) {
+    std::ifstream f(nome, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+}
+
+const std::filesystem::path ArquivoEntregue =
+    std::filesystem::path(__FILE__).parent_path() / "../../assets/programa/telvanor.rgn";
+
+class FigurasJanela : public AmbienteTeste {};
+
+} // namespace
+
+// Outside the unnamed namespace: the resource initialiser is declared where it is called.
+static QImage Pele() {
+    Q_INIT_RESOURCE(figuras);
+    return QImage(QStringLiteral(":/figuras/fundo.png"));
+}
+
+TEST_F(FigurasJanela, ArquivoDeRegiaoEntregueCorrespondeAPele) {
+    const QImage pele = Pele();
+    ASSERT_EQ(pele.size(), QSize(151, 197));
+    const std::string novo = pastas.Programa() + "/novo.rgn";
+    CriaRegiao r;
+    ASSERT_TRUE(r.CriaArquivoRegião(FiguraDeImagem(pele), Magenta, novo));
+    EXPECT_EQ(Conteudo(novo), Conteudo(ArquivoEntregue))
+        << "the skin changed: rebuild the target 'regiao' to write the region file again";
+}
+
+// The scan never looks at column 0 or row 0 and the file reader drops the last row: the skin keeps
+// its picture away from them, so the window loses nothing visible.
+TEST_F(FigurasJanela, PeleNaoUsaAsLinhasEColunasQueORecorteIgnora) {
+    const QImage pele = Pele();
+    const QRgb magenta = qRgb(255, 0, 255);
+    for (int x = 0; x < pele.width(); ++x)
+        for (int y : {0, pele.height() - 2, pele.height() - 1})
+            ASSERT_EQ(pele.pixel(x, y), magenta) << x << "," << y;
+    for (int y = 0; y < pele.height(); ++y)
+        ASSERT_EQ(pele.pixel(0, y), magenta) << "0," << y;
+}
+
+TEST_F(FigurasJanela, ControlesFicamDentroDoContorno) {
+    frmTelvanor01 janela;
+    CriaRegiao r;
+    r.CriaRegiãoDeArquivo(ArquivoEntregue.string());
+    std::vector<plataforma::RECT> rets;
+    ASSERT_TRUE(plataforma::RetangulosDaRegiao(r.Handle(), rets));
+    QRegion contorno;
+    for (const auto& q : rets)
+        contorno += QRect(q.left, q.top, q.right - q.left, q.bottom - q.top);
+    std::vector<QWidget*> controles = {janela.Label1,    janela.Label2,       janela.Label3,
+                                       janela.lblAcesso, janela.lblUsuário,   janela.lblSenha,
+                                       janela.lblStatus, janela.lblContaEmail};
+    for (const auto& [i, imagem] : janela.img)
+        controles.push_back(imagem);
+    for (QWidget* c : controles)
+        EXPECT_TRUE(QRegion(c->geometry()).subtracted(contorno).isEmpty())
+            << c->toolTip().toStdString() << Caption(qobject_cast<QLabel*>(c)) << " at " << c->geometry().x()
+            << "," << c->geometry().y();
+    r.DestroiRegião();
+}
+
+TEST_F(FigurasJanela, CadaBotaoTemSuasDuasFiguras) {
+    frmTelvanor01 janela;
+    for (const auto& [i, imagem] : janela.img) {
+        SCOPED_TRACE(i);
+        const Figura& primeira = janela.imgX.at(i);
+        const Figura& segunda = janela.imgX.at(i + 1);
+        EXPECT_EQ(imagem->Picture().Handle, (i == 200 ? segunda : primeira).Handle);
+        EXPECT_NE(primeira.Handle, segunda.Handle);
+        for (const Figura* f : {&primeira, &segunda})
+            EXPECT_EQ(f->Pixmap.size(), imagem->size()) << "pictures are shown unscaled";
+        EXPECT_NE(primeira.Pixmap.toImage(), segunda.Pixmap.toImage());
+    }
+    EXPECT_FALSE(janela.Picture1.Pixmap.isNull());
+    EXPECT_NE(janela.Picture1.Handle, janela.Picture2.Handle);
+    EXPECT_NE(janela.Picture1.Pixmap.toImage(), janela.Picture2.Pixmap.toImage());
+    EXPECT_EQ(janela.Image1->Picture().Pixmap.size(), janela.size());
+}
