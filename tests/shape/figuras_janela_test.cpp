@@ -1,6 +1,7 @@
 // The shipped pictures fit the window: the region file matches the skin, every control lies inside
 // the outline, and every button has a normal and a distinct second picture of its own size.
 #include "app/frm_telvanor01.h"
+#include "platform/qt/regiao_janela.h"
 #include "platform/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
@@ -93,4 +94,30 @@ TEST_F(FigurasJanela, CadaBotaoTemSuasDuasFiguras) {
     EXPECT_NE(janela.Picture1.Handle, janela.Picture2.Handle);
     EXPECT_NE(janela.Picture1.Pixmap.toImage(), janela.Picture2.Pixmap.toImage());
     EXPECT_EQ(janela.Image1->Picture().Pixmap.size(), janela.size());
+}
+
+// The load handler applies the outline before it refuses a second start, which keeps this test to
+// the outline alone.
+TEST_F(FigurasJanela, JanelaTomaOContornoDoArquivoOuFicaInteira) {
+    instancia->outraEmExecucao = true;
+    const std::size_t antes = plataforma::RegioesVivas();
+    const std::filesystem::path arquivo = pastas.Programa() + "/telvanor.rgn";
+    std::filesystem::copy_file(ArquivoEntregue, arquivo);
+    {
+        frmTelvanor01 janela;
+        janela.Form_Load("");
+        const QRegion mascara = janela.mask();
+        EXPECT_NE(plataforma::RegiaoDaJanela(janela), 0u);
+        EXPECT_FALSE(mascara.contains(QPoint(0, 0)));
+        EXPECT_FALSE(mascara.contains(QPoint(150, 196)));
+        EXPECT_TRUE(mascara.contains(janela.rect().center()));
+        janela.Form_QueryUnload();
+        EXPECT_TRUE(janela.mask().isEmpty());
+        EXPECT_EQ(plataforma::RegioesVivas(), antes) << "unloading hands the region back";
+    }
+    std::filesystem::remove(arquivo);
+    frmTelvanor01 janela;
+    janela.Form_Load("");
+    EXPECT_TRUE(janela.mask().isEmpty()) << "without its region file the window stays whole";
+    EXPECT_EQ(plataforma::RegioesVivas(), antes);
 }
