@@ -4,9 +4,18 @@
 #include <QFont>
 #include <QPalette>
 
+#include <map>
+
 namespace {
 
-Figura Carrega(const QString& nome) { return FiguraDeImagem(QImage(QStringLiteral(":/figuras/") + nome)); }
+// Each picture file is read once; every window's pictures share its pixels.
+Figura Carrega(const QString& nome) {
+    static std::map<QString, QImage> lidas;
+    auto it = lidas.find(nome);
+    if (it == lidas.end())
+        it = lidas.emplace(nome, QImage(QStringLiteral(":/figuras/") + nome)).first;
+    return FiguraDeImagem(it->second);
+}
 
 QString NomeImgX(int i) { return QStringLiteral("imgx-%1.png").arg(i, 3, 10, QChar('0')); }
 

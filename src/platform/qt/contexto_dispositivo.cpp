@@ -18,7 +18,7 @@ struct Contexto {
     const QImage* imagem = nullptr;
 };
 
-// Every picture is kept as 32-bit RGB so that a pixel read is one array access.
+// Every picture is kept in a 32-bit format so that a pixel read is one array access.
 std::unordered_map<HBITMAP, QImage>& bitmaps() {
     static std::unordered_map<HBITMAP, QImage> b = [] {
         std::unordered_map<HBITMAP, QImage> inicial;
@@ -44,7 +44,9 @@ const QImage* Imagem(HBITMAP h) {
 } // namespace
 
 void RegistraBitmap(HBITMAP bitmap, const QImage& imagem) {
-    bitmaps()[bitmap] = imagem.convertToFormat(QImage::Format_RGB32);
+    // Both 32-bit formats hold plain colours; keeping them as they are shares the caller's pixels.
+    const bool direto = imagem.format() == QImage::Format_RGB32 || imagem.format() == QImage::Format_ARGB32;
+    bitmaps()[bitmap] = direto ? imagem : imagem.convertToFormat(QImage::Format_RGB32);
 }
 
 HDC CreateCompatibleDC(HDC) {
