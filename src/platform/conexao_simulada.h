@@ -12,9 +12,6 @@ namespace plataforma {
 inline constexpr std::int64_t AberturaPortaMs = 200;
 inline constexpr std::int64_t FechamentoPortaMs = 500;
 
-// Published codes the line reports in the status record's dwError.
-inline constexpr std::uint32_t ERROR_REMOTE_DISCONNECTION = 629;
-
 struct ConexaoSimulada {
     HRASCONN conexao = 0; // 0: never dialled
     char entrada[RAS_MaxEntryName + 1] = {};

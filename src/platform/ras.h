@@ -33,6 +33,7 @@ inline constexpr std::uint32_t ERROR_INVALID_PARAMETER_RAS = 87;
 inline constexpr std::uint32_t ERROR_BUFFER_TOO_SMALL = 603;
 inline constexpr std::uint32_t ERROR_PORT_ALREADY_OPEN = 602;
 inline constexpr std::uint32_t ERROR_CANNOT_FIND_PHONEBOOK_ENTRY = 623;
+inline constexpr std::uint32_t ERROR_REMOTE_DISCONNECTION = 629;
 inline constexpr std::uint32_t ERROR_INVALID_SIZE = 632;
 inline constexpr std::uint32_t ERROR_AUTHENTICATION_FAILURE = 691;
 

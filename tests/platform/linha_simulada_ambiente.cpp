@@ -53,3 +53,15 @@ HRASCONN LinhaSimuladaTeste::PrimeiraConexao() {
     EXPECT_LE(quantas, 1u) << "one modem, one connection";
     return quantas ? conexoes[0].hrasconn : 0;
 }
+
+std::vector<std::string> LinhaSimuladaTeste::Nomes() {
+    RASENTRYNAMEA entradas[8]{};
+    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+    std::uint32_t bytes = sizeof entradas;
+    std::uint32_t quantas = 0;
+    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
+    std::vector<std::string> nomes;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        nomes.push_back(DeCp1252(entradas[i].szEntryName));
+    return nomes;
+}

@@ -41,6 +41,8 @@ protected:
 
     // The first listed connection's handle, 0 when none is listed.
     plataforma::HRASCONN PrimeiraConexao();
+    // The phonebook's entries as listed, UTF-8.
+    std::vector<std::string> Nomes();
 
     std::shared_ptr<RelogioParado> relogio = std::make_shared<RelogioParado>();
 };
