@@ -23,9 +23,8 @@ PastasTeste::~PastasTeste() {
 }
 
 std::string PastasTeste::Conteudo(const std::string& caminho) {
-    std::ifstream arquivo(caminho, std::ios::binary);
     std::ostringstream conteudo;
-    conteudo << arquivo.rdbuf();
+    conteudo << std::ifstream(caminho, std::ios::binary).rdbuf();
     return conteudo.str();
 }
 

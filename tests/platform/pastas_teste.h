@@ -19,8 +19,7 @@ protected:
     // Whole content of a file as bytes; empty when it does not exist.
     static std::string Conteudo(const std::string& caminho);
     static void Grava(const std::string& caminho, const std::string& conteudo);
-    // Names of the entries of a folder, sorted.
-    static std::vector<std::string> Entradas(const std::string& pasta);
+    static std::vector<std::string> Entradas(const std::string& pasta); // sorted names
     static unsigned Modo(const std::string& caminho);
 
 private:
