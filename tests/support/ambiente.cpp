@@ -2,6 +2,7 @@
 
 #include "platform/qt/bandeja.h"
 #include "platform/qt/instancia.h"
+#include "platform/qt/shell.h"
 #include "platform/qt/som.h"
 #include "settings/quelza.h"
 
@@ -13,6 +14,7 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineInstancia(instancia);
     plataforma::DefineBandeja(bandeja);
     plataforma::DefineSom(som);
+    plataforma::DefineShell(shell);
 }
 
 AmbienteTeste::~AmbienteTeste() {
@@ -22,5 +24,6 @@ AmbienteTeste::~AmbienteTeste() {
     plataforma::DefineInstancia(nullptr);
     plataforma::DefineBandeja(nullptr);
     plataforma::DefineSom(nullptr);
+    plataforma::DefineShell(nullptr);
     quelza::ReiniciaQuelza();
 }

@@ -8,6 +8,7 @@
 #include "support/interface_roteirizada.h"
 #include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
+#include "support/shell_registrado.h"
 #include "support/som_registrado.h"
 
 #include <gtest/gtest.h>
@@ -26,4 +27,6 @@ protected:
     std::shared_ptr<InstanciaRoteirizada> instancia = std::make_shared<InstanciaRoteirizada>();
     std::shared_ptr<BandejaRegistrada> bandeja = std::make_shared<BandejaRegistrada>();
     std::shared_ptr<SomRegistrado> som = std::make_shared<SomRegistrado>();
+    // No test starts a real program or powers the machine off.
+    std::shared_ptr<ShellRegistrado> shell = std::make_shared<ShellRegistrado>();
 };
