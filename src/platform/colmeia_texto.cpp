@@ -13,7 +13,7 @@ constexpr std::string_view kCabecalho = "REGEDIT4";
 
 // Codes written as \xHH: the controls, DEL, and the five that Windows-1252 leaves undefined, which
 // would otherwise stand as invisible C1 controls in the file.
-bool Escapado(unsigned char c) {
+bool PedeEscape(unsigned char c) {
     return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
@@ -24,7 +24,7 @@ std::string Aspas(std::string_view bytes) {
         if (byte == '\\' || byte == '"') {
             texto += '\\';
             texto += byte;
-        } else if (Escapado(c)) {
+        } else if (PedeEscape(c)) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02x", c);
             texto += hex;
@@ -66,6 +66,20 @@ std::optional<char> ByteHex(std::string_view par) {
     return static_cast<char>(DigitoHex(par[0]) * 16 + DigitoHex(par[1]));
 }
 
+struct Escape {
+    char byte;
+    std::size_t tamanho; // characters after the backslash
+};
+
+std::optional<Escape> LeEscape(std::string_view depois) {
+    if (!depois.empty() && (depois[0] == '\\' || depois[0] == '"'))
+        return Escape{depois[0], 1};
+    const auto byte = depois.size() >= 3 && depois[0] == 'x' ? ByteHex(depois.substr(1, 2)) : std::nullopt;
+    if (!byte)
+        return std::nullopt;
+    return Escape{*byte, 3};
+}
+
 // Reads the lines of one text, keeping what it understands and noting in `danificada` what it could
 // not understand or keep.
 class Leitor {
@@ -95,17 +109,11 @@ public:
                 linha.remove_prefix(parada + 1);
                 return bytes;
             }
-            const std::string_view escape = linha.substr(parada + 1);
-            if (!escape.empty() && (escape[0] == '\\' || escape[0] == '"')) {
-                bytes += escape[0];
-                i = parada + 2;
-            } else if (const auto byte = escape.size() >= 3 && escape[0] == 'x' ? ByteHex(escape.substr(1, 2))
-                                                                                : std::nullopt) {
-                bytes += *byte;
-                i = parada + 4;
-            } else {
+            const auto escape = LeEscape(linha.substr(parada + 1));
+            if (!escape)
                 return std::nullopt;
-            }
+            bytes += escape->byte;
+            i = parada + 1 + escape->tamanho;
         }
         return std::nullopt;
     }

@@ -1,5 +1,6 @@
 #include "platform/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -12,8 +13,6 @@ constexpr std::array<char32_t, 32> kFaixa80 = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-constexpr char32_t kInvalido = 0xFFFFFFFF;
 
 char32_t Unicode(unsigned char codigo) {
     return codigo >= 0x80 && codigo < 0xA0 ? kFaixa80[codigo - 0x80] : codigo;
@@ -28,51 +27,38 @@ std::optional<unsigned char> Codigo(char32_t caractere) {
     return std::nullopt;
 }
 
-// Reads one character at `pos` and moves past it; a malformed sequence yields kInvalido and moves
-// past its first byte only, so the bytes after it are read afresh.
-char32_t ProximoCaractere(std::string_view utf8, std::size_t& pos) {
+struct Lido {
+    char32_t caractere;
+    std::size_t bytes;
+};
+
+// The character that starts at `pos`, or nothing when the bytes there are not well-formed UTF-8.
+std::optional<Lido> LeCaractere(std::string_view utf8, std::size_t pos) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
     const unsigned char inicial = byte(pos);
-    if (inicial < 0x80) {
-        ++pos;
-        return inicial;
-    }
+    if (inicial < 0x80)
+        return Lido{inicial, 1};
     // Leading byte pattern, continuation count and the least character that needs that many.
     struct Forma {
         unsigned char mascara, padrao;
-        int continuacoes;
+        std::size_t continuacoes;
         char32_t minimo;
     };
     static constexpr std::array<Forma, 3> kFormas = {
         {{0xE0, 0xC0, 1, 0x80}, {0xF0, 0xE0, 2, 0x800}, {0xF8, 0xF0, 3, 0x10000}}};
-    const Forma* forma = nullptr;
-    for (const Forma& f : kFormas)
-        if ((inicial & f.mascara) == f.padrao)
-            forma = &f;
-    if (!forma) {
-        ++pos;
-        return kInvalido;
-    }
-    const int continuacoes = forma->continuacoes;
-    const char32_t minimo = forma->minimo;
+    const auto forma = std::find_if(kFormas.begin(), kFormas.end(),
+                                    [&](const Forma& f) { return (inicial & f.mascara) == f.padrao; });
+    if (forma == kFormas.end() || pos + forma->continuacoes >= utf8.size())
+        return std::nullopt;
     char32_t caractere = inicial & static_cast<unsigned char>(~forma->mascara);
-    if (pos + continuacoes >= utf8.size()) {
-        ++pos;
-        return kInvalido;
-    }
-    for (int i = 1; i <= continuacoes; ++i) {
-        if ((byte(pos + i) & 0xC0) != 0x80) {
-            ++pos;
-            return kInvalido;
-        }
+    for (std::size_t i = 1; i <= forma->continuacoes; ++i) {
+        if ((byte(pos + i) & 0xC0) != 0x80)
+            return std::nullopt;
         caractere = (caractere << 6) | (byte(pos + i) & 0x3F);
     }
-    if (caractere < minimo || caractere > 0x10FFFF || (caractere >= 0xD800 && caractere <= 0xDFFF)) {
-        ++pos;
-        return kInvalido;
-    }
-    pos += continuacoes + 1;
-    return caractere;
+    if (caractere < forma->minimo || caractere > 0x10FFFF || (caractere >= 0xD800 && caractere <= 0xDFFF))
+        return std::nullopt;
+    return Lido{caractere, forma->continuacoes + 1};
 }
 
 void AcrescentaUtf8(std::string& saida, char32_t c) {
@@ -88,15 +74,17 @@ void AcrescentaUtf8(std::string& saida, char32_t c) {
     }
 }
 
+// A malformed sequence gives one '?' for its first byte; the bytes after it are read afresh.
 std::string Converte(std::string_view utf8, bool& exato) {
     std::string saida;
     saida.reserve(utf8.size());
     exato = true;
     for (std::size_t pos = 0; pos < utf8.size();) {
-        const char32_t caractere = ProximoCaractere(utf8, pos);
-        const auto codigo = caractere == kInvalido ? std::nullopt : Codigo(caractere);
+        const auto lido = LeCaractere(utf8, pos);
+        const auto codigo = lido ? Codigo(lido->caractere) : std::nullopt;
         exato = exato && codigo.has_value();
         saida += static_cast<char>(codigo.value_or('?'));
+        pos += lido ? lido->bytes : 1;
     }
     return saida;
 }

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cstring>
 #include <dirent.h>
-#include <optional>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -46,17 +45,9 @@ std::string ResolveNome(const std::string& arquivo) {
     return arquivo.substr(0, barra + 1) + candidatos.front();
 }
 
-std::optional<std::vector<LinhaPerfil>> LeLinhas(const std::string& arquivo, bool& ausente) {
-    const LeituraArquivo leitura = LeArquivoInteiro(arquivo);
-    ausente = leitura.estado == EstadoLeitura::Ausente;
-    if (leitura.estado == EstadoLeitura::Falhou)
-        return std::nullopt;
-    return SeparaLinhas(leitura.conteudo);
-}
-
-std::vector<LinhaPerfil> LinhasOuNada(const char* arquivo) {
-    bool ausente = false;
-    return arquivo ? LeLinhas(ResolveNome(arquivo), ausente).value_or(std::vector<LinhaPerfil>{})
+// The file's lines as they stand; a missing or unreadable file reads as an empty one.
+std::vector<LinhaPerfil> LinhasDe(const char* arquivo) {
+    return arquivo ? SeparaLinhas(LeArquivoInteiro(ResolveNome(arquivo)).conteudo)
                    : std::vector<LinhaPerfil>{};
 }
 
@@ -81,6 +72,7 @@ std::uint32_t CopiaLista(const std::vector<std::string>& nomes, char* buffer, st
     std::string lista;
     for (const std::string& nome : nomes)
         lista.append(nome).push_back('\0');
+    // The list's own last NUL is one of the final pair, so a list that fits is copied whole.
     const std::size_t n = std::min<std::size_t>(lista.size(), tamanho - 2);
     std::memcpy(buffer, lista.data(), n);
     buffer[n] = '\0';
@@ -92,7 +84,7 @@ std::uint32_t CopiaLista(const std::vector<std::string>& nomes, char* buffer, st
 
 std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
                                        std::uint32_t tamanho, const char* arquivo) {
-    const std::vector<LinhaPerfil> linhas = LinhasOuNada(arquivo);
+    const std::vector<LinhaPerfil> linhas = LinhasDe(arquivo);
     if (!secao)
         return CopiaLista(NomesSecoes(linhas), buffer, tamanho);
     if (!chave)
@@ -103,7 +95,7 @@ std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, con
 }
 
 std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo) {
-    return CopiaLista(NomesSecoes(LinhasOuNada(arquivo)), buffer, tamanho);
+    return CopiaLista(NomesSecoes(LinhasDe(arquivo)), buffer, tamanho);
 }
 
 bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor,
@@ -111,20 +103,20 @@ bool WritePrivateProfileStringA(const char* secao, const char* chave, const char
     if (!secao || !arquivo || (chave && valor && !GravavelNoPerfil(secao, chave, valor)))
         return false;
     const std::string caminho = ResolveNome(arquivo);
-    bool ausente = false;
-    auto linhas = LeLinhas(caminho, ausente);
-    if (!linhas)
+    const LeituraArquivo leitura = LeArquivoInteiro(caminho);
+    if (leitura.estado == EstadoLeitura::Falhou)
         return false;
+    std::vector<LinhaPerfil> linhas = SeparaLinhas(leitura.conteudo);
     if (!chave)
-        RemoveSecaoPerfil(*linhas, secao);
+        RemoveSecaoPerfil(linhas, secao);
     else if (!valor)
-        RemoveChavePerfil(*linhas, secao, chave);
+        RemoveChavePerfil(linhas, secao, chave);
     else
-        GravaValorPerfil(*linhas, secao, chave, valor);
+        GravaValorPerfil(linhas, secao, chave, valor);
     // Removing from a file that does not exist leaves no file behind.
-    if (ausente && linhas->empty())
+    if (leitura.estado == EstadoLeitura::Ausente && linhas.empty())
         return true;
-    return GravaArquivoAtomico(caminho, JuntaLinhas(*linhas));
+    return GravaArquivoAtomico(caminho, JuntaLinhas(linhas));
 }
 
 } // namespace plataforma
