@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 
 namespace plataforma {
 
@@ -17,9 +18,9 @@ struct DadosLinha {
     std::uint32_t versao;
     std::uint32_t geracao;  // bumped by every change; readers compare it with their copy's
     HRASCONN ultimaConexao; // the last handle given out, so handles are not reused soon
-    std::uint32_t reservado;
     ConexaoSimulada conexao;
 };
+static_assert(std::is_trivially_copyable_v<DadosLinha>, "it is the bytes of a file shared between processes");
 
 class ArquivoLinha {
 public:
