@@ -87,24 +87,12 @@ TEST_F(Autoinicio, ValorRunEscreveAEntradaDaSessao) {
     ASSERT_EQ(GravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
     EXPECT_THAT(Conteudo(arquivo), Not(HasSubstr("Hidden")));
     EXPECT_EQ(Entradas(ConfigHome() + "/autostart"), std::vector<std::string>{"e-Telvanor.desktop"});
-}
 
-TEST_F(Autoinicio, OutrosValoresNaoMexemNaEntrada) {
+    // Other values, and the same name under another key, leave the entry alone.
+    const std::string antes = Conteudo(arquivo);
     ASSERT_EQ(GravaRun("Outro Programa", "/usr/bin/outro"), ERROR_SUCCESS);
-    ASSERT_EQ(GravaRun("e-Telvanor", "/opt/e-Telvanor3Std", "Software\\Microsoft\\Internet Explorer\\Main"),
-              ERROR_SUCCESS);
-    EXPECT_EQ(Conteudo(arquivo), "");
-}
-
-TEST_F(Autoinicio, SemXdgConfigHomeUsaAPastaDoUsuario) {
-    const char* anterior = std::getenv("HOME");
-    const std::string home = anterior ? anterior : "";
-    ::setenv("HOME", (Raiz() + "/casa").c_str(), 1);
-    ::unsetenv("XDG_CONFIG_HOME");
-    EXPECT_TRUE(EspelhaAutoinicio("/opt/e-Telvanor3Std /bandeja"));
-    ::setenv("HOME", home.c_str(), 1);
-    EXPECT_THAT(Conteudo(Raiz() + "/casa/.config/autostart/e-Telvanor.desktop"),
-                HasSubstr("\nExec=/opt/e-Telvanor3Std /bandeja\n"));
+    ASSERT_EQ(GravaRun("e-Telvanor", "", "Software\\Microsoft\\Internet Explorer\\Main"), ERROR_SUCCESS);
+    EXPECT_EQ(Conteudo(arquivo), antes);
 }
 
 } // namespace
