@@ -29,6 +29,20 @@ template <typename Valores> auto AchaValor(Valores& valores, std::string_view no
                         [&](const ValorColmeia& v) { return IguaisSemCaixa(v.nome, nome); });
 }
 
+// Length of the leading path parts that `a` and `b` share regardless of case, up to the end of the
+// last shared part.
+std::size_t PartesComuns(std::string_view a, std::string_view b) {
+    std::size_t comum = 0;
+    while (comum < a.size() && comum < b.size()) {
+        const std::size_t fimA = std::min(a.find('\\', comum), a.size());
+        const std::size_t fimB = std::min(b.find('\\', comum), b.size());
+        if (fimA != fimB || !IguaisSemCaixa(a.substr(comum, fimA - comum), b.substr(comum, fimB - comum)))
+            break;
+        comum = fimA + 1;
+    }
+    return comum == 0 ? 0 : std::min(comum - 1, std::min(a.size(), b.size()));
+}
+
 template <typename Chaves> auto AchaChave(Chaves& chaves, std::string_view caminho) {
     return std::find_if(chaves.begin(), chaves.end(),
                         [&](const ChaveColmeia& c) { return MesmoCaminho(c, caminho); });
@@ -91,7 +105,25 @@ const ChaveColmeia* Colmeia::Acha(std::string_view caminho) const {
 
 ChaveColmeia& Colmeia::Garante(std::string_view caminho) {
     const auto chave = AchaChave(chaves_, caminho);
-    return chave != chaves_.end() ? *chave : chaves_.emplace_back(ChaveColmeia{std::string(caminho), {}});
+    return chave != chaves_.end() ? *chave : chaves_.emplace_back(ChaveColmeia{Grafia(caminho), {}});
+}
+
+std::string Colmeia::Grafia(std::string_view caminho) const {
+    std::string grafia(caminho);
+    const std::size_t raiz = std::min(caminho.find('\\'), caminho.size());
+    for (const RaizRegistro& r : kRaizesRegistro)
+        if (IguaisSemCaixa(r.nome, caminho.substr(0, raiz)))
+            grafia.replace(0, raiz, r.nome);
+    std::size_t maior = 0;
+    const ChaveColmeia* fonte = nullptr;
+    for (const ChaveColmeia& chave : chaves_)
+        if (const std::size_t comum = PartesComuns(chave.caminho, caminho); comum > maior) {
+            maior = comum;
+            fonte = &chave;
+        }
+    if (fonte)
+        grafia.replace(0, maior, fonte->caminho, 0, maior);
+    return grafia;
 }
 
 bool Colmeia::Cria(std::string_view caminho) {

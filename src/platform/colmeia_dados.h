@@ -37,7 +37,8 @@ public:
     // A key exists when it was created, when a key below it exists, or when it is a root key.
     bool Existe(std::string_view caminho) const;
     const ChaveColmeia* Acha(std::string_view caminho) const;
-    // The key's own entry, added at the end when it has none yet.
+    // The key's own entry, added at the end when it has none yet, with the parts of its path that
+    // already exist spelled as they were first written.
     ChaveColmeia& Garante(std::string_view caminho);
     // Creates the key unless it exists; returns whether it was created.
     bool Cria(std::string_view caminho);
@@ -50,6 +51,8 @@ public:
     const std::vector<ChaveColmeia>& Chaves() const { return chaves_; }
 
 private:
+    std::string Grafia(std::string_view caminho) const;
+
     std::vector<ChaveColmeia> chaves_;
 };
 

@@ -122,9 +122,11 @@ TEST_F(ArquivoDaColmeia, OrdemEGrafiaDaPrimeiraCriacaoFicam) {
     SaveSetting("app", "SECAO", "ZETA", "3");
     SaveSetting("App", "Outra", "k", "v");
     SaveSetting("App", "secao", "Meio", "4");
+    SaveSetting("APP", "Nova", "k", "v");
     const std::string texto = Conteudo(arquivo);
     EXPECT_THAT(texto, HasSubstr("[HKEY_CURRENT_USER\\Software\\App\\Secao]\n\"Zeta\"=\"3\"\n\"alfa\"=\"2\"\n"
                                  "\"Meio\"=\"4\"\n\n[HKEY_CURRENT_USER\\Software\\App\\Outra]\n"));
+    EXPECT_THAT(texto, HasSubstr("\n[HKEY_CURRENT_USER\\Software\\App\\Nova]\n"));
     EXPECT_THAT(texto, ::testing::Not(HasSubstr("[HKEY_CURRENT_USER\\Software\\App]")))
         << "parents are implicit";
 }
@@ -140,6 +142,12 @@ TEST(DadosDaColmeia, ChavePaiContinuaAoApagarAsFilhas) {
     EXPECT_TRUE(lida.colmeia.Existe("HKEY_CURRENT_USER\\A")) << "the parent stays, written on its own";
     EXPECT_TRUE(lida.colmeia.Existe("HKEY_CURRENT_USER\\AB")) << "a name that only begins alike stays";
     EXPECT_FALSE(lida.colmeia.Existe("HKEY_CURRENT_USER\\A\\B"));
+
+    // A new key takes the first spelling of the parts that exist, the root's standard one included.
+    plataforma::Colmeia nova = plataforma::Colmeia::Nova();
+    EXPECT_EQ(nova.Garante("hkey_users\\.Default\\SOFTWARE\\Policies").caminho,
+              "HKEY_USERS\\.DEFAULT\\Software\\Policies");
+    EXPECT_EQ(nova.Garante("hkey_local_machine\\x").caminho, "HKEY_LOCAL_MACHINE\\x");
 }
 
 TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
