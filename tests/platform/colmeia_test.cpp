@@ -152,25 +152,26 @@ TEST(DadosDaColmeia, ChavePaiContinuaAoApagarAsFilhas) {
 
 TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
     const std::string chave = "[HKEY_CURRENT_USER\\A]\n";
-    for (const std::string& resto : {"\"v\"=\"a\\qb\"\n",          // unknown escape
-                                     "\"v\"=\"abc\n",              // no closing quote
-                                     "\"v\"=\"1\" x\n",            // text after it
-                                     "\"v\"=dword:01\n",           // a type we never write
-                                     "\"v\"=hex:0,1\n",            // malformed bytes
-                                     "; comentário\n",             // a line of no known form
-                                     "\"v\"=\"中\"\n",             // outside the code page
-                                     "\"v\"=\"\xff\"\n",           // not UTF-8
-                                     "\"w\"=\"1\"\n\"W\"=\"2\"\n", // the same name twice
-                                     "[HKEY_CURRENT_USER\\\\B]\n"}) {
+    for (const std::string resto : {"\"v\"=\"a\\qb\"\n",          // unknown escape
+                                    "\"v\"=\"abc\n",              // no closing quote
+                                    "\"v\"=\"1\" x\n",            // text after it
+                                    "\"v\"=dword:01\n",           // a type we never write
+                                    "\"v\"=hex:0,1\n",            // malformed bytes
+                                    "; comentário\n",             // a line of no known form
+                                    "\"v\"=\"中\"\n",             // outside the code page
+                                    "\"v\"=\"\xff\"\n",           // not UTF-8
+                                    "\"w\"=\"1\"\n\"W\"=\"2\"\n", // the same name twice
+                                    "[HKEY_CURRENT_USER\\\\B]\n"}) {
         const LeituraColmeia lida = InterpretaColmeia("REGEDIT4\n" + chave + resto + "\"fica\"=\"1\"\n");
         EXPECT_TRUE(lida.danificada) << resto;
         const ChaveColmeia* a = lida.colmeia.Acha("HKEY_CURRENT_USER\\A");
-        if (resto.front() != '[')
+        if (resto.front() != '[') {
             EXPECT_TRUE(a && a->Valor("fica")) << resto;
+        }
     }
     EXPECT_TRUE(InterpretaColmeia(chave + "\"v\"=\"1\"\n").danificada) << "no REGEDIT4 line";
-    for (const std::string& sadio : {"\"v\"=\"1\"\r\n", "\"v\"=hex:0A,FF\n", "\"v\"=\"a\tb\"\n",
-                                     "\"v\"=\"1\"\n[hkey_current_user\\a]\n\"w\"=\"2\"\n"})
+    for (const std::string sadio : {"\"v\"=\"1\"\r\n", "\"v\"=hex:0A,FF\n", "\"v\"=\"a\tb\"\n",
+                                    "\"v\"=\"1\"\n[hkey_current_user\\a]\n\"w\"=\"2\"\n"})
         EXPECT_FALSE(InterpretaColmeia("REGEDIT4\n\n" + chave + sadio).danificada) << sadio;
 }
 
