@@ -4,6 +4,7 @@
 #include "platform/colmeia_arquivo.h"
 #include "platform/cp1252.h"
 
+#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
@@ -59,8 +60,9 @@ std::optional<std::string> CaminhoCompleto(const std::string& base, const char* 
 
 void EspelhaSeRun(const std::string& caminho, std::string_view nome, std::uint32_t tipo,
                   const std::string& dados) {
-    if (tipo == REG_SZ && IguaisSemCaixa(caminho, kChaveRun) && IguaisSemCaixa(nome, kValorRun))
-        EspelhaAutoinicio(DeCp1252(dados));
+    if (tipo == REG_SZ && IguaisSemCaixa(caminho, kChaveRun) && IguaisSemCaixa(nome, kValorRun) &&
+        !EspelhaAutoinicio(DeCp1252(dados)))
+        std::fprintf(stderr, "e-Telvanor: não foi possível gravar %s\n", ArquivoAutoinicio().c_str());
 }
 
 } // namespace
