@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
 # The real program with a tray host: the to-tray button and F11 hide the window behind one icon,
-# and a double-click on the icon brings the window back and leaves no icon.
+# and a double-click on the icon, or "Restaurar" of its menu, brings the window back and leaves no icon.
 source "$(dirname "$0")/comum/ambiente.bash"
 
-# Without a session bus Qt puts its icon in the X tray that trayer hosts.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 inicia_xvfb
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 >"$tmp/trayer.log" 2>&1 &
 pids+=($!)
@@ -50,4 +48,19 @@ espera 100 janela_escondida || falha "F11: a janela continua à vista"
 espera 100 um_icone || falha "F11: $(icones | wc -l) ícones na bandeja"
 restaura F11
 
-echo "bandeja: 3 trips to the tray and back; 3 passed, 0 failed"
+# The icon's right button opens the tray menu; its first item, "Restaurar", brings the window back.
+xdotool windowfocus --sync "$janela" key F11
+espera 100 um_icone || falha "F11 de novo: $(icones | wc -l) ícones na bandeja"
+icone=$(icones)
+xdotool mousemove --window "$icone" 11 11 click 3
+menu_aberto() {
+    menu=$(xdotool search --onlyvisible --classname '^e-Telvanor3Std$' 2>/dev/null |
+        grep -v -x -e "$((icone))" -e "$janela" | head -n1)
+    [[ -n $menu ]]
+}
+espera 100 menu_aberto || falha "o botão direito no ícone não abriu o menu"
+xdotool mousemove --window "$menu" 30 10 click 1
+espera 100 janela_mapeada || falha "Restaurar não trouxe a janela de volta"
+espera 50 nenhum_icone || falha "sobrou ícone depois de Restaurar"
+
+echo "bandeja: 4 trips to the tray and back; 4 passed, 0 failed"

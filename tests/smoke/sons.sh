@@ -6,38 +6,49 @@ source "$(dirname "$0")/comum/ambiente.bash"
 inicia_xvfb
 inicia_pulse
 
-# Records the sink's monitor into $1 until `para_gravacao`.
-grava() {
-    parecord --device=fumaca.monitor --file-format=wav --channels=1 --rate=22050 "$1" 2>>"$tmp/parecord.log" &
-    gravador=$!
-    pids+=($gravador)
-    sleep 0.3
-}
-para_gravacao() {
-    kill -INT "$gravador"
-    wait "$gravador" 2>/dev/null || true
-}
+# One recording of the sink's monitor for the whole run, raw 16-bit mono: a recording stream takes
+# a moment to start delivering, and would miss the closing cue if it were started at the close.
+taxa=22050
+gravacao=$tmp/gravacao.raw
+parecord --device=fumaca.monitor --raw --format=s16le --channels=1 --rate=$taxa --latency-msec=20 \
+    "$gravacao" 2>"$tmp/parecord.log" &
+gravador=$!
+pids+=($gravador)
+amostras() { echo $(($(stat -c %s "$gravacao") / 2)); }
+gravando() { [[ $(amostras) -gt $((taxa / 10)) ]]; }
+espera 200 gravando || falha "parecord não grava"
+
+# Largest amplitude between two sample positions of the recording (to its end without the second).
 amplitude() {
-    [[ -s $1 ]] || falha "nada gravado em ${1##*/}"
-    sox "$1" -n stat 2>&1 | awk -F: '/^Maximum amplitude/ {gsub(/ /, "", $2); print $2}'
+    local trecho="trim ${1}s"
+    [[ -n ${2:-} ]] && trecho="trim ${1}s =${2}s"
+    sox -t raw -r $taxa -e signed -b 16 -c 1 "$gravacao" -n $trecho stat 2>&1 |
+        awk -F: '/^Maximum amplitude/ {gsub(/ /, "", $2); print $2}'
 }
-ouvido() { awk -v a="$1" 'BEGIN { exit !(a > 0.01) }'; }
+ouvido() { awk -v a="${1:-0}" 'BEGIN { exit !(a > 0.01) }'; }
 
 grep -q '^Primeira Vez=1' "$tmp/programa/Config.ini" || falha "o Config.ini entregue não é de primeira partida"
 
-grava "$tmp/saudacao.wav"
+inicio=$(amostras)
 inicia_programa
 janela_visivel >/dev/null || falha "janela não apareceu"
-sleep 2.5
-para_gravacao
-saudacao=$(amplitude "$tmp/saudacao.wav")
-ouvido "$saudacao" || falha "saudação não foi ouvida (amplitude $saudacao)"
+# The greeting is heard, then the line falls quiet again before the program is ended.
+saudacao_ouvida() { ouvido "$(amplitude "$inicio")"; }
+silencio() {
+    local fim
+    fim=$(amostras)
+    ! ouvido "$(amplitude $((fim - taxa / 2)) "$fim")"
+}
+espera 100 saudacao_ouvida || falha "saudação não foi ouvida (amplitude $(amplitude "$inicio"))"
+saudacao=$(amplitude "$inicio")
+espera 100 silencio || falha "a saudação não terminou"
 
-grava "$tmp/fechamento.wav"
+fechamento_inicio=$(amostras)
 termina_programa
 sleep 0.5
-para_gravacao
-fechamento=$(amplitude "$tmp/fechamento.wav")
+kill -INT "$gravador"
+wait "$gravador" 2>/dev/null || true
+fechamento=$(amplitude "$fechamento_inicio")
 ouvido "$fechamento" || falha "som de fechamento não foi ouvido (amplitude $fechamento)"
 
 echo "sons: saudação $saudacao, fechamento $fechamento; 2 passed, 0 failed"

@@ -36,7 +36,9 @@ cp -r "$origem" "$tmp/programa"
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/run
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS PULSE_SERVER
+unset QT_QPA_PLATFORM PULSE_SERVER
+# No session bus: nothing starts one behind our back, and Qt puts its tray icon in the X tray.
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 
 # A screen of its own on a free display, the root window painted in a colour the skin never uses;
 # -noreset keeps the colour when the painting client leaves.
