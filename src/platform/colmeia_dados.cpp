@@ -103,6 +103,11 @@ const ChaveColmeia* Colmeia::Acha(std::string_view caminho) const {
     return chave == chaves_.end() ? nullptr : &*chave;
 }
 
+ChaveColmeia* Colmeia::Acha(std::string_view caminho) {
+    const auto chave = AchaChave(chaves_, caminho);
+    return chave == chaves_.end() ? nullptr : &*chave;
+}
+
 ChaveColmeia& Colmeia::Garante(std::string_view caminho) {
     const auto chave = AchaChave(chaves_, caminho);
     return chave != chaves_.end() ? *chave : chaves_.emplace_back(ChaveColmeia{Grafia(caminho), {}});

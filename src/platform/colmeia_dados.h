@@ -36,7 +36,9 @@ public:
 
     // A key exists when it was created, when a key below it exists, or when it is a root key.
     bool Existe(std::string_view caminho) const;
+    // The key's own entry, or null when it has none (a key that exists only through its subkeys).
     const ChaveColmeia* Acha(std::string_view caminho) const;
+    ChaveColmeia* Acha(std::string_view caminho);
     // The key's own entry, added at the end when it has none yet, with the parts of its path that
     // already exist spelled as they were first written.
     ChaveColmeia& Garante(std::string_view caminho);

@@ -66,8 +66,8 @@ void DeleteSetting(const std::string& aplicacao, const std::string& secao, const
     AlteraColmeia([&](Colmeia& colmeia) {
         if (chave.empty())
             return colmeia.Remove(*caminho);
-        const ChaveColmeia* achada = colmeia.Acha(*caminho);
-        return achada && colmeia.Garante(*caminho).RemoveValor(ParaCp1252(chave));
+        ChaveColmeia* achada = colmeia.Acha(*caminho);
+        return achada && achada->RemoveValor(ParaCp1252(chave));
     });
 }
 
