@@ -73,7 +73,7 @@ std::int32_t RegCreateKeyA(HKEY raiz, const char* subchave, HKEY* resultado) {
     const auto base = CaminhoDe(raiz);
     if (!base)
         return ERROR_INVALID_HANDLE;
-    // As published: with no subkey the caller gets its own handle back.
+    // As on Windows, with no subkey the caller gets its own handle back.
     if (!subchave || !*subchave) {
         *resultado = raiz;
         return ERROR_SUCCESS;
