@@ -1,5 +1,6 @@
-// The registry calls of the program, over the hive file of the per-user folder.
-// Texts are Windows-1252 bytes, as for the "A" functions they stand in for.
+// The registry calls of the program, over the hive file of the per-user folder: keys are created or
+// opened and values written; nothing here reads or deletes. Texts are Windows-1252 bytes, as for the
+// "A" functions they stand in for.
 #pragma once
 
 #include <array>
@@ -43,11 +44,18 @@ inline constexpr std::uint32_t REG_SZ = 1;
 inline constexpr std::uint32_t REG_BINARY = 3;
 inline constexpr std::uint32_t KEY_WRITE = 0x20006;
 
+// Creates the key with any missing parents, or opens it. An empty subkey gives back `raiz` itself.
+// A subkey with an empty part or a control code is refused with ERROR_INVALID_PARAMETER.
 std::int32_t RegCreateKeyA(HKEY raiz, const char* subchave, HKEY* resultado);
+// Opens an existing key only (ERROR_FILE_NOT_FOUND otherwise); an empty subkey is `raiz` itself.
 std::int32_t RegOpenKeyExA(HKEY raiz, const char* subchave, std::uint32_t opcoes, std::uint32_t acesso,
                            HKEY* resultado);
+// REG_SZ data comes with its terminating NUL, which is not stored; NULs inside it are. REG_BINARY
+// takes any bytes, none included. Other types are refused. Writing the e-Telvanor value of the
+// per-user Run key also writes the session's autostart entry (autoinicio.h).
 std::int32_t RegSetValueExA(HKEY chave, const char* nome, std::uint32_t reservado, std::uint32_t tipo,
                             const std::uint8_t* dados, std::uint32_t tamanho);
+// Closing a root handle does nothing and succeeds.
 std::int32_t RegCloseKey(HKEY chave);
 
 } // namespace plataforma
