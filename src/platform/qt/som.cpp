@@ -17,12 +17,7 @@ namespace {
 class Reprodutor {
 public:
     static Reprodutor& Unico() {
-        static Reprodutor* unico = [] {
-            auto* r = new Reprodutor;
-            // Stopped while the application object still exists: the audio back end dies with it.
-            qAddPostRoutine([] { unico_->Para(); });
-            return r;
-        }();
+        static auto* unico = new Reprodutor;
         return *unico;
     }
 
@@ -41,11 +36,15 @@ public:
 
 private:
     Reprodutor() {
-        unico_ = this;
+        // The media back end is made here, on the interface thread that also counts the devices,
+        // not on the playing thread.
+        QMediaDevices::defaultAudioOutput();
         fio_.setObjectName(QStringLiteral("som"));
         contexto_->moveToThread(&fio_);
         QObject::connect(&fio_, &QThread::finished, contexto_, &QObject::deleteLater);
         fio_.start();
+        // Stopped while the application object still exists: the audio back end dies with it.
+        qAddPostRoutine([] { Unico().Para(); });
     }
 
     void Para() {
@@ -53,7 +52,6 @@ private:
         fio_.wait();
     }
 
-    static inline Reprodutor* unico_ = nullptr;
     QThread fio_;
     QObject* contexto_ = new QObject;
     QSoundEffect* efeito_ = nullptr; // lives on fio_, touched only there
@@ -61,14 +59,12 @@ private:
 
 class SomQt final : public Som {
 public:
+    // Only named files are known here. A null name stops the cue playing, and so does a file that
+    // cannot be played: there is no default sound to put in its place, with or without SND_NODEFAULT.
     bool Toca(const char* nome, std::uint32_t opcoes) override {
-        // Only named files are known here; without SND_NODEFAULT the platform would substitute its
-        // default sound, and this one has none.
-        if (!nome || !(opcoes & SND_FILENAME))
-            return false;
-        const QString caminho = QString::fromUtf8(nome);
-        const QFileInfo arquivo(caminho);
-        const bool legivel = !caminho.isEmpty() && arquivo.isFile() && arquivo.isReadable();
+        const QFileInfo arquivo(nome ? QString::fromUtf8(nome) : QString());
+        const bool legivel = (opcoes & SND_FILENAME) && !arquivo.filePath().isEmpty() && arquivo.isFile() &&
+                             arquivo.isReadable();
         Reprodutor::Unico().Toca(legivel ? arquivo.absoluteFilePath() : QString());
         return legivel;
     }
