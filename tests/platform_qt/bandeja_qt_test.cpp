@@ -68,31 +68,27 @@ protected:
     std::uint32_t iconeVermelho = 0, iconeAzul = 0;
 };
 
-TEST_F(BandejaQtTeste, AdicionaMostraIconeEDicaAteONul) {
-    const auto d =
-        Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, std::string("e-Telvanor 3.1") + '\0');
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
-    const auto icones = Icones();
-    ASSERT_EQ(icones.size(), 1u);
-    EXPECT_TRUE(icones[0]->isVisible());
-    EXPECT_EQ(icones[0]->toolTip().toStdString(), "e-Telvanor 3.1");
-    EXPECT_EQ(Cor(icones[0]), qRgb(255, 0, 0));
-}
-
-TEST_F(BandejaQtTeste, DicaSemNulEEmWindows1252) {
+// The tip is szTip up to its NUL, never beyond the field, in Windows-1252.
+TEST_F(BandejaQtTeste, AdicionaMostraIconeEDica) {
     const struct {
         std::string bytes;
         std::string dica;
     } casos[] = {
-        {std::string(64, 'x'), std::string(64, 'x')}, // no NUL: the whole field, never beyond it
+        {std::string("e-Telvanor 3.1") + '\0' + "   ", "e-Telvanor 3.1"},
+        {std::string(64, 'x'), std::string(64, 'x')},
         {std::string("Conex\xE3o") + '\0' + "lixo", "Conexão"},
     };
     for (const auto& c : casos) {
-        const auto d = Dados(7, 1, NIF_ICON | NIF_TIP, iconeVermelho, c.bytes);
+        const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, c.bytes);
         ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
-        EXPECT_EQ(Icones().at(0)->toolTip().toStdString(), c.dica);
+        const auto icones = Icones();
+        ASSERT_EQ(icones.size(), 1u);
+        EXPECT_TRUE(icones[0]->isVisible());
+        EXPECT_EQ(icones[0]->toolTip().toStdString(), c.dica);
+        EXPECT_EQ(Cor(icones[0]), qRgb(255, 0, 0));
         ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &d));
     }
+    EXPECT_TRUE(Icones().empty());
 }
 
 TEST_F(BandejaQtTeste, AlteraSoOsCamposQueUFlagsNomeia) {
@@ -111,19 +107,17 @@ TEST_F(BandejaQtTeste, AlteraSoOsCamposQueUFlagsNomeia) {
     EXPECT_EQ(Icones().at(0)->toolTip(), QStringLiteral("C"));
 }
 
-TEST_F(BandejaQtTeste, SemIconeAlterarERemoverFalhamENaoCriamNada) {
-    const auto d = Dados(7, 1, NIF_ICON, iconeAzul);
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &d));
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &d));
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, nullptr));
-    EXPECT_FALSE(Shell_NotifyIconA(5, &d));
-    EXPECT_TRUE(Icones().empty());
-}
-
 TEST_F(BandejaQtTeste, UmIconePorJanelaEIdentificador) {
     const auto a = Dados(7, 1, NIF_ICON, iconeVermelho);
     const auto b = Dados(7, 2, NIF_ICON, iconeAzul);
     const auto c = Dados(8, 1, NIF_ICON, iconeAzul);
+    // Changes and removals of an absent icon fail and create nothing.
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &a));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &a));
+    EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, nullptr));
+    EXPECT_FALSE(Shell_NotifyIconA(5, &a));
+    EXPECT_TRUE(Icones().empty());
+
     EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
     EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, &a));
     EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &b));
