@@ -8,7 +8,7 @@ set -euo pipefail
 programa=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
           libqt6multimedia6 gstreamer1.0-plugins-base fonts-dejavu-core)
 testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
-        xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick)
+        desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick)
 
 pacotes=("${programa[@]}")
 if [[ "${1:-programa}" == testes ]]; then
