@@ -75,8 +75,8 @@ static_assert(sizeof(RASENTRYNAMEA) == 264);
 // Each call refuses a null record or count with ERROR_INVALID_PARAMETER_RAS and a record whose dwSize
 // is not its published size with ERROR_INVALID_SIZE. A buffer of connections or entries checks the
 // first record's dwSize only; when it is too small the call returns ERROR_BUFFER_TOO_SMALL, reports
-// 0 records and writes the needed byte count to `bytes`. On success `bytes` holds the
-// bytes the records written take, and each written record gets its dwSize.
+// 0 records and writes the needed byte count to `bytes`. On success `bytes` holds the bytes the
+// records written take, and each written record gets its dwSize.
 std::uint32_t RasDialA(const void* extensoes, const char* catalogo, const RASDIALPARAMSA* parametros,
                        std::uint32_t tipoNotificador, const void* notificador, HRASCONN* conexao);
 std::uint32_t RasGetConnectStatusA(HRASCONN conexao, RASCONNSTATUSA* estado);
@@ -86,7 +86,8 @@ std::uint32_t RasEnumEntriesA(const char* reservado, const char* catalogo, RASEN
                               std::uint32_t* bytes, std::uint32_t* quantas);
 
 // The service behind the five calls. The calls check the records and sizes before they reach it, so
-// every pointer it gets is valid. There is one phonebook: the calls' phonebook argument is not passed.
+// every pointer it gets is valid, save a listing's buffer when its capacity is 0. There is one
+// phonebook: the calls' phonebook argument is not passed on.
 class ServicoDiscagem {
 public:
     virtual ~ServicoDiscagem() = default;
