@@ -12,14 +12,13 @@ import -window root "$tmp/tela.png"
 
 pixel() { convert "$tmp/tela.png" -format "%[pixel:p{$1,$2}]" info:; }
 fundo=$(pixel 0 0)
-[[ $fundo == "srgb(255,0,255)" || $fundo == "fuchsia" || $fundo == "magenta" ]] ||
-    falha "o fundo da tela não ficou magenta ($fundo)"
+[[ $fundo == "srgb(30,123,58)" ]] || falha "o fundo da tela não ficou verde ($fundo)"
 
 # Share of the window's rectangle where the screen's colour shows: the outline cuts some away,
 # the skin covers the rest.
 vazado=$(convert "$tmp/tela.png" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage \
-    -fill white -opaque '#FF00FF' -fill black +opaque white -colorspace Gray -format '%[fx:mean]' info:)
-awk -v v="$vazado" 'BEGIN { exit !(v >= 0.01) }' ||
+    -fill white -opaque '#1E7B3A' -fill black +opaque white -colorspace Gray -format '%[fx:mean]' info:)
+awk -v v="$vazado" 'BEGIN { exit !(v >= 0.05) }' ||
     falha "nada do fundo aparece pela janela (fração $vazado): sem recorte"
 awk -v v="$vazado" 'BEGIN { exit !(v <= 0.6) }' ||
     falha "a maior parte da janela mostra o fundo (fração $vazado): pele ausente"

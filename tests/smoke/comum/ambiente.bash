@@ -40,14 +40,15 @@ unset QT_QPA_PLATFORM PULSE_SERVER
 # No session bus: nothing starts one behind our back, and Qt puts its tray icon in the X tray.
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 
-# A screen of its own on a free display, the root window painted in a colour the skin never uses;
+# A screen of its own on a free display, the root window painted in a colour neither the skin nor
+# its transparent colour uses, so what shows it can only be the screen behind a cut-away part;
 # -noreset keeps the colour when the painting client leaves.
 inicia_xvfb() {
     Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
     pids+=($!)
     espera 100 test -s "$tmp/display" || falha "Xvfb não iniciou"
     export DISPLAY=:$(cat "$tmp/display")
-    xsetroot -solid '#FF00FF'
+    xsetroot -solid '#1E7B3A'
 }
 
 # A sound server of its own with one null sink as the default output, found by the program through
