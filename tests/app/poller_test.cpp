@@ -130,6 +130,20 @@ TEST_F(Poller, RediscarDiscaSoSemNenhumaConexao) {
     EXPECT_EQ(Tocados("desconectado.wav"), 1);
 }
 
+// The port opening reads as "Sem Conexão." too; only the code tells that a dial is under way.
+TEST_F(Poller, RediscarNaoDiscaEnquantoAPortaAbre) {
+    janela.img_Click(7);
+    janela.img_Click(51);
+    relogio->Avanca(100ms);
+    janela.Timer1_Timer();
+    ASSERT_EQ(Status(), "Sem Conexão.");
+    ASSERT_EQ(Caption(janela.lblCodStatus), "0");
+    janela.Timer3_Timer();
+    EXPECT_TRUE(interface->mensagens.empty()) << "a second dial is refused with Porta Aberta";
+    EXPECT_TRUE(RediscarLigado);
+    EXPECT_TRUE(PassaAte("Conectado."));
+}
+
 TEST_F(Poller, DiscagemQueFalhaDesligaORediscar) {
     AcessoDialUp = "Provedor Que Não Existe";
     janela.img_Click(51);
