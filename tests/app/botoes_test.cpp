@@ -92,8 +92,9 @@ TEST_F(Botoes, ConectarRecusado) {
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.texto);
         DefineCaption(janela.lblAcesso, c.acesso);
-        if (c.conectadoAntes)
+        if (c.conectadoAntes) {
             ASSERT_TRUE(Conecta());
+        }
         interface->mensagens.clear();
         janela.itmConectar->trigger();
         ASSERT_EQ(interface->mensagens.size(), 1u);
