@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
         linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
 
     frmTelvanor01 janela;
-    plataforma::AoTerminar([&janela] { janela.close(); });
+    plataforma::AoTerminar([&janela] { janela.Descarrega(); });
     janela.Form_Load(linhaDeComando);
     if (plataforma::ProcessoEncerrado())
         return 0;

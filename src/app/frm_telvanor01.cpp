@@ -252,8 +252,15 @@ void frmTelvanor01::Form_QueryUnload() {
     RegiãoJanela.reset();
 }
 
-void frmTelvanor01::closeEvent(QCloseEvent* evento) {
+void frmTelvanor01::Descarrega() {
     Form_QueryUnload();
-    evento->accept();
     plataforma::EncerraProcesso();
+}
+
+// A close asked for by the desktop (its own Alt+F4, a taskbar's close) is the user's exit action:
+// it may ask about the connection, and it keeps the window's position.
+void frmTelvanor01::closeEvent(QCloseEvent* evento) {
+    evento->ignore();
+    if (!descarregada_)
+        Sair();
 }

@@ -80,6 +80,8 @@ public:
     void Form_Load(const std::string& linhaDeComando);
     void Sair();
     void Form_QueryUnload();
+    // The end the system asks for (SIGTERM, SIGINT): unload and end, with no question.
+    void Descarrega();
 
     // Buttons, skin, menu and keys.
     void img_Click(int Index);

@@ -120,8 +120,9 @@ TEST_F(Bandeja, OperacaoEmQualquerCaixaOutrasPalavrasNada) {
         for (const auto& chamada : bandeja->chamadas)
             feitas.push_back(chamada.mensagem);
         EXPECT_EQ(feitas, c.chamadas);
-        if (c.chamadas.empty())
+        if (c.chamadas.empty()) {
             EXPECT_EQ(std::memcmp(&quelza::DadosÍcone, &antes, sizeof antes), 0);
+        }
     }
 }
 

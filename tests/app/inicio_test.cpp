@@ -224,14 +224,28 @@ TEST_F(Inicio, JanelaVoltaTrintaADireitaESeiscentosECincoAbaixo) {
     EXPECT_EQ(janela.Top(), 3600); // whole pixels: 3605 twips lands on pixel 240
 }
 
-TEST_F(Inicio, FecharPorFechamentoDaJanelaTambemDeixaRediscarFalse) {
-    quelza::GravaIni(quelza::ArquivoConfig(), "Config", "Rediscar", "True");
+TEST_F(Inicio, FechamentoPeloAmbienteEASaidaEODesligamentoDoSistemaSoDescarrega) {
+    {
+        frmTelvanor01 janela;
+        janela.Form_Load("");
+        janela.Move(600, 900);
+        quelza::GravaIni(quelza::ArquivoConfig(), "Config", "Rediscar", "True");
+        janela.close();
+        EXPECT_EQ(Rediscar(), "False");
+        EXPECT_EQ(instancia->encerramentos, 1);
+        EXPECT_EQ(plataforma::GetSetting("e-Telvanor", "ini", "X"), "630");
+    }
+    plataforma::DeleteSetting("e-Telvanor", "ini");
+    Conecta();
     frmTelvanor01 janela;
     janela.Form_Load("");
     quelza::GravaIni(quelza::ArquivoConfig(), "Config", "Rediscar", "True");
-    janela.close();
+    janela.Descarrega();
     EXPECT_EQ(Rediscar(), "False");
-    EXPECT_EQ(instancia->encerramentos, 1);
+    EXPECT_EQ(instancia->encerramentos, 2);
+    EXPECT_TRUE(interface->mensagens.empty());
+    EXPECT_EQ(plataforma::GetSetting("e-Telvanor", "ini", "X"), "");
+    EXPECT_TRUE(linha->desligamentos.empty());
 }
 
 TEST(DiretorioWindows, NomesConhecidosEmQualquerCaixa) {
