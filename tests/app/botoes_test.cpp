@@ -47,24 +47,18 @@ TEST_F(Botoes, DesconectarComRediscarLigadoParaDeDiscar) {
 }
 
 TEST_F(Botoes, ConectarRecusado) {
-    struct Caso {
-        const char* acesso;
-        const char* texto;
-        int estilo;
-    };
-    for (const Caso& c : {Caso{"", "Selecione o Provedor de Acesso", plataforma::vbCritical},
-                          Caso{"Provedor Simulado", "Você já está conectado", plataforma::vbOKOnly}}) {
-        SCOPED_TRACE(c.texto);
-        DefineCaption(janela.lblAcesso, c.acesso);
-        const bool conectado = *c.acesso != '\0';
+    for (const bool conectado : {false, true}) {
+        SCOPED_TRACE(conectado);
+        DefineCaption(janela.lblAcesso, conectado ? "Provedor Simulado" : "");
         if (conectado) {
             ASSERT_TRUE(Conecta());
         }
         interface->mensagens.clear();
         janela.itmConectar->trigger();
         ASSERT_EQ(interface->mensagens.size(), 1u);
-        EXPECT_EQ(interface->mensagens[0].texto, c.texto);
-        EXPECT_EQ(interface->mensagens[0].estilo, c.estilo);
+        EXPECT_EQ(interface->mensagens[0].texto,
+                  conectado ? "Você já está conectado" : "Selecione o Provedor de Acesso");
+        EXPECT_EQ(interface->mensagens[0].estilo, conectado ? plataforma::vbOKOnly : plataforma::vbCritical);
         EXPECT_EQ(interface->mensagens[0].titulo, TituloAplicacao);
         Passa(1s);
         EXPECT_EQ(Status(), conectado ? "Conectado." : "Sem Conexão.") << "nothing dialled";
@@ -108,11 +102,9 @@ TEST_F(Botoes, LinksDoDesenvolvedorEClienteDeEmail) {
     EXPECT_EQ(shell->Abertos(), (std::vector<std::string>{
                                     para + "Do Telvanor", "http://www.e-telvanor.example/", para + "Cadastro",
                                     para + "Quero um Demo para o meu Provedor", "msimn.exe"}));
-    for (const auto& a : shell->aberturas) {
-        EXPECT_EQ(a.operacao, "Open");
-        EXPECT_EQ(a.pasta, pastas.Programa());
-        EXPECT_EQ(a.mostrar, 1);
-    }
+    for (const auto& a : shell->aberturas)
+        EXPECT_EQ(a.operacao + " " + a.pasta + " " + std::to_string(a.mostrar),
+                  "Open " + pastas.Programa() + " 1");
 }
 
 TEST_F(Botoes, MenuNaOrdemEAbertoPeloBotao) {

@@ -7,6 +7,7 @@
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 
@@ -20,13 +21,12 @@ protected:
         quelza::AcessoDialUp = "Provedor Simulado";
         DefineCaption(janela.lblAcesso, quelza::AcessoDialUp);
         janela.img[51]->DefinePicture(janela.imgX[51]);
-        // As start-up leaves it: no loss to announce before the first connection.
-        quelza::DesconexãoAnunciada = 1;
+        quelza::DesconexãoAnunciada = 1; // as start-up leaves it
     }
 
     void Passa(std::chrono::milliseconds tempo) {
-        for (auto passo = std::chrono::milliseconds(100); tempo.count() > 0; tempo -= passo) {
-            relogio->Avanca(passo);
+        for (; tempo.count() > 0; tempo -= std::chrono::milliseconds(100)) {
+            relogio->Avanca(std::chrono::milliseconds(100));
             decorrido_ += 100;
             janela.Timer1_Timer();
             if (decorrido_ % 300 == 0 && janela.Timer3.Enabled())
@@ -55,11 +55,9 @@ protected:
 
     std::string Status() const { return Caption(janela.lblStatus); }
 
-    int Tocados(const std::string& som) const {
-        int n = 0;
-        for (const std::string& nome : this->som->Tocados())
-            n += nome == som;
-        return n;
+    long Tocados(const std::string& nome) const {
+        const auto tocados = som->Tocados();
+        return std::count(tocados.begin(), tocados.end(), nome);
     }
 
     bool RediscarNaTela() const { return janela.img.at(51)->Picture().Handle == janela.imgX.at(52).Handle; }

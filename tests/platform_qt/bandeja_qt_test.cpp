@@ -68,43 +68,36 @@ protected:
     std::uint32_t iconeVermelho = 0, iconeAzul = 0;
 };
 
-// The tip is szTip up to its NUL, never beyond the field, in Windows-1252.
-TEST_F(BandejaQtTeste, AdicionaMostraIconeEDica) {
+// The tip is szTip up to its NUL, never beyond the field, in Windows-1252; a change sets only the
+// fields uFlags names.
+TEST_F(BandejaQtTeste, AdicionaEAlteraSoOsCamposNomeados) {
     const struct {
-        std::string bytes;
-        std::string dica;
+        std::string bytes, dica;
     } casos[] = {
         {std::string("e-Telvanor 3.1") + '\0' + "   ", "e-Telvanor 3.1"},
         {std::string(64, 'x'), std::string(64, 'x')},
         {std::string("Conex\xE3o") + '\0' + "lixo", "Conexão"},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.dica);
         const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, c.bytes);
         ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
-        const auto icones = Icones();
-        ASSERT_EQ(icones.size(), 1u);
-        EXPECT_TRUE(icones[0]->isVisible());
-        EXPECT_EQ(icones[0]->toolTip().toStdString(), c.dica);
-        EXPECT_EQ(Cor(icones[0]), qRgb(255, 0, 0));
+        ASSERT_EQ(Icones().size(), 1u);
+        EXPECT_TRUE(Icones()[0]->isVisible());
+        EXPECT_EQ(Icones()[0]->toolTip().toStdString(), c.dica);
+        EXPECT_EQ(Cor(Icones()[0]), qRgb(255, 0, 0));
+
+        auto altera = Dados(7, 1, NIF_ICON, iconeAzul, std::string("B") + '\0');
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
+        EXPECT_EQ(Cor(Icones()[0]), qRgb(0, 0, 255));
+        EXPECT_EQ(Icones()[0]->toolTip().toStdString(), c.dica);
+        altera = Dados(7, 1, NIF_TIP, iconeVermelho, std::string("C") + '\0');
+        ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
+        EXPECT_EQ(Cor(Icones()[0]), qRgb(0, 0, 255));
+        EXPECT_EQ(Icones()[0]->toolTip(), QStringLiteral("C"));
         ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &d));
     }
     EXPECT_TRUE(Icones().empty());
-}
-
-TEST_F(BandejaQtTeste, AlteraSoOsCamposQueUFlagsNomeia) {
-    const auto adiciona =
-        Dados(7, 1, NIF_MESSAGE | NIF_ICON | NIF_TIP, iconeVermelho, std::string("A") + '\0');
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &adiciona));
-
-    auto altera = Dados(7, 1, NIF_ICON, iconeAzul, std::string("B") + '\0');
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
-    EXPECT_EQ(Cor(Icones().at(0)), qRgb(0, 0, 255));
-    EXPECT_EQ(Icones().at(0)->toolTip(), QStringLiteral("A"));
-
-    altera = Dados(7, 1, NIF_TIP, iconeVermelho, std::string("C") + '\0');
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &altera));
-    EXPECT_EQ(Cor(Icones().at(0)), qRgb(0, 0, 255));
-    EXPECT_EQ(Icones().at(0)->toolTip(), QStringLiteral("C"));
 }
 
 TEST_F(BandejaQtTeste, UmIconePorJanelaEIdentificador) {
@@ -112,10 +105,9 @@ TEST_F(BandejaQtTeste, UmIconePorJanelaEIdentificador) {
     const auto b = Dados(7, 2, NIF_ICON, iconeAzul);
     const auto c = Dados(8, 1, NIF_ICON, iconeAzul);
     // Changes and removals of an absent icon fail and create nothing.
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_MODIFY, &a));
-    EXPECT_FALSE(Shell_NotifyIconA(NIM_DELETE, &a));
+    for (const auto m : {NIM_MODIFY, NIM_DELETE, 5u})
+        EXPECT_FALSE(Shell_NotifyIconA(m, &a)) << m;
     EXPECT_FALSE(Shell_NotifyIconA(NIM_ADD, nullptr));
-    EXPECT_FALSE(Shell_NotifyIconA(5, &a));
     EXPECT_TRUE(Icones().empty());
 
     EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
@@ -125,38 +117,32 @@ TEST_F(BandejaQtTeste, UmIconePorJanelaEIdentificador) {
     EXPECT_EQ(Icones().size(), 3u);
 
     EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &b));
-    EXPECT_EQ(Icones().size(), 2u);
-    for (int volta = 0; volta < 3; ++volta) {
-        EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &a));
-        EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
-    }
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_DELETE, &a));
+    EXPECT_TRUE(Shell_NotifyIconA(NIM_ADD, &a));
     EXPECT_EQ(Icones().size(), 2u);
 }
 
+// Clicks are posted, not sent, and a receiver may remove its own icon.
 TEST_F(BandejaQtTeste, CliquesChegamComoMensagensDoMouseDepoisDoEvento) {
     std::vector<std::uint32_t> recebidas;
-    DefineReceptorBandeja(7, [&](std::uint32_t m) { recebidas.push_back(m); });
     const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON, iconeVermelho);
+    DefineReceptorBandeja(7, [&](std::uint32_t m) {
+        recebidas.push_back(m);
+        if (recebidas.size() == 3)
+            Shell_NotifyIconA(NIM_DELETE, &d);
+    });
     ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
     QSystemTrayIcon* icone = Icones().at(0);
 
     emit icone->activated(QSystemTrayIcon::DoubleClick);
-    EXPECT_TRUE(recebidas.empty()); // posted, not sent
+    EXPECT_TRUE(recebidas.empty());
     emit icone->activated(QSystemTrayIcon::Context);
     emit icone->activated(QSystemTrayIcon::Trigger);
-    Assenta();
-
-    EXPECT_EQ(recebidas, (std::vector<std::uint32_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP, 0x202}));
-}
-
-TEST_F(BandejaQtTeste, ReceptorPodeRemoverOProprioIcone) {
-    const auto d = Dados(7, 1, NIF_MESSAGE | NIF_ICON, iconeVermelho);
-    DefineReceptorBandeja(7, [&](std::uint32_t) { Shell_NotifyIconA(NIM_DELETE, &d); });
-    ASSERT_TRUE(Shell_NotifyIconA(NIM_ADD, &d));
-    QSystemTrayIcon* icone = Icones().at(0);
-    emit icone->activated(QSystemTrayIcon::DoubleClick);
     emit icone->activated(QSystemTrayIcon::DoubleClick);
     Assenta();
+
+    EXPECT_EQ(recebidas,
+              (std::vector<std::uint32_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP, 0x202, WM_LBUTTONDBLCLK}));
     EXPECT_TRUE(Icones().empty());
 }
 

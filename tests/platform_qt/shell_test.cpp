@@ -22,72 +22,48 @@ namespace {
 using plataforma::DivideLinhaDeComando;
 using Lista = std::vector<std::string>;
 
+// Split without a shell; a path with blanks written without quotes names the program when such a
+// program exists.
 TEST(LinhaDeComando, DivideSemShell) {
-    struct Caso {
-        const char* linha;
-        Lista esperado;
-    };
-    const Caso casos[] = {
-        {"", {}},
+    const std::set<std::string> existentes = {"/bin/ls", "/opt/Meus Programas/leitor",
+                                              "/opt/Meus Programas/leitor novo"};
+    const auto existe = [&](const std::string& p) { return existentes.count(p) > 0; };
+    const std::pair<const char*, Lista> casos[] = {
         {"   ", {}},
-        {"leitor", {"leitor"}},
         {"  leitor   -a\t b  ", {"leitor", "-a", "b"}},
         {"\"/opt/Meu Leitor/leitor\" \"um arquivo\" x", {"/opt/Meu Leitor/leitor", "um arquivo", "x"}},
         {"eco \"diz \\\"oi\\\"\" c:\\pasta\\", {"eco", "diz \"oi\"", "c:\\pasta\\"}},
         {"eco $HOME;rm -rf x|y `z`", {"eco", "$HOME;rm", "-rf", "x|y", "`z`"}},
         {"eco a\"b c\"d", {"eco", "ab cd"}},
-    };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.linha);
-        EXPECT_EQ(DivideLinhaDeComando(c.linha), c.esperado);
-    }
-}
-
-// A path with blanks written without quotes names the program when such a program exists.
-TEST(LinhaDeComando, ProgramaComBrancosSemAspas) {
-    const std::set<std::string> existentes = {"/bin/ls", "/opt/Meus Programas/leitor",
-                                              "/opt/Meus Programas/leitor novo"};
-    const auto existe = [&](const std::string& p) { return existentes.count(p) > 0; };
-    struct Caso {
-        const char* linha;
-        Lista esperado;
-    };
-    const Caso casos[] = {
         {"/opt/Meus Programas/leitor novo -x", {"/opt/Meus Programas/leitor", "novo", "-x"}},
         {"/opt/Meus Programas/nada -x", {"/opt/Meus", "Programas/nada", "-x"}},
         {"\"/opt/Meus\" Programas/leitor", {"/opt/Meus", "Programas/leitor"}},
         {"/bin/ls /opt/Meus Programas/leitor", {"/bin/ls", "/opt/Meus", "Programas/leitor"}},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.linha);
-        EXPECT_EQ(DivideLinhaDeComando(c.linha, existe), c.esperado);
+    for (const auto& [linha, esperado] : casos) {
+        EXPECT_EQ(DivideLinhaDeComando(linha, existe), esperado) << linha;
     }
+    EXPECT_EQ(DivideLinhaDeComando("/opt/Meus Programas/leitor -x"),
+              (Lista{"/opt/Meus", "Programas/leitor", "-x"}));
 }
 
 TEST(EntradaDaArea, ComandoSemCodigosDeCampo) {
-    struct Caso {
-        const char* entrada;
-        Lista esperado;
-    };
-    const Caso casos[] = {
+    const std::pair<const char*, Lista> casos[] = {
         {"[Desktop Entry]\nName=Nav\nExec=navegador %u\n", {"navegador"}},
         {"[Desktop Entry]\nExec = \"/opt/Meu Nav/nav\" --nova-janela %U --x=%f 100%%\n",
          {"/opt/Meu Nav/nav", "--nova-janela", "--x=", "100%"}},
         {"# comentário\n[Outra]\nExec=errado\n[Desktop Entry]\nExec=certo\\s%F\n", {"certo"}},
         {"[Desktop Action nova]\nExec=acao\n", {}},
-        {"", {}},
     };
-    for (const Caso& c : casos) {
-        SCOPED_TRACE(c.entrada);
-        EXPECT_EQ(plataforma::ComandoDaEntrada(c.entrada), c.esperado);
+    for (const auto& [entrada, esperado] : casos) {
+        EXPECT_EQ(plataforma::ComandoDaEntrada(entrada), esperado) << entrada;
     }
 }
 
 // Real processes of the desktop backend; each leaves a mark file that the test waits for.
 class ShellDaArea : public ::testing::Test {
 protected:
-    // Desktop entries and associations only from this test's folders.
-    ShellDaArea() {
+    ShellDaArea() { // desktop entries and associations only from this test's folders
         plataforma::DefineShell(nullptr);
         setenv("XDG_DATA_HOME", (raiz() + "/dados").c_str(), 1);
         setenv("XDG_DATA_DIRS", (raiz() + "/sistema").c_str(), 1);
