@@ -6,8 +6,6 @@
 #include "platform/cp1252.h"
 #include "settings/configuracao.h"
 
-#include <gmock/gmock.h>
-
 using namespace quelza;
 using namespace plataforma;
 
@@ -16,32 +14,22 @@ TEST_F(DiscagemTeste, UmaEntradaVaziaOuEmBrancoPedeAConfiguracaoNaPrimeiraAba) {
     interface->aoMostrarModal = [&aba](QDialog& d) {
         return aba = static_cast<frmTelvanor09&>(d).SSTab1->currentIndex();
     };
-    for (const char* vazia : {"", "   "}) {
-        for (bool rediscar : {false, true}) {
-            SCOPED_TRACE(std::string("'") + vazia + (rediscar ? "' redial on" : "' redial off"));
-            interface->mensagens.clear();
-            janela.itmRediscar->setChecked(true);
-            janela.Timer3.Enabled(true);
-            if (rediscar)
-                LigaRediscar();
-            AgendamentoPendente = true;
-            hConexão = 42;
-            aba = -1;
-            std::string entrada = vazia, usuario = "ana", senha = "s";
-            DiscaConexão(entrada, usuario, senha);
+    for (const auto& [vazia, rediscar] : {std::pair{"", false}, {"   ", true}}) {
+        SCOPED_TRACE(std::string("'") + vazia + "'");
+        PreparaRecusa(rediscar);
+        aba = -1;
+        std::string entrada = vazia, usuario = "ana", senha = "s";
+        DiscaConexão(entrada, usuario, senha);
 
-            ASSERT_EQ(interface->mensagens.size(), 1u);
-            EXPECT_EQ(interface->mensagens[0].texto, "Configure sua conexão!");
-            EXPECT_EQ(interface->mensagens[0].estilo, vbOKOnly);
-            EXPECT_EQ(interface->mensagens[0].titulo, TituloAplicacao);
-            EXPECT_EQ(aba, 0);
-            EXPECT_TRUE(servico->discagens.empty());
-            EXPECT_EQ(hConexão, 42u);
-            EXPECT_EQ(RediscarApagado(), rediscar);
-            EXPECT_EQ(AgendamentoPendente, !rediscar);
-            EXPECT_EQ(janela.itmRediscar->isChecked(), !rediscar);
-            EXPECT_EQ(LeArquivo(ArquivoConfig()), "") << "this way stores nothing";
-        }
+        ASSERT_EQ(interface->mensagens.size(), 1u);
+        EXPECT_EQ(interface->mensagens[0].texto, "Configure sua conexão!");
+        EXPECT_EQ(interface->mensagens[0].estilo, vbOKOnly);
+        EXPECT_EQ(aba, 0);
+        EXPECT_TRUE(servico->discagens.empty());
+        EXPECT_EQ(hConexão, 42u);
+        ConfereRediscarDepois(rediscar);
+        EXPECT_EQ(janela.itmRediscar->isChecked(), !rediscar);
+        EXPECT_EQ(LeArquivo(ArquivoConfig()), "") << "this way stores nothing";
     }
 }
 
@@ -82,14 +70,8 @@ TEST_F(DiscagemTeste, CadaRecusaTemSuaMensagemEComRediscarODesligaGravando) {
         for (bool rediscar : {true, false}) {
             SCOPED_TRACE(std::to_string(c.codigo) + (rediscar ? " redial on" : " redial off"));
             GravaArquivo(ArquivoConfig(), configAntes);
-            interface->mensagens.clear();
+            PreparaRecusa(rediscar);
             janela.img[7]->setEnabled(false);
-            janela.itmRediscar->setChecked(true);
-            janela.Timer3.Enabled(true);
-            if (rediscar)
-                LigaRediscar();
-            AgendamentoPendente = true;
-            hConexão = 42;
             servico->codigoDiscagem = c.codigo;
             servico->handleDiscagem = 5;
             std::string entrada = "  Meu  Provedor ", usuario = "u", senha = "s";
@@ -101,34 +83,9 @@ TEST_F(DiscagemTeste, CadaRecusaTemSuaMensagemEComRediscarODesligaGravando) {
             EXPECT_EQ(hConexão, 5u) << "the handle the dial returned, even on a refusal";
             EXPECT_TRUE(servico->desligamentos.empty()) << "a failed dial is not hung up";
             EXPECT_TRUE(janela.itmRediscar->isChecked()) << "this way leaves the tray item alone";
-            EXPECT_EQ(RediscarApagado(), rediscar);
-            EXPECT_EQ(AgendamentoPendente, !rediscar);
+            ConfereRediscarDepois(rediscar);
             EXPECT_EQ(janela.img[7]->isEnabled(), rediscar);
-            if (rediscar) {
-                EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Rediscar"), "False");
-            } else {
-                EXPECT_EQ(LeArquivo(ArquivoConfig()), configAntes);
-            }
+            EXPECT_EQ(LeArquivo(ArquivoConfig()), rediscar ? "[Config]\r\nRediscar=False\r\n" : configAntes);
         }
     }
-}
-
-// A box runs the event loop, where the redial timer would dial again, and box again, were redial on.
-TEST_F(DiscagemTeste, ORediscarJaEstaDesligadoQuandoACaixaAparece) {
-    struct Observadora : InterfaceRoteirizada {
-        int Mensagem(const std::string& texto, int estilo, const std::string& titulo) override {
-            rediscarNaCaixa.push_back(RediscarLigado);
-            return InterfaceRoteirizada::Mensagem(texto, estilo, titulo);
-        }
-        std::vector<bool> rediscarNaCaixa;
-    };
-    auto observadora = std::make_shared<Observadora>();
-    DefineInterfaceUsuario(observadora);
-    servico->codigoDiscagem = 678;
-    for (const char* entrada : {"", "Provedor"}) {
-        LigaRediscar();
-        std::string e = entrada, u, s;
-        DiscaConexão(e, u, s);
-    }
-    EXPECT_THAT(observadora->rediscarNaCaixa, ::testing::ElementsAre(false, false));
 }

@@ -64,7 +64,6 @@ TEST_F(LinhaSimuladaDiscagemTeste, CredenciaisErradasTerminamDesconectandoEDesli
     EXPECT_EQ(Texto(), "Verif. Nome e Senha...");
     relogio->Avanca(1ms);
     EXPECT_EQ(Texto(), "Desconectando...");
-    EXPECT_TRUE(ConexãoAtiva());
     relogio->Avanca(500ms);
     EXPECT_EQ(Texto(), "Sem Conexão.");
     EXPECT_EQ(Caption(janela.lblCodStatus), "6");

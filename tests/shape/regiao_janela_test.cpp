@@ -21,21 +21,15 @@ TEST(RegiaoJanela, MascaraSegueARegiaoEAJanelaLiberaAsSuas) {
     DeleteObject(furo);
     ASSERT_NE(SetWindowRgn(*janela, a, true), 0);
     EXPECT_EQ(janela->mask(), QRegion(0, 0, 10, 10).subtracted(QRegion(2, 2, 2, 2)));
-    EXPECT_EQ(RegiaoDaJanela(*janela), a);
-
-    // A handle that names no region changes nothing.
-    EXPECT_EQ(SetWindowRgn(*janela, 0x12345, true), 0);
+    EXPECT_EQ(SetWindowRgn(*janela, 0x12345, true), 0) << "a handle that names no region";
     EXPECT_EQ(RegiaoDaJanela(*janela), a);
 
     const HRGN b = CreateRectRgn(5, 5, 8, 9);
-    ASSERT_NE(SetWindowRgn(*janela, b, false), 0);
-    EXPECT_EQ(janela->mask(), QRegion(5, 5, 3, 4));
-    EXPECT_EQ(RegioesVivas(), antes + 1) << "the replaced region is freed";
-
-    // Giving the same region again must not free it.
-    ASSERT_NE(SetWindowRgn(*janela, b, false), 0);
-    EXPECT_EQ(RegioesVivas(), antes + 1);
-
+    for (int vez = 0; vez < 2; ++vez) {
+        ASSERT_NE(SetWindowRgn(*janela, b, false), 0);
+        EXPECT_EQ(janela->mask(), QRegion(5, 5, 3, 4));
+        EXPECT_EQ(RegioesVivas(), antes + 1) << "the replaced region is freed, the same one kept";
+    }
     ASSERT_NE(SetWindowRgn(*janela, 0, false), 0);
     EXPECT_TRUE(janela->mask().isEmpty());
     EXPECT_EQ(RegioesVivas(), antes);
