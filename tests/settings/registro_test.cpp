@@ -54,7 +54,7 @@ TEST_F(ModuloRegistro, SeparaRaizESubchaveOuMostraOFormatoErrado) {
     }
 }
 
-TEST_F(ModuloRegistro, TextoGuardaNMaisUmBytesEmWindows1252) {
+TEST_F(ModuloRegistro, TextoGuardaNMaisUmBytesEmWindows1252EOsValoresSoEmChaveCriada) {
     Registro::GravaValorTexto(Main, "Start Page", "Página");
     const auto valor = LeValorRegistro(Main, "Start Page");
     ASSERT_TRUE(valor);
@@ -63,9 +63,8 @@ TEST_F(ModuloRegistro, TextoGuardaNMaisUmBytesEmWindows1252) {
     // The size passed counts the terminating NUL: a text that itself ends in code 0 keeps it.
     Registro::GravaValorTexto(Main, "Start Page", std::string("ab\0", 3));
     EXPECT_EQ(LeValorRegistro(Main, "Start Page")->dados, std::string("ab\0\0", 4));
-}
 
-TEST_F(ModuloRegistro, SoCriaChaveEscreveEmChaveQueNaoExiste) {
+    // Only CriaChave makes a key; the writes fail on one that does not exist.
     const std::string nova = "HKEY_CURRENT_USER\\Software\\Nova\\Sub";
     Registro::GravaValorTexto(nova, "Valor", "x");
     Registro::GravaValorBinário(nova, "Valor", "x");
