@@ -81,9 +81,10 @@ TEST_F(Botoes, VerificarAgoraPeloBotaoEPeloMenu) {
 }
 
 TEST_F(Botoes, DialogoDeConfiguracaoNaAbaCerta) {
-    std::vector<int> abas;
+    std::vector<std::string> abas;
     interface->aoMostrarModal = [&](QDialog& d) {
-        abas.push_back(static_cast<frmTelvanor09&>(d).SSTab1->currentIndex());
+        const QTabWidget* guias = static_cast<frmTelvanor09&>(d).SSTab1;
+        abas.push_back(guias->tabText(guias->currentIndex()).toStdString());
         return 0;
     };
     janela.img_Click(11);
@@ -91,7 +92,8 @@ TEST_F(Botoes, DialogoDeConfiguracaoNaAbaCerta) {
     for (QAction* item :
          {janela.itmConfigurar, janela.itmAgendar, janela.itmConfigConexão, janela.itmConfEmail})
         item->trigger();
-    EXPECT_EQ(abas, (std::vector<int>{0, 5, 5, 2, 0, 1}));
+    EXPECT_EQ(abas, (std::vector<std::string>{"Acesso", "e-Telvanor", "e-Telvanor", "Agendamento", "Acesso",
+                                              "Verificar Email"}));
 }
 
 TEST_F(Botoes, LinksDoDesenvolvedorEClienteDeEmail) {
