@@ -105,36 +105,37 @@ TEST_F(Inicio, SaudacaoConformeAHora) {
     }
 }
 
-// A first start turns the cues and the greeting on, yet nothing plays without a wave device.
-TEST_F(Inicio, PrimeiraPartidaSaudaEDespedeSoComDispositivo) {
+// The closing cue and its one-second pause only with a wave device and the cues on; a first start
+// turns the cues and the greeting on.
+TEST_F(Inicio, SomDeFechamentoEsperaUmSegundoSoComDispositivoESonsLigados) {
     relogio->Ajusta(9, 30);
-    for (const std::uint32_t dispositivos : {0u, 1u}) {
-        SCOPED_TRACE(dispositivos);
-        GravaArquivo(pastas.Programa() + "/Config.ini", "[Config]\r\nPrimeira Vez=1\r\n");
-        som->chamadas.clear();
-        som->dispositivos = dispositivos;
-        frmTelvanor01 janela;
-        janela.Form_Load("");
-        janela.Form_QueryUnload();
-        const std::vector<std::string> esperados = {pastas.Programa() + "/e-bomdia.wav",
-                                                    pastas.Programa() + "/e-fim.wav"};
-        EXPECT_EQ(som->Tocados(), dispositivos ? esperados : std::vector<std::string>{});
-    }
-}
-
-TEST_F(Inicio, SomDeFechamentoEsperaUmSegundoSoComSonsLigados) {
-    LigaSons();
-    for (const bool ligado : {true, false}) {
-        SCOPED_TRACE(ligado);
-        plataforma::SaveSetting("e-Telvanor", "Som", "Ligado", ligado ? "1" : "0");
+    const std::string p = pastas.Programa();
+    const struct {
+        bool primeiraVez;
+        std::uint32_t dispositivos;
+        const char* ligado;
+        std::vector<std::string> tocados;
+    } casos[] = {{true, 0, "", {}},
+                 {true, 1, "", {p + "/e-bomdia.wav", p + "/e-fim.wav"}},
+                 {false, 1, "1", {"dia.wav", "fim.wav"}},
+                 {false, 1, "0", {}}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.primeiraVez << c.dispositivos << c.ligado);
+        if (c.primeiraVez) {
+            GravaArquivo(p + "/Config.ini", "[Config]\r\nPrimeira Vez=1\r\n");
+        } else {
+            LigaSons();
+            plataforma::SaveSetting("e-Telvanor", "Som", "Ligado", c.ligado);
+        }
         quelza::ReiniciaQuelza();
+        som->chamadas.clear();
+        som->dispositivos = c.dispositivos;
         eventos->dormido = 0;
         frmTelvanor01 janela;
         janela.Form_Load("");
-        som->chamadas.clear();
-        janela.Sair();
-        EXPECT_EQ(som->Tocados(), ligado ? std::vector<std::string>{"fim.wav"} : std::vector<std::string>{});
-        EXPECT_EQ(eventos->dormido, ligado ? 1000u : 0u);
+        janela.Form_QueryUnload();
+        EXPECT_EQ(som->Tocados(), c.tocados);
+        EXPECT_EQ(eventos->dormido, c.tocados.empty() ? 0u : 1000u);
     }
 }
 
