@@ -150,9 +150,8 @@ TEST_F(Poller, DesconexaoAgendadaLimpaOAgendamentoEDesligaDepoisDeDesligarALinha
     EXPECT_FALSE(RediscarLigado);
     EXPECT_EQ(Status(), "Sem Conexão.");
     EXPECT_EQ(AgendarConexão + AgendarDesconexão, 0);
-    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Conexão") +
-                  LeIni(ArquivoConfig(), "Config", "Agendar Desconexão"),
-              "00");
+    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Conexão"), "0");
+    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Desconexão"), "0");
 }
 
 TEST_F(Poller, AgendamentoSoDeConexaoNaoELimpo) {
