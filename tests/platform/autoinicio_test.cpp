@@ -59,39 +59,26 @@ TEST_F(PastasTeste, EntradasPassamNoValidadorDaAreaDeTrabalho) {
     }
 }
 
-class Autoinicio : public PastasTeste {
-protected:
-    std::string arquivo = ConfigHome() + "/autostart/e-Telvanor.desktop";
-
-    static std::int32_t GravaRun(const char* nome, const std::string& dadosUtf8,
-                                 const char* subchave = "Software\\Microsoft\\Windows\\CurrentVersion\\Run") {
-        HKEY chave = 0;
-        std::int32_t r = RegOpenKeyExA(HKEY_CURRENT_USER, subchave, 0, KEY_WRITE, &chave);
-        const std::string dados = ParaCp1252(dadosUtf8) + '\0';
-        if (r == ERROR_SUCCESS)
-            r = RegSetValueExA(chave, nome, 0, REG_SZ, reinterpret_cast<const std::uint8_t*>(dados.data()),
-                               static_cast<std::uint32_t>(dados.size()));
-        RegCloseKey(chave);
-        return r;
-    }
-};
-
-TEST_F(Autoinicio, ValorRunEscreveAEntradaDaSessao) {
-    EXPECT_EQ(ArquivoAutoinicio(), arquivo);
-    ASSERT_EQ(GravaRun("e-Telvanor", "/home/ana/Programas São Paulo/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
+TEST_F(PastasTeste, ValorRunEscreveAEntradaDaSessao) {
+    const std::string arquivo = ConfigHome() + "/autostart/e-Telvanor.desktop";
+    const auto gravaRun = [](const char* nome, const std::string& dados,
+                             const char* subchave = "Software\\Microsoft\\Windows\\CurrentVersion\\Run") {
+        return GravaValor(HKEY_CURRENT_USER, subchave, nome, REG_SZ, ParaCp1252(dados) + '\0');
+    };
+    ASSERT_EQ(gravaRun("e-Telvanor", "/home/ana/Programas São Paulo/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
     EXPECT_EQ(Conteudo(arquivo),
               "[Desktop Entry]\nType=Application\nName=e-Telvanor\n"
               "Exec=\"/home/ana/Programas São Paulo/e-Telvanor3Std\" /bandeja\nTerminal=false\n");
-    ASSERT_EQ(GravaRun("E-TELVANOR", ""), ERROR_SUCCESS);
+    ASSERT_EQ(gravaRun("E-TELVANOR", ""), ERROR_SUCCESS);
     EXPECT_THAT(Conteudo(arquivo), HasSubstr("\nHidden=true\n"));
-    ASSERT_EQ(GravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
+    ASSERT_EQ(gravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
     EXPECT_THAT(Conteudo(arquivo), Not(HasSubstr("Hidden")));
     EXPECT_EQ(Entradas(ConfigHome() + "/autostart"), std::vector<std::string>{"e-Telvanor.desktop"});
 
     // Other values, and the same name under another key, leave the entry alone.
     const std::string antes = Conteudo(arquivo);
-    ASSERT_EQ(GravaRun("Outro Programa", "/usr/bin/outro"), ERROR_SUCCESS);
-    ASSERT_EQ(GravaRun("e-Telvanor", "", "Software\\Microsoft\\Internet Explorer\\Main"), ERROR_SUCCESS);
+    ASSERT_EQ(gravaRun("Outro Programa", "/usr/bin/outro"), ERROR_SUCCESS);
+    ASSERT_EQ(gravaRun("e-Telvanor", "", "Software\\Microsoft\\Internet Explorer\\Main"), ERROR_SUCCESS);
     EXPECT_EQ(Conteudo(arquivo), antes);
 }
 

@@ -1,5 +1,7 @@
 // The hive: its exact text, every code surviving it, the keys a new hive holds, the order and spelling
-// kept across rewrites, its mode, and the copy kept of a damaged file.
+// kept across rewrites, its mode, the copy kept of a damaged file; the registry calls over it, their
+// handles, result codes and stored bytes; the per-user settings calls, their defaults, creation order
+// and what each form of DeleteSetting removes.
 #include "pastas_teste.h"
 
 #include "platform/colmeia.h"
@@ -11,24 +13,13 @@
 #include <gmock/gmock.h>
 
 #include <filesystem>
-#include <sys/stat.h>
 
 using namespace plataforma;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Pair;
 
 namespace {
-
-std::int32_t GravaValor(HKEY raiz, const char* subchave, const std::string& nome, std::uint32_t tipo,
-                        const std::string& dados) {
-    HKEY chave = 0;
-    std::int32_t r = RegCreateKeyA(raiz, subchave, &chave);
-    if (r == ERROR_SUCCESS)
-        r = RegSetValueExA(chave, nome.c_str(), 0, tipo, reinterpret_cast<const std::uint8_t*>(dados.data()),
-                           static_cast<std::uint32_t>(dados.size()));
-    RegCloseKey(chave);
-    return r;
-}
 
 class ArquivoDaColmeia : public PastasTeste {
 protected:
@@ -36,7 +27,6 @@ protected:
 };
 
 TEST_F(ArquivoDaColmeia, TextoDoArquivo) {
-    EXPECT_EQ(ArquivoColmeia(), arquivo);
     SaveSetting("e-Telvanor", "Som", "Ligado", "1");
     GravaValor(HKEY_USERS, ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
                "EnableAutodial", REG_BINARY, std::string(4, '\0'));
@@ -59,59 +49,43 @@ TEST_F(ArquivoDaColmeia, TextoDoArquivo) {
     EXPECT_EQ(Modo(PastaUsuario()), 0700u);
 }
 
-TEST(TextoDaColmeia, CadaCodigoSozinhoNoNomeENosDados) {
-    plataforma::Colmeia colmeia;
-    ChaveColmeia& chave = colmeia.Garante("HKEY_CURRENT_USER\\Software\\Codigos");
-    for (int codigo = 0; codigo < 256; ++codigo) {
-        const std::string byte(1, static_cast<char>(codigo));
-        // The number keeps apart the names that differ only in case.
-        chave.DefineValor("t" + std::to_string(codigo) + byte, REG_SZ, byte);
-        chave.DefineValor("b" + std::to_string(codigo) + byte, REG_BINARY, byte);
-    }
-    const LeituraColmeia lida = InterpretaColmeia(EscreveColmeia(colmeia));
-    EXPECT_FALSE(lida.danificada);
-    const ChaveColmeia* relida = lida.colmeia.Acha("HKEY_CURRENT_USER\\Software\\Codigos");
-    ASSERT_TRUE(relida);
-    ASSERT_EQ(relida->valores.size(), 512u);
-    for (std::size_t i = 0; i < 512; ++i) {
-        EXPECT_EQ(relida->valores[i].nome, chave.valores[i].nome) << i;
-        EXPECT_EQ(relida->valores[i].dados, chave.valores[i].dados) << i;
-        EXPECT_EQ(relida->valores[i].tipo, chave.valores[i].tipo) << i;
-    }
-}
-
 TEST_F(ArquivoDaColmeia, TodosOsCodigosSobrevivemAoArquivo) {
     std::string todos;
     for (int codigo = 0; codigo < 256; ++codigo)
         todos += static_cast<char>(codigo);
-    // A value name cannot hold NUL: the name is the codes 1 to 255.
-    ASSERT_EQ(GravaValor(HKEY_CURRENT_USER, "Software\\Codigos", todos.substr(1), REG_SZ, todos + '\0'),
-              ERROR_SUCCESS);
+    // Through the settings calls in UTF-8 and the registry calls in Windows-1252; a value name cannot
+    // hold NUL, so the name is the codes 1 to 255.
+    const std::string nome = DeCp1252(todos.substr(1));
+    SaveSetting("Codigos", "Texto", nome, DeCp1252(todos));
+    SaveSetting("Codigos", "Texto", "Fim em CR", "\r");
+    SaveSetting("Codigos", "Texto", "Fora", "/música/中.wav");
     ASSERT_EQ(GravaValor(HKEY_CURRENT_USER, "Software\\Codigos", "Binario", REG_BINARY, todos),
               ERROR_SUCCESS);
-    const auto texto = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Codigos", DeCp1252(todos.substr(1)));
+    EXPECT_EQ(GetSetting("codigos", "TEXTO", nome), DeCp1252(todos));
+    EXPECT_EQ(GetSetting("Codigos", "Texto", "fim em cr"), "\r");
+    EXPECT_EQ(GetSetting("Codigos", "Texto", "Fora"), "/música/?.wav") << "outside the code page";
+    const auto texto = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Codigos\\Texto", nome);
     const auto binario = LeValorRegistro("hkey_current_user\\software\\codigos", "BINARIO");
     ASSERT_TRUE(texto && binario);
     EXPECT_EQ(texto->tipo, REG_SZ);
-    EXPECT_EQ(texto->dados, todos + '\0');
+    EXPECT_EQ(texto->dados, todos + '\0') << "Windows-1252 in the hive";
     EXPECT_EQ(binario->tipo, REG_BINARY);
     EXPECT_EQ(binario->dados, todos);
     EXPECT_TRUE(ParaCp1252Exato(Conteudo(arquivo)).has_value()) << "the file is UTF-8 the code page carries";
 }
 
 TEST_F(ArquivoDaColmeia, SoAColmeiaNovaTemAsChavesDeTodoPerfil) {
-    for (const char* chave :
-         {"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-          "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main",
-          "HKEY_USERS\\.Default\\software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-          "HKEY_USERS\\.DEFAULT", "HKEY_LOCAL_MACHINE"})
-        EXPECT_TRUE(ExisteChaveRegistro(chave)) << chave;
-    for (const char* chave :
-         {"HKEY_CURRENT_USER\\Software\\e-Telvanor",
-          "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Ru", "HKEY_FOO"})
-        EXPECT_FALSE(ExisteChaveRegistro(chave)) << chave;
+    for (const auto& [chave, existe] :
+         {std::pair{"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", true},
+          {"HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main", true},
+          {"HKEY_USERS\\.Default\\software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", true},
+          {"HKEY_USERS\\.DEFAULT", true},
+          {"HKEY_LOCAL_MACHINE", true},
+          {"HKEY_CURRENT_USER\\Software\\e-Telvanor", false},
+          {"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Ru", false},
+          {"HKEY_FOO", false}})
+        EXPECT_EQ(ExisteChaveRegistro(chave), existe) << chave;
     EXPECT_THAT(Entradas(PastaUsuario()), ElementsAre()) << "reading makes no file";
-
     Grava(arquivo, "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Outro]\n\"a\"=\"1\"\n");
     EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main"));
 }
@@ -129,25 +103,6 @@ TEST_F(ArquivoDaColmeia, OrdemEGrafiaDaPrimeiraCriacaoFicam) {
     EXPECT_THAT(texto, HasSubstr("\n[HKEY_CURRENT_USER\\Software\\App\\Nova]\n"));
     EXPECT_THAT(texto, ::testing::Not(HasSubstr("[HKEY_CURRENT_USER\\Software\\App]")))
         << "parents are implicit";
-}
-
-TEST(DadosDaColmeia, ChavePaiContinuaAoApagarAsFilhas) {
-    plataforma::Colmeia colmeia;
-    EXPECT_TRUE(colmeia.Cria("HKEY_CURRENT_USER\\A\\B\\C"));
-    EXPECT_TRUE(colmeia.Cria("HKEY_CURRENT_USER\\AB"));
-    EXPECT_FALSE(colmeia.Cria("hkey_current_user\\a\\b")) << "exists through its child";
-    EXPECT_TRUE(colmeia.Remove("HKEY_CURRENT_USER\\a\\B"));
-    EXPECT_FALSE(colmeia.Existe("HKEY_CURRENT_USER\\A\\B\\C"));
-    const LeituraColmeia lida = InterpretaColmeia(EscreveColmeia(colmeia));
-    EXPECT_TRUE(lida.colmeia.Existe("HKEY_CURRENT_USER\\A")) << "the parent stays, written on its own";
-    EXPECT_TRUE(lida.colmeia.Existe("HKEY_CURRENT_USER\\AB")) << "a name that only begins alike stays";
-    EXPECT_FALSE(lida.colmeia.Existe("HKEY_CURRENT_USER\\A\\B"));
-
-    // A new key takes the first spelling of the parts that exist, the root's standard one included.
-    plataforma::Colmeia nova = plataforma::Colmeia::Nova();
-    EXPECT_EQ(nova.Garante("hkey_users\\.Default\\SOFTWARE\\Policies").caminho,
-              "HKEY_USERS\\.DEFAULT\\Software\\Policies");
-    EXPECT_EQ(nova.Garante("hkey_local_machine\\x").caminho, "HKEY_LOCAL_MACHINE\\x");
 }
 
 TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
@@ -213,6 +168,153 @@ TEST_F(ArquivoDaColmeia, ArquivoIlegivelNaoETrocado) {
     EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE, &chave), ERROR_ACCESS_DENIED);
     EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("não foi possível ler"));
     EXPECT_TRUE(std::filesystem::is_directory(arquivo));
+}
+
+using RegistroApi = PastasTeste;
+
+TEST_F(RegistroApi, CriaComOsPaisAbreSoOQueExiste) {
+    // A new key takes the first spelling of the parts that exist.
+    ASSERT_EQ(GravaValor(HKEY_USERS, ".Default\\SOFTWARE\\Policies\\Microsoft\\Internet Explorer", "v",
+                         REG_SZ, std::string(1, '\0')),
+              ERROR_SUCCESS);
+    EXPECT_THAT(Conteudo(ArquivoColmeia()),
+                HasSubstr("\n[HKEY_USERS\\.DEFAULT\\Software\\Policies\\Microsoft\\Internet Explorer]\n"));
+    EXPECT_THAT(Conteudo(ArquivoColmeia()), ::testing::Not(HasSubstr(".Default")));
+    HKEY pai = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_USERS, ".DEFAULT\\SOFTWARE\\policies", 0, KEY_WRITE, &pai), ERROR_SUCCESS);
+    EXPECT_EQ(GravaValor(pai, "Nova", "HomePage", REG_SZ, std::string("1", 2)), ERROR_SUCCESS);
+    EXPECT_EQ(RegCloseKey(pai), ERROR_SUCCESS) << "the child's handle was another";
+    EXPECT_TRUE(LeValorRegistro("HKEY_USERS\\.DEFAULT\\Software\\Policies\\Nova", "homepage"));
+    HKEY nada = 0;
+    EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Nada", 0, KEY_WRITE, &nada), ERROR_FILE_NOT_FOUND);
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\Nada"));
+}
+
+TEST_F(RegistroApi, CodigosDeFalha) {
+    HKEY aberta = 0, fechada = 0, saida = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE, &aberta), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE, &fechada), ERROR_SUCCESS);
+    ASSERT_EQ(RegCloseKey(fechada), ERROR_SUCCESS);
+    EXPECT_NE(aberta, fechada);
+    const std::uint8_t byte = 0;
+    const struct {
+        const char* nome;
+        std::int32_t obtido;
+        std::int32_t esperado;
+    } casos[] = {
+        {"fechar de novo", RegCloseKey(fechada), ERROR_INVALID_HANDLE},
+        {"gravar em fechada", RegSetValueExA(fechada, "v", 0, REG_SZ, &byte, 1), ERROR_INVALID_HANDLE},
+        {"criar sob fechada", RegCreateKeyA(fechada, "x", &saida), ERROR_INVALID_HANDLE},
+        {"handle zero", RegOpenKeyExA(0, "x", 0, KEY_WRITE, &saida), ERROR_INVALID_HANDLE},
+        {"raiz inexistente", RegCreateKeyA(0x80000007u, "x", &saida), ERROR_INVALID_HANDLE},
+        {"sem resultado", RegCreateKeyA(HKEY_CURRENT_USER, "x", nullptr), ERROR_INVALID_PARAMETER},
+        {"barra inicial", RegCreateKeyA(HKEY_CURRENT_USER, "\\Software", &saida), ERROR_INVALID_PARAMETER},
+        {"parte vazia", RegCreateKeyA(HKEY_CURRENT_USER, "Software\\\\x", &saida), ERROR_INVALID_PARAMETER},
+        {"barra final", RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\", 0, KEY_WRITE, &saida),
+         ERROR_INVALID_PARAMETER},
+        {"quebra de linha", RegCreateKeyA(HKEY_CURRENT_USER, "a\nb", &saida), ERROR_INVALID_PARAMETER},
+        {"tipo sem forma no arquivo", RegSetValueExA(aberta, "v", 0, 4, &byte, 1), ERROR_INVALID_PARAMETER},
+        {"dados nulos", RegSetValueExA(aberta, "v", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER},
+    };
+    for (const auto& caso : casos)
+        EXPECT_EQ(caso.obtido, caso.esperado) << caso.nome;
+    RegCloseKey(aberta);
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\x"));
+}
+
+TEST_F(RegistroApi, BytesGuardadosPorTipo) {
+    HKEY chave = 0;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Bytes", &chave), ERROR_SUCCESS);
+    const struct {
+        const char* nome;
+        std::uint32_t tipo;
+        std::string enviado, lido;
+    } casos[] = {
+        {"texto sem NUL final", REG_SZ, "abc", std::string("abc\0", 4)},
+        {"texto de zero bytes", REG_SZ, "", std::string(1, '\0')},
+        {"binário vazio", REG_BINARY, "", ""},
+        {"binário que termina em zero", REG_BINARY, std::string("\xff\0", 2), std::string("\xff\0", 2)},
+    };
+    for (const auto& caso : casos) {
+        ASSERT_EQ(GravaValor(chave, ParaCp1252(caso.nome), caso.tipo, caso.enviado), ERROR_SUCCESS)
+            << caso.nome;
+        const auto valor = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", caso.nome);
+        ASSERT_TRUE(valor) << caso.nome;
+        EXPECT_EQ(valor->tipo, caso.tipo) << caso.nome;
+        EXPECT_EQ(valor->dados, caso.lido) << caso.nome;
+    }
+    // Writing again changes type and data, keeping the name's first spelling and its place.
+    EXPECT_EQ(GravaValor(chave, ParaCp1252("BINÁRIO VAZIO"), REG_SZ, std::string("x", 2)), ERROR_SUCCESS);
+    RegCloseKey(chave);
+    EXPECT_EQ(LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", "binário vazio")->tipo, REG_SZ);
+    EXPECT_THAT(Conteudo(ArquivoColmeia()), HasSubstr("\"binário vazio\"=\"x\"\n\"binário que"));
+}
+
+TEST_F(RegistroApi, ChaveApagadaComHandleAberto) {
+    SaveSetting("App", "Secao", "k", "v");
+    HKEY chave = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\App\\Secao", 0, KEY_WRITE, &chave), ERROR_SUCCESS);
+    DeleteSetting("App", "Secao");
+    EXPECT_EQ(GravaValor(chave, "k", REG_SZ, std::string("w", 2)), ERROR_KEY_DELETED);
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\App\\Secao")) << "not made again";
+    EXPECT_TRUE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\App")) << "the parent stays, on its own";
+    EXPECT_EQ(RegCloseKey(chave), ERROR_SUCCESS);
+}
+
+using ConfiguracoesUsuario = PastasTeste;
+
+TEST_F(ConfiguracoesUsuario, AusenteOuNomeInvalidoDaOPadrao) {
+    SaveSetting("e-Telvanor", "ini", "X", "1130");
+    for (const auto& [aplicacao, secao, chave] :
+         {std::tuple{"eTelvanor", "ini", "X"}, {"e-Telvanor", "Som", "X"}, {"e-Telvanor", "ini", "Y"}})
+        EXPECT_EQ(GetSetting(aplicacao, secao, chave, "p"), "p") << aplicacao << "/" << secao << "/" << chave;
+    EXPECT_THAT(GetAllSettings("e-Telvanor", "Som"), ElementsAre());
+    const std::string antes = Conteudo(ArquivoColmeia());
+    for (const auto& [aplicacao, secao, chave] : {std::tuple{"", "ini", "X"},
+                                                  {"e-Telvanor", "", "X"},
+                                                  {"e-Telvanor\\ini", "", "X"},
+                                                  {"e-Telvanor", "in\ni", "X"},
+                                                  {"e-Telvanor", "ini", ""}}) {
+        SaveSetting(aplicacao, secao, chave, "1");
+        EXPECT_EQ(GetSetting(aplicacao, secao, chave, "p"), "p") << aplicacao << "/" << secao << "/" << chave;
+    }
+    EXPECT_EQ(Conteudo(ArquivoColmeia()), antes) << "an invalid name writes nothing";
+}
+
+TEST_F(ConfiguracoesUsuario, SecoesEChavesSemCaixaNaOrdemDeCriacao) {
+    SaveSetting("e-Telvanor", "ini", "X", "1130");
+    SaveSetting("e-Telvanor", "Ini", "Iniciar Com Windows", "1");
+    SaveSetting("e-Telvanor", "INI", "x", "10");
+    SaveSetting("e-Telvanor", "ini", "Versão", "31");
+    EXPECT_EQ(GetSetting("E-TELVANOR", "iNi", "VERSÃO"), "31");
+    EXPECT_THAT(GetAllSettings("e-Telvanor", "Ini"),
+                ElementsAre(Pair("X", "10"), Pair("Iniciar Com Windows", "1"), Pair("Versão", "31")));
+    // A section made again after being deleted starts a new order.
+    DeleteSetting("e-Telvanor", "ini");
+    SaveSetting("e-Telvanor", "ini", "Y", "1");
+    SaveSetting("e-Telvanor", "ini", "X", "2");
+    EXPECT_THAT(GetAllSettings("e-Telvanor", "ini"), ElementsAre(Pair("Y", "1"), Pair("X", "2")));
+}
+
+TEST_F(ConfiguracoesUsuario, ApagarValorSecaoOuAplicacao) {
+    SaveSetting("eTelvanor", "ini", "Y", "1130");
+    SaveSetting("eTelvanor", "Acesso", "DialUp", "Provedor");
+    SaveSetting("eTelvanor", "Email", "Conta 1", "a");
+    SaveSetting("eTelvanor", "Email", "Conta 2", "b");
+    SaveSetting("eTelvanor2", "ini", "Y", "fica");
+    DeleteSetting("eTelvanor", "email", "CONTA 1");
+    EXPECT_THAT(GetAllSettings("eTelvanor", "Email"), ElementsAre(Pair("Conta 2", "b")));
+    DeleteSetting("eTelvanor", "Acesso");
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor\\Acesso"));
+    EXPECT_EQ(GetSetting("eTelvanor", "ini", "Y"), "1130");
+    DeleteSetting("ETELVANOR");
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor"));
+    EXPECT_EQ(GetSetting("eTelvanor2", "ini", "Y"), "fica") << "a name that only begins alike stays";
+    const std::string antes = Conteudo(ArquivoColmeia());
+    DeleteSetting("eTelvanor");
+    DeleteSetting("eTelvanor2", "Som");
+    DeleteSetting("eTelvanor2", "ini", "Z");
+    EXPECT_EQ(Conteudo(ArquivoColmeia()), antes) << "deleting what is not there changes nothing";
 }
 
 } // namespace

@@ -1,77 +1,192 @@
-// The simulated line through the dial-up calls: the walk through the states, the one modem, the
-// phonebook's keys, and the line seen and dropped by the line tool, a second process.
-#include "linha_simulada_ambiente.h"
+// The simulated line through the dial-up calls: the checks made before the line sees a record, the
+// walk through the states, the one modem, the phonebook's keys, and the line seen and dropped by the
+// line tool, a second process.
+#include "pastas_teste.h"
 
 #include "platform/cp1252.h"
+#include "platform/ras.h"
+#include "platform/relogio.h"
 
 #include <gmock/gmock.h>
 
 #include <cstdio>
-#include <filesystem>
+#include <cstring>
 #include <sys/wait.h>
 
 using namespace plataforma;
 using namespace std::chrono_literals;
 
+namespace {
+
+const char* const kPadrao = "Provedor Simulado";
+
+class RelogioParado : public Relogio {
+public:
+    Instante Agora() const override { return agora; }
+    Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
+};
+
+// A clock that moves only when told, the default dial-up service, and short ways to make the calls
+// with UTF-8 names.
+class LinhaSimuladaTeste : public PastasTeste {
+protected:
+    LinhaSimuladaTeste() {
+        std::filesystem::create_directories(PastaUsuario());
+        DefineRelogio(relogio);
+        DefineServicoDiscagem(nullptr);
+    }
+    ~LinhaSimuladaTeste() override { DefineRelogio(nullptr); }
+
+    void Avanca(std::chrono::milliseconds passo) { relogio->agora += passo; }
+    std::string Catalogo() const { return PastaUsuario() + "/catalogo.ini"; }
+    // Writes the phonebook from UTF-8 lines, stored as Windows-1252 with CR LF.
+    void GravaCatalogo(std::initializer_list<const char*> linhas) {
+        std::string texto;
+        for (const char* linha : linhas)
+            texto += ParaCp1252(linha) + "\r\n";
+        Grava(Catalogo(), texto);
+    }
+
+    static std::uint32_t Disca(const std::string& entrada, const std::string& usuario = "",
+                               const std::string& senha = "", HRASCONN* conexao = nullptr) {
+        RASDIALPARAMSA parametros{};
+        parametros.dwSize = sizeof parametros;
+        std::strncpy(parametros.szEntryName, ParaCp1252(entrada).c_str(), RAS_MaxEntryName);
+        std::strncpy(parametros.szUserName, ParaCp1252(usuario).c_str(), UNLEN);
+        std::strncpy(parametros.szPassword, ParaCp1252(senha).c_str(), PWLEN);
+        HRASCONN handle = 0;
+        const std::uint32_t codigo = RasDialA(nullptr, nullptr, &parametros, 0xFFFFFFFF, nullptr, &handle);
+        if (conexao)
+            *conexao = handle;
+        return codigo;
+    }
+
+    static RASCONNSTATUSA EstadoDe(HRASCONN conexao, std::uint32_t codigo = 0) {
+        RASCONNSTATUSA estado{};
+        estado.dwSize = sizeof estado;
+        EXPECT_EQ(RasGetConnectStatusA(conexao, &estado), codigo) << conexao;
+        return estado;
+    }
+
+    // The first listed connection's handle, 0 when none is listed.
+    static HRASCONN PrimeiraConexao() {
+        RASCONNA conexoes[4]{};
+        conexoes[0].dwSize = sizeof(RASCONNA);
+        std::uint32_t bytes = sizeof conexoes, quantas = 0;
+        EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
+        EXPECT_LE(quantas, 1u) << "one modem, one connection";
+        return quantas ? conexoes[0].hrasconn : 0;
+    }
+
+    static std::vector<std::string> Nomes() {
+        RASENTRYNAMEA entradas[8]{};
+        entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+        std::uint32_t bytes = sizeof entradas, quantas = 0;
+        EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
+        std::vector<std::string> nomes;
+        for (std::uint32_t i = 0; i < quantas; ++i)
+            nomes.push_back(DeCp1252(entradas[i].szEntryName));
+        return nomes;
+    }
+
+    std::shared_ptr<RelogioParado> relogio = std::make_shared<RelogioParado>();
+};
+
+TEST_F(LinhaSimuladaTeste, RegistrosNulosOuDeTamanhoErradoSaoRecusados) {
+    HRASCONN conexao = 0;
+    std::uint32_t bytes = 4096, quantas = 0;
+    for (std::uint32_t tamanho : {0u, 1051u, 1060u}) {
+        RASDIALPARAMSA parametros{};
+        parametros.dwSize = tamanho;
+        std::strcpy(parametros.szEntryName, kPadrao);
+        EXPECT_EQ(RasDialA(nullptr, nullptr, &parametros, 0, nullptr, &conexao), ERROR_INVALID_SIZE)
+            << tamanho;
+    }
+    RASCONNSTATUSA estado{};
+    estado.dwSize = 159;
+    RASCONNA conexoes[2]{};
+    conexoes[0].dwSize = sizeof(RASENTRYNAMEA);
+    RASENTRYNAMEA entradas[2]{};
+    entradas[0].dwSize = sizeof(RASCONNA);
+    for (const std::uint32_t codigo :
+         {RasGetConnectStatusA(1, &estado), RasEnumConnectionsA(conexoes, &bytes, &quantas),
+          RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas)})
+        EXPECT_EQ(codigo, ERROR_INVALID_SIZE);
+    for (const std::uint32_t codigo :
+         {RasDialA(nullptr, nullptr, nullptr, 0, nullptr, &conexao), RasGetConnectStatusA(1, nullptr),
+          RasEnumConnectionsA(nullptr, nullptr, &quantas),
+          RasEnumEntriesA("x", nullptr, nullptr, &bytes, &quantas)})
+        EXPECT_EQ(codigo, ERROR_INVALID_PARAMETER_RAS);
+    EXPECT_EQ(PrimeiraConexao(), 0u) << "no refused record dialled";
+
+    // An entry name filling its field to the last byte is not read past.
+    RASDIALPARAMSA cheio;
+    std::memset(&cheio, 'A', sizeof cheio);
+    cheio.dwSize = sizeof cheio;
+    EXPECT_EQ(RasDialA(nullptr, nullptr, &cheio, 0, nullptr, &conexao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY);
+}
+
+TEST_F(LinhaSimuladaTeste, UmBufferPequenoDemaisDevolveOsBytesNecessarios) {
+    GravaCatalogo({"[Um]", "[Dois]", "[Três]"});
+    RASENTRYNAMEA entradas[3]{};
+    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+    std::uint32_t bytes = 2 * sizeof(RASENTRYNAMEA) + 100, quantas = 7;
+    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(bytes, 3 * sizeof(RASENTRYNAMEA));
+    EXPECT_EQ(quantas, 0u);
+    ASSERT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u)
+        << "the size given back fits";
+    EXPECT_EQ(quantas, 3u);
+    EXPECT_EQ(entradas[2].dwSize, sizeof(RASENTRYNAMEA)) << "each record written gets its size";
+
+    ASSERT_EQ(Disca("Um"), 0u);
+    bytes = 0;
+    EXPECT_EQ(RasEnumConnectionsA(nullptr, &bytes, &quantas), ERROR_BUFFER_TOO_SMALL);
+    EXPECT_EQ(bytes, sizeof(RASCONNA));
+}
+
 TEST_F(LinhaSimuladaTeste, UmaDiscagemPercorreOsEstadosComOsTemposDoCatalogo) {
     GravaCatalogo({"[Rápida]", "Discagem=1000", "Autenticação=300", "[Padrão]", "Discagem=-5"});
-    // Milliseconds since the dial and the state from then on: 200 to open the port, then the
-    // entry's dialling and authenticating times (1500 and 800 when missing or not a number).
-    const struct {
-        const char* entrada;
-        std::vector<std::pair<int, RASCONNSTATE>> caminho;
-    } casos[] = {
-        {"Rápida",
-         {{0, RASCS_OpenPort},
-          {199, RASCS_OpenPort},
-          {200, RASCS_ConnectDevice},
-          {1199, RASCS_ConnectDevice},
-          {1200, RASCS_Authenticate},
-          {1499, RASCS_Authenticate},
-          {1500, RASCS_Connected},
-          {86'400'000, RASCS_Connected}}},
-        {"Padrão",
-         {{1699, RASCS_ConnectDevice},
-          {1700, RASCS_Authenticate},
-          {2499, RASCS_Authenticate},
-          {2500, RASCS_Connected}}},
-    };
-    for (const auto& c : casos) {
+    // 200 ms to open the port, then the entry's dialling and authenticating times (1500 and 800 when
+    // missing or not a number); each state is checked at its first and last millisecond.
+    const RASCONNSTATE estados[] = {RASCS_OpenPort, RASCS_ConnectDevice, RASCS_Authenticate, RASCS_Connected};
+    for (const auto& [entrada, discagem, autenticacao] :
+         {std::tuple{"Rápida", 1000, 300}, {"Padrão", 1500, 800}}) {
         HRASCONN conexao = 0;
-        ASSERT_EQ(Disca(c.entrada, "", "", &conexao), 0u);
+        ASSERT_EQ(Disca(entrada, "", "", &conexao), 0u);
         const auto inicio = relogio->agora;
-        for (const auto& [ms, estado] : c.caminho) {
-            relogio->agora = inicio + std::chrono::milliseconds(ms);
-            EXPECT_EQ(EstadoDe(conexao).codigo, 0u);
-            EXPECT_EQ(EstadoDe(conexao).estado, estado) << c.entrada << ' ' << ms;
-            EXPECT_EQ(PrimeiraConexao(), conexao) << "listed from the start";
-        }
+        const int marcas[] = {0, 200, 200 + discagem, 200 + discagem + autenticacao, 86'400'001};
+        for (int k = 0; k < 4; ++k)
+            for (const int ms : {marcas[k], marcas[k + 1] - 1}) {
+                relogio->agora = inicio + std::chrono::milliseconds(ms);
+                EXPECT_EQ(EstadoDe(conexao).rasconnstate, estados[k]) << entrada << ' ' << ms;
+                EXPECT_EQ(PrimeiraConexao(), conexao) << "listed from the start";
+            }
         RasHangUpA(conexao);
         Avanca(1s);
     }
 }
 
 TEST_F(LinhaSimuladaTeste, UmModemSoUmaConexaoAteAPortaFechar) {
-    HRASCONN primeira = 0;
-    ASSERT_EQ(Disca(EntradaPadrao(), "", "", &primeira), 0u);
-    HRASCONN outra = 77;
+    HRASCONN primeira = 0, outra = 77;
+    ASSERT_EQ(Disca(kPadrao, "", "", &primeira), 0u);
     EXPECT_EQ(Disca("Outra qualquer", "", "", &outra), ERROR_PORT_ALREADY_OPEN) << "busy wins";
     EXPECT_EQ(outra, 0u);
 
     EXPECT_EQ(RasHangUpA(primeira), 0u);
     Avanca(499ms);
-    EXPECT_EQ(EstadoDe(primeira).estado, RASCS_Disconnected) << "the port is still closing";
+    EXPECT_EQ(EstadoDe(primeira).rasconnstate, RASCS_Disconnected) << "the port is still closing";
     EXPECT_EQ(RasHangUpA(primeira), 0u) << "a second hang-up does not hold the port longer";
-    EXPECT_EQ(Disca(EntradaPadrao()), ERROR_PORT_ALREADY_OPEN);
+    EXPECT_EQ(Disca(kPadrao), ERROR_PORT_ALREADY_OPEN);
     Avanca(1ms);
-    EXPECT_EQ(EstadoDe(primeira).codigo, ERROR_INVALID_HANDLE_RAS);
+    EstadoDe(primeira, ERROR_INVALID_HANDLE_RAS);
     EXPECT_EQ(PrimeiraConexao(), 0u);
 
     HRASCONN segunda = 0;
-    ASSERT_EQ(Disca(EntradaPadrao(), "", "", &segunda), 0u);
+    ASSERT_EQ(Disca(kPadrao, "", "", &segunda), 0u);
     EXPECT_NE(segunda, primeira) << "a gone handle is not given out again";
-    EXPECT_EQ(EstadoDe(primeira).codigo, ERROR_INVALID_HANDLE_RAS);
-    EXPECT_EQ(EstadoDe(0).codigo, ERROR_INVALID_HANDLE_RAS);
+    EstadoDe(primeira, ERROR_INVALID_HANDLE_RAS);
+    EstadoDe(0, ERROR_INVALID_HANDLE_RAS);
 }
 
 TEST_F(LinhaSimuladaTeste, EntradaCredenciaisQuedaEErroVemDoCatalogo) {
@@ -97,28 +212,27 @@ TEST_F(LinhaSimuladaTeste, EntradaCredenciaisQuedaEErroVemDoCatalogo) {
         HRASCONN conexao = 0;
         ASSERT_EQ(Disca(c.entrada, c.usuario, c.senha, &conexao), 0u) << c.entrada;
         Avanca(2499ms);
-        EXPECT_EQ(EstadoDe(conexao).estado, RASCS_Authenticate) << "refused only after authenticating";
+        EXPECT_EQ(EstadoDe(conexao).rasconnstate, RASCS_Authenticate) << "refused only after authenticating";
         Avanca(1ms);
-        EXPECT_EQ(EstadoDe(conexao).estado, c.fim) << c.entrada << ' ' << c.senha;
+        EXPECT_EQ(EstadoDe(conexao).rasconnstate, c.fim) << c.entrada << ' ' << c.senha;
         Avanca(30s);
-        EXPECT_EQ(EstadoDe(conexao).estado, c.depois) << c.entrada << ' ' << c.senha;
-        EXPECT_EQ(EstadoDe(conexao).erro, c.erro);
+        const RASCONNSTATUSA depois = EstadoDe(conexao);
+        EXPECT_EQ(depois.rasconnstate, c.depois) << c.entrada << ' ' << c.senha;
+        EXPECT_EQ(depois.dwError, c.erro);
         RasHangUpA(conexao);
         Avanca(1s);
     }
 }
 
 TEST_F(LinhaSimuladaTeste, OCatalogoQueFaltaNasceComUmaEntradaEONaoFaltaNuncaEReescrito) {
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Provedor Simulado"));
-    EXPECT_THAT(DeCp1252(Conteudo(Catalogo())), ::testing::HasSubstr("[Provedor Simulado]\r\n"));
+    EXPECT_THAT(Nomes(), ::testing::ElementsAre(kPadrao));
+    EXPECT_THAT(Conteudo(Catalogo()), ::testing::HasSubstr("[Provedor Simulado]\r\n"));
     EXPECT_EQ(Modo(Catalogo()), 0600u);
-
     GravaCatalogo({"[Beta]", "[Alfa]", "[Gama Ação]"});
-    const std::string doUsuario = Conteudo(Catalogo());
     EXPECT_THAT(Nomes(), ::testing::ElementsAre("Beta", "Alfa", "Gama Ação")) << "file order";
     Grava(Catalogo(), "");
     EXPECT_THAT(Nomes(), ::testing::IsEmpty());
-    EXPECT_EQ(Disca(EntradaPadrao()), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "an empty phonebook stays empty";
+    EXPECT_EQ(Disca(kPadrao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "an empty phonebook stays empty";
 }
 
 // The line tool is built beside the program; a test program built alone has not built it.
@@ -153,16 +267,19 @@ TEST_F(FerramentaLinhaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
     GravaCatalogo({"[Provedor Ação]"});
     HRASCONN conexao = 0;
     ASSERT_EQ(Disca("Provedor Ação", "", "", &conexao), 0u);
-    ASSERT_EQ(EstadoDe(conexao).estado, RASCS_OpenPort) << "this process's copy is filled";
+    ASSERT_EQ(EstadoDe(conexao).rasconnstate, RASCS_OpenPort) << "this process's copy is filled";
     // The tool reads the real clock, long after this test's dial.
     EXPECT_EQ(Executa("estado"),
               std::make_pair(0, "conexão " + std::to_string(conexao) +
                                     ": estado 8192 RASCS_Connected, entrada \"Provedor Ação\"\n"));
     EXPECT_EQ(Executa("derruba"), std::make_pair(0, std::string("linha derrubada\n")));
-    EXPECT_EQ(EstadoDe(conexao).estado, RASCS_Disconnected) << "the other process's change is seen at once";
-    EXPECT_EQ(Disca(EntradaPadrao()), ERROR_PORT_ALREADY_OPEN) << "a dropped line holds the modem";
+    EXPECT_EQ(EstadoDe(conexao).rasconnstate, RASCS_Disconnected)
+        << "the other process's change is seen at once";
+    EXPECT_EQ(Disca(kPadrao), ERROR_PORT_ALREADY_OPEN) << "a dropped line holds the modem";
 
     for (const char* errado : {"", "estados", "estado derruba"})
         EXPECT_THAT(Executa(errado), ::testing::Pair(2, ::testing::StartsWith("uso: e-telvanor-linha")))
             << errado;
 }
+
+} // namespace

@@ -74,26 +74,23 @@ TEST_F(Perfil, NomesDasSecoesEDasChavesNaOrdemDoArquivo) {
     char buffer[64];
     EXPECT_EQ(GetPrivateProfileSectionNamesA(buffer, sizeof buffer, arquivo.c_str()), 33u);
     EXPECT_EQ(std::string(buffer, 34), std::string("Provedor Simulado\0Outro\0Terceiro\0\0", 34));
-    const std::uint32_t n =
-        GetPrivateProfileStringA("terceiro", nullptr, "", buffer, sizeof buffer, arquivo.c_str());
-    EXPECT_EQ(std::string(buffer, n + 1), std::string("Discagem\0Erro\0\0", 15));
-    // A list that does not fit is cut and still ends with two NULs.
+    EXPECT_EQ(GetPrivateProfileStringA("terceiro", nullptr, "", buffer, sizeof buffer, arquivo.c_str()), 14u);
+    EXPECT_EQ(std::string(buffer, 15), std::string("Discagem\0Erro\0\0", 15));
+    // A list that does not fit is cut and still ends with two NULs; a missing file lists nothing.
     EXPECT_EQ(GetPrivateProfileSectionNamesA(buffer, 10, arquivo.c_str()), 8u);
     EXPECT_EQ(std::string(buffer, 10), std::string("Provedor\0\0", 10));
     EXPECT_EQ(GetPrivateProfileSectionNamesA(buffer, sizeof buffer, (Raiz() + "/nada.ini").c_str()), 0u);
     EXPECT_EQ(std::string(buffer, 2), std::string(2, '\0'));
 }
 
-TEST_F(Perfil, GravacaoCriaArquivoESecoesComCrLf) {
+TEST_F(Perfil, GravacaoMudaSoALinhaDaChaveEMantemORestante) {
     EXPECT_TRUE(Escreve("Config", "Primeira Vez", "0"));
     EXPECT_TRUE(Escreve("IE", "Travada", "1"));
     EXPECT_TRUE(Escreve("Config", "Agendar Conexão", " 1"));
     EXPECT_EQ(DeCp1252(Conteudo(arquivo)),
               "[Config]\r\nPrimeira Vez=0\r\nAgendar Conexão= 1\r\n[IE]\r\nTravada=1\r\n");
     EXPECT_FALSE(WritePrivateProfileStringA("C", "k", "v", (Raiz() + "/nao/existe.ini").c_str()));
-}
 
-TEST_F(Perfil, GravacaoMudaSoALinhaDaChaveEMantemORestante) {
     Grava(arquivo, ParaCp1252("; feito à mão\r\n[Config]\r\nRediscar = True\r\nDesconhecida=fica\r\n\r\n"
                               "[Pop3]\nTempo de Espera= 30\n[Fim]"));
     EXPECT_TRUE(Escreve("CONFIG", "rediscar", "False")); // spelling and blanks before '=' stay
@@ -110,25 +107,20 @@ TEST_F(Perfil, GravacaoMudaSoALinhaDaChaveEMantemORestante) {
     EXPECT_EQ(Conteudo(arquivo), "[Config]\nRediscar=True\n[IE]\nTravada=1\n") << "a file with LF keeps LF";
 }
 
-TEST_F(Perfil, ValorNuloApagaAChaveEChaveNulaApagaASecao) {
+TEST_F(Perfil, ApagarOuRecusarOQueMudariaAEstrutura) {
     Grava(arquivo, "[A]\r\nx=1\r\ny=2\r\n[B]\r\nz=3\r\n[C]\r\n");
     EXPECT_TRUE(WritePrivateProfileStringA("a", "X", nullptr, arquivo.c_str()));
     EXPECT_TRUE(WritePrivateProfileStringA("b", nullptr, nullptr, arquivo.c_str()));
-    EXPECT_EQ(Conteudo(arquivo), "[A]\r\ny=2\r\n[C]\r\n");
     EXPECT_TRUE(WritePrivateProfileStringA("A", "x", nullptr, (Raiz() + "/ausente.ini").c_str()));
+    for (const auto& [secao, chave, valor] : {std::tuple{"A", "y", "3\r\n[B]\r\nz=3"},
+                                              {"\nA", "y", "3"},
+                                              {"A", "y=z", "3"},
+                                              {"A", "[B]", "3"},
+                                              {"A", " ", "3"}})
+        EXPECT_FALSE(WritePrivateProfileStringA(secao, chave, valor, arquivo.c_str())) << chave;
+    EXPECT_EQ(Conteudo(arquivo), "[A]\r\ny=2\r\n[C]\r\n");
     EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
         << "no file made to delete from";
-}
-
-TEST_F(Perfil, TextoQueMudariaAEstruturaNaoEGravado) {
-    Grava(arquivo, "[Config]\r\nRediscar=False\r\n");
-    for (const auto& [secao, chave, valor] : {std::tuple{"Config", "Rediscar", "True\r\n[IE]\r\nTravada=1"},
-                                              {"Con\nfig", "Rediscar", "True"},
-                                              {"Config", "Chave=Outra", "True"},
-                                              {"Config", "[Secao]", "True"},
-                                              {"Config", " ", "True"}})
-        EXPECT_FALSE(WritePrivateProfileStringA(secao, chave, valor, arquivo.c_str())) << chave;
-    EXPECT_EQ(Conteudo(arquivo), "[Config]\r\nRediscar=False\r\n");
 }
 
 TEST_F(Perfil, NomeEmOutraCaixaModoELigacaoSimbolicaFicam) {
@@ -139,7 +131,6 @@ TEST_F(Perfil, NomeEmOutraCaixaModoELigacaoSimbolicaFicam) {
     EXPECT_EQ(Modo(arquivo), 0640u);
     EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
         << "no second file, no temporary";
-
     const std::string ligacao = Raiz() + "/ligacao.ini";
     ASSERT_EQ(::symlink(arquivo.c_str(), ligacao.c_str()), 0);
     EXPECT_TRUE(WritePrivateProfileStringA("Config", "Rediscar", "False", ligacao.c_str()));

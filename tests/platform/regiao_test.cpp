@@ -67,15 +67,15 @@ TEST(Regiao, DiferencaDeRetangulos) {
     }
 }
 
-// Random cuts against a plain pixel grid: the rectangles must cover exactly the remaining pixels,
-// in y-x order, without overlaps, with no two touching bands of equal spans.
+// Random cuts against a plain pixel grid: the rectangles must be its rows' runs, y-x banded, with
+// touching rows of equal runs merged into one band.
 TEST(Regiao, DiferencaConfereComGradeDePixels) {
     constexpr int L = 37, A = 23;
     std::mt19937 gerador(20261206);
+    std::uniform_int_distribution<int> x(-2, L + 2), y(-2, A + 2), lado(0, 6);
     for (int rodada = 0; rodada < 40; ++rodada) {
         std::vector<char> grade(L * A, 1);
         const HRGN r = CreateRectRgn(0, 0, L, A);
-        std::uniform_int_distribution<int> x(-2, L + 2), y(-2, A + 2), lado(0, 6);
         for (int n = 0; n < 60; ++n) {
             const int x0 = x(gerador), y0 = y(gerador);
             const RECT c{x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 3 + 1};
@@ -84,78 +84,54 @@ TEST(Regiao, DiferencaConfereComGradeDePixels) {
                 for (int i = std::max(c.left, 0); i < std::min<int>(c.right, L); ++i)
                     grade[j * L + i] = 0;
         }
-        std::vector<char> coberto(L * A, 0);
-        const auto rets = Retangulos(r);
-        for (std::size_t k = 0; k < rets.size(); ++k) {
-            const RECT& q = rets[k];
-            ASSERT_LT(q.left, q.right);
-            ASSERT_LT(q.top, q.bottom);
-            if (k > 0) {
-                const RECT& p = rets[k - 1];
-                const bool mesmaFaixa = p.top == q.top;
-                ASSERT_TRUE(mesmaFaixa ? (p.bottom == q.bottom && p.right < q.left) : p.bottom <= q.top);
-            }
-            for (int j = q.top; j < q.bottom; ++j)
-                for (int i = q.left; i < q.right; ++i) {
-                    ASSERT_EQ(coberto[j * L + i], 0);
-                    coberto[j * L + i] = 1;
-                }
+        const auto trechos = [&](int j) {
+            std::vector<std::pair<int, int>> t;
+            for (int i = 0; i < L; ++i)
+                if (grade[j * L + i] && (i == 0 || !grade[j * L + i - 1]))
+                    t.emplace_back(i, i + 1);
+                else if (grade[j * L + i])
+                    t.back().second = i + 1;
+            return t;
+        };
+        std::vector<RECT> esperado;
+        for (int j = 0, fim = 0; j < A; j = fim) {
+            const auto t = trechos(j);
+            for (fim = j + 1; fim < A && trechos(fim) == t;)
+                ++fim;
+            for (const auto& [esquerda, direita] : t)
+                esperado.push_back({esquerda, j, direita, fim});
         }
-        ASSERT_EQ(coberto, grade) << "rodada " << rodada;
-        // Touching bands with the same spans would have been merged.
-        std::vector<std::vector<RECT>> faixas;
-        for (const RECT& q : rets) {
-            if (faixas.empty() || faixas.back().front().top != q.top)
-                faixas.emplace_back();
-            faixas.back().push_back(q);
-        }
-        for (std::size_t k = 1; k < faixas.size(); ++k) {
-            const auto& a = faixas[k - 1];
-            const auto& b = faixas[k];
-            if (a.front().bottom != b.front().top || a.size() != b.size())
-                continue;
-            bool iguais = true;
-            for (std::size_t m = 0; m < a.size(); ++m)
-                iguais = iguais && a[m].left == b[m].left && a[m].right == b[m].right;
-            EXPECT_FALSE(iguais) << "rodada " << rodada << ", faixa " << k;
-        }
+        ASSERT_EQ(Retangulos(r), esperado) << "rodada " << rodada;
         DeleteObject(r);
     }
 }
 
-TEST(Regiao, CopiaEDiferencaComAFonteComoDestino) {
-    const HRGN a = CreateRectRgn(0, 0, 4, 4);
-    const HRGN b = CreateRectRgn(0, 0, 1, 1);
+TEST(Regiao, FonteComoDestinoEAlcasInvalidasOuApagadas) {
+    const std::size_t antes = RegioesVivas();
+    const HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(0, 0, 1, 1), c = CreateRectRgn(1, 1, 3, 3);
+    EXPECT_EQ(RegioesVivas(), antes + 3);
     EXPECT_EQ(CombineRgn(b, a, 0, RGN_COPY), SIMPLEREGION);
     EXPECT_EQ(Retangulos(b), (std::vector<RECT>{{0, 0, 4, 4}}));
-    EXPECT_EQ(CombineRgn(a, a, a, RGN_DIFF), NULLREGION);
-    EXPECT_TRUE(Retangulos(a).empty());
-    const HRGN c = CreateRectRgn(1, 1, 3, 3);
     EXPECT_EQ(CombineRgn(c, b, c, RGN_DIFF), COMPLEXREGION);
     EXPECT_EQ(Retangulos(c).size(), 4u);
+    EXPECT_EQ(CombineRgn(a, a, a, RGN_DIFF), NULLREGION);
+    EXPECT_TRUE(Retangulos(a).empty());
+    for (const auto& [destino, fonte, outra, modo] :
+         {std::tuple{a, a, HRGN{0}, RGN_DIFF}, {HRGN{0}, a, a, RGN_DIFF}, {a, a, a, 1}})
+        EXPECT_EQ(CombineRgn(destino, fonte, outra, modo), ERROR);
     for (HRGN h : {a, b, c})
-        DeleteObject(h);
-}
-
-TEST(Regiao, AlcasInvalidasEApagadas) {
-    const std::size_t antes = RegioesVivas();
-    const HRGN a = CreateRectRgn(0, 0, 2, 2);
-    EXPECT_NE(a, 0u);
-    EXPECT_EQ(RegioesVivas(), antes + 1);
-    EXPECT_EQ(CombineRgn(a, a, 0, RGN_DIFF), ERROR);
-    EXPECT_EQ(CombineRgn(0, a, a, RGN_DIFF), ERROR);
-    EXPECT_EQ(CombineRgn(a, a, a, 1), ERROR);
-    EXPECT_EQ(DeleteObject(a), 1);
-    EXPECT_EQ(DeleteObject(a), 0);
+        EXPECT_EQ(DeleteObject(h), 1);
     EXPECT_EQ(RegioesVivas(), antes);
 
-    // The slot is reused, but the old handle must not reach the new region.
-    const HRGN b = CreateRectRgn(0, 0, 3, 3);
-    EXPECT_NE(b, a);
+    // A slot is reused, but no old handle may reach the new region.
+    const HRGN d = CreateRectRgn(0, 0, 3, 3);
     std::vector<RECT> r;
-    EXPECT_FALSE(RetangulosDaRegiao(a, r));
-    EXPECT_EQ(DeleteObject(a), 0);
-    EXPECT_EQ(Retangulos(b), (std::vector<RECT>{{0, 0, 3, 3}}));
-    EXPECT_EQ(DeleteObject(b), 1);
+    for (HRGN h : {a, b, c}) {
+        EXPECT_NE(d, h);
+        EXPECT_FALSE(RetangulosDaRegiao(h, r));
+        EXPECT_EQ(DeleteObject(h), 0);
+    }
+    EXPECT_EQ(Retangulos(d), (std::vector<RECT>{{0, 0, 3, 3}}));
+    EXPECT_EQ(DeleteObject(d), 1);
     EXPECT_EQ(DeleteObject(0), 0);
 }
