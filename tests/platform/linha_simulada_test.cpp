@@ -98,7 +98,6 @@ TEST_F(LinhaSimuladaTeste, RegistrosNulosOuDeTamanhoErradoSaoRecusados) {
     for (std::uint32_t tamanho : {0u, 1051u, 1060u}) {
         RASDIALPARAMSA parametros{};
         parametros.dwSize = tamanho;
-        std::strcpy(parametros.szEntryName, kPadrao);
         EXPECT_EQ(RasDialA(nullptr, nullptr, &parametros, 0, nullptr, &conexao), ERROR_INVALID_SIZE)
             << tamanho;
     }
@@ -197,28 +196,23 @@ TEST_F(LinhaSimuladaTeste, EntradaCredenciaisQuedaEErroVemDoCatalogo) {
     EXPECT_EQ(Disca("Ocupado"), 678u);
     EXPECT_EQ(PrimeiraConexao(), 0u) << "a refused dial leaves the line free";
 
-    // Entry, user, password, the state 2500 ms after dialling, and 30 s later.
-    const struct {
-        const char *entrada, *usuario, *senha;
-        RASCONNSTATE fim, depois;
-        std::uint32_t erro;
-    } casos[] = {
-        {"Fechado", "joão", "Pão1", RASCS_Connected, RASCS_Connected, 0},
-        {"Fechado", "joão", "pão1", RASCS_Disconnected, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE},
-        {"Fechado", "", "", RASCS_Disconnected, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE},
-        {"ABERTO", "qualquer", "", RASCS_Connected, RASCS_Disconnected, ERROR_REMOTE_DISCONNECTION},
-    };
-    for (const auto& c : casos) {
+    // Entry, user, password, the state 2500 ms after dialling, and 30 s later with its error.
+    for (const auto& [entrada, usuario, senha, fim, depois, erro] :
+         {std::tuple{"Fechado", "joão", "Pão1", RASCS_Connected, RASCS_Connected, 0u},
+          {"Fechado", "joão", "pão1", RASCS_Disconnected, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE},
+          {"Fechado", "", "", RASCS_Disconnected, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE},
+          {"ABERTO", "qualquer", "", RASCS_Connected, RASCS_Disconnected, ERROR_REMOTE_DISCONNECTION}}) {
+        SCOPED_TRACE(std::string(entrada) + " " + senha);
         HRASCONN conexao = 0;
-        ASSERT_EQ(Disca(c.entrada, c.usuario, c.senha, &conexao), 0u) << c.entrada;
+        ASSERT_EQ(Disca(entrada, usuario, senha, &conexao), 0u);
         Avanca(2499ms);
         EXPECT_EQ(EstadoDe(conexao).rasconnstate, RASCS_Authenticate) << "refused only after authenticating";
         Avanca(1ms);
-        EXPECT_EQ(EstadoDe(conexao).rasconnstate, c.fim) << c.entrada << ' ' << c.senha;
+        EXPECT_EQ(EstadoDe(conexao).rasconnstate, fim);
         Avanca(30s);
-        const RASCONNSTATUSA depois = EstadoDe(conexao);
-        EXPECT_EQ(depois.rasconnstate, c.depois) << c.entrada << ' ' << c.senha;
-        EXPECT_EQ(depois.dwError, c.erro);
+        const RASCONNSTATUSA agora = EstadoDe(conexao);
+        EXPECT_EQ(agora.rasconnstate, depois);
+        EXPECT_EQ(agora.dwError, erro);
         RasHangUpA(conexao);
         Avanca(1s);
     }
@@ -235,32 +229,22 @@ TEST_F(LinhaSimuladaTeste, OCatalogoQueFaltaNasceComUmaEntradaEONaoFaltaNuncaERe
     EXPECT_EQ(Disca(kPadrao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "an empty phonebook stays empty";
 }
 
-// The line tool is built beside the program; a test program built alone has not built it.
-class FerramentaLinhaTeste : public LinhaSimuladaTeste {
-protected:
-    void SetUp() override {
-        ferramenta_ = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
-                      "programa" / "e-telvanor-linha";
-        if (!std::filesystem::exists(ferramenta_))
-            GTEST_SKIP() << "e-telvanor-linha is not built: " << ferramenta_;
-    }
-
+TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
+    // The line tool is built beside the program; a test program built alone has not built it.
+    const auto ferramenta = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
+                            "programa" / "e-telvanor-linha";
+    if (!std::filesystem::exists(ferramenta))
+        GTEST_SKIP() << "e-telvanor-linha is not built: " << ferramenta;
     // The exit code and what the tool printed on both outputs.
-    std::pair<int, std::string> Executa(const std::string& argumentos) {
-        FILE* saida = ::popen((ferramenta_.string() + " " + argumentos + " 2>&1").c_str(), "r");
+    const auto Executa = [&](const std::string& argumentos) {
+        FILE* saida = ::popen((ferramenta.string() + " " + argumentos + " 2>&1").c_str(), "r");
         std::string texto;
         char bloco[256];
         while (std::fgets(bloco, sizeof bloco, saida))
             texto += bloco;
         const int status = ::pclose(saida);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, texto};
-    }
-
-private:
-    std::filesystem::path ferramenta_;
-};
-
-TEST_F(FerramentaLinhaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
+        return std::pair{WIFEXITED(status) ? WEXITSTATUS(status) : -1, texto};
+    };
     EXPECT_EQ(Executa("estado"), std::make_pair(0, std::string("sem conexão\n")));
     EXPECT_EQ(Executa("derruba").first, 1);
 

@@ -12,7 +12,6 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 class PastasTeste : public ::testing::Test {
@@ -53,8 +52,7 @@ protected:
         return nomes;
     }
     static unsigned Modo(const std::string& caminho) {
-        struct stat info {};
-        return ::stat(caminho.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+        return static_cast<unsigned>(std::filesystem::status(caminho).permissions()) & 07777;
     }
 
     // Writes a value through an open key, or through raiz\subchave created for it and closed again.

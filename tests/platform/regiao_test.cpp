@@ -17,92 +17,78 @@ std::vector<RECT> Retangulos(HRGN h) {
     return r;
 }
 
-// Base rectangle minus the cuts, through the stand-ins; returns the combine result of the last cut.
-int Recorta(HRGN base, const std::vector<RECT>& cortes) {
+// Cuts a largura x altura rectangle through the stand-ins and on a pixel grid, and checks the region
+// against the grid's canonical form: each row's runs, y-x banded, touching rows of equal runs merged
+// into one band. Returns the combine result of the last cut.
+int CortaEConfere(int largura, int altura, const std::vector<RECT>& cortes) {
+    const HRGN r = CreateRectRgn(0, 0, largura, altura);
+    std::vector<char> grade(largura * altura, 1);
     int resultado = ERROR;
     for (const RECT& c : cortes) {
         const HRGN corte = CreateRectRgn(c.left, c.top, c.right, c.bottom);
-        resultado = CombineRgn(base, base, corte, RGN_DIFF);
+        resultado = CombineRgn(r, r, corte, RGN_DIFF);
         DeleteObject(corte);
+        for (int j = std::max(std::min(c.top, c.bottom), 0); j < std::min(std::max(c.top, c.bottom), altura);
+             ++j)
+            for (int i = std::max(std::min(c.left, c.right), 0);
+                 i < std::min(std::max(c.left, c.right), largura); ++i)
+                grade[j * largura + i] = 0;
     }
+    const auto trechos = [&](int j) {
+        std::vector<std::pair<int, int>> t;
+        for (int i = 0; i < largura; ++i)
+            if (grade[j * largura + i] && (i == 0 || !grade[j * largura + i - 1]))
+                t.emplace_back(i, i + 1);
+            else if (grade[j * largura + i])
+                t.back().second = i + 1;
+        return t;
+    };
+    std::vector<RECT> esperado;
+    for (int j = 0, fim = 0; j < altura; j = fim) {
+        const auto t = trechos(j);
+        for (fim = j + 1; fim < altura && trechos(fim) == t;)
+            ++fim;
+        for (const auto& [esquerda, direita] : t)
+            esperado.push_back({esquerda, j, direita, fim});
+    }
+    EXPECT_EQ(Retangulos(r), esperado);
+    DeleteObject(r);
     return resultado;
 }
 
-struct CasoDiferenca {
-    const char* nome;
-    std::vector<RECT> cortes;
-    int resultado;
-    std::vector<RECT> esperado;
-};
-
 } // namespace
 
-TEST(Regiao, DiferencaDeRetangulos) {
-    const std::vector<CasoDiferenca> casos = {
-        {"fora", {{20, 0, 30, 5}}, SIMPLEREGION, {{0, 0, 10, 6}}},
-        {"meio", {{3, 2, 5, 4}}, COMPLEXREGION, {{0, 0, 10, 2}, {0, 2, 3, 4}, {5, 2, 10, 4}, {0, 4, 10, 6}}},
-        {"faixa de cima inteira", {{-1, 0, 11, 2}}, SIMPLEREGION, {{0, 2, 10, 6}}},
-        {"tudo", {{0, 0, 10, 6}}, NULLREGION, {}},
-        {"dois trechos na linha",
-         {{1, 0, 2, 1}, {4, 0, 6, 1}},
-         COMPLEXREGION,
-         {{0, 0, 1, 1}, {2, 0, 4, 1}, {6, 0, 10, 1}, {0, 1, 10, 6}}},
-        {"linhas iguais se juntam",
-         {{0, 1, 2, 2}, {0, 2, 2, 3}},
-         COMPLEXREGION,
-         {{0, 0, 10, 1}, {2, 1, 10, 3}, {0, 3, 10, 6}}},
-        {"cantos invertidos", {{10, 6, 5, 0}}, SIMPLEREGION, {{0, 0, 5, 6}}},
-        {"vazio nao corta", {{3, 3, 3, 5}}, SIMPLEREGION, {{0, 0, 10, 6}}},
-        {"linha reconstituida volta a ser simples",
-         {{0, 5, 4, 6}, {4, 5, 10, 6}},
-         SIMPLEREGION,
-         {{0, 0, 10, 5}}},
+TEST(Regiao, DiferencaConfereComGradeDePixels) {
+    const struct {
+        const char* nome;
+        std::vector<RECT> cortes;
+        int resultado;
+    } casos[] = {
+        {"fora", {{20, 0, 30, 5}}, SIMPLEREGION},
+        {"meio", {{3, 2, 5, 4}}, COMPLEXREGION},
+        {"faixa de cima inteira", {{-1, 0, 11, 2}}, SIMPLEREGION},
+        {"tudo", {{0, 0, 10, 6}}, NULLREGION},
+        {"dois trechos na linha", {{1, 0, 2, 1}, {4, 0, 6, 1}}, COMPLEXREGION},
+        {"até a última coluna", {{7, 2, 10, 3}}, COMPLEXREGION},
+        {"linhas iguais se juntam", {{0, 1, 2, 2}, {0, 2, 2, 3}}, COMPLEXREGION},
+        {"cantos invertidos", {{10, 6, 5, 0}}, SIMPLEREGION},
+        {"vazio nao corta", {{3, 3, 3, 5}}, SIMPLEREGION},
+        {"linha reconstituida volta a ser simples", {{0, 5, 4, 6}, {4, 5, 10, 6}}, SIMPLEREGION},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        const HRGN base = CreateRectRgn(0, 0, 10, 6);
-        EXPECT_EQ(Recorta(base, caso.cortes), caso.resultado);
-        EXPECT_EQ(Retangulos(base), caso.esperado);
-        DeleteObject(base);
+        EXPECT_EQ(CortaEConfere(10, 6, caso.cortes), caso.resultado);
     }
-}
-
-// Random cuts against a plain pixel grid: the rectangles must be its rows' runs, y-x banded, with
-// touching rows of equal runs merged into one band.
-TEST(Regiao, DiferencaConfereComGradeDePixels) {
-    constexpr int L = 37, A = 23;
     std::mt19937 gerador(20261206);
-    std::uniform_int_distribution<int> x(-2, L + 2), y(-2, A + 2), lado(0, 6);
+    std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), lado(0, 6);
     for (int rodada = 0; rodada < 40; ++rodada) {
-        std::vector<char> grade(L * A, 1);
-        const HRGN r = CreateRectRgn(0, 0, L, A);
+        SCOPED_TRACE(rodada);
+        std::vector<RECT> cortes;
         for (int n = 0; n < 60; ++n) {
             const int x0 = x(gerador), y0 = y(gerador);
-            const RECT c{x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 3 + 1};
-            Recorta(r, {c});
-            for (int j = std::max(c.top, 0); j < std::min<int>(c.bottom, A); ++j)
-                for (int i = std::max(c.left, 0); i < std::min<int>(c.right, L); ++i)
-                    grade[j * L + i] = 0;
+            cortes.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 3 + 1});
         }
-        const auto trechos = [&](int j) {
-            std::vector<std::pair<int, int>> t;
-            for (int i = 0; i < L; ++i)
-                if (grade[j * L + i] && (i == 0 || !grade[j * L + i - 1]))
-                    t.emplace_back(i, i + 1);
-                else if (grade[j * L + i])
-                    t.back().second = i + 1;
-            return t;
-        };
-        std::vector<RECT> esperado;
-        for (int j = 0, fim = 0; j < A; j = fim) {
-            const auto t = trechos(j);
-            for (fim = j + 1; fim < A && trechos(fim) == t;)
-                ++fim;
-            for (const auto& [esquerda, direita] : t)
-                esperado.push_back({esquerda, j, direita, fim});
-        }
-        ASSERT_EQ(Retangulos(r), esperado) << "rodada " << rodada;
-        DeleteObject(r);
+        CortaEConfere(37, 23, cortes);
     }
 }
 
