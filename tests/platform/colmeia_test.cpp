@@ -200,40 +200,24 @@ TEST_F(RegistroApi, CodigosDeFalha) {
 TEST_F(RegistroApi, BytesGuardadosPorTipo) {
     HKEY chave = 0;
     ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Bytes", &chave), ERROR_SUCCESS);
-    const struct {
-        const char* nome;
-        std::uint32_t tipo;
-        std::string enviado, lido;
-    } casos[] = {
-        {"texto sem NUL final", REG_SZ, "abc", std::string("abc\0", 4)},
-        {"texto de zero bytes", REG_SZ, "", std::string(1, '\0')},
-        {"binário vazio", REG_BINARY, "", ""},
-        {"binário que termina em zero", REG_BINARY, std::string("\xff\0", 2), std::string("\xff\0", 2)},
-    };
-    for (const auto& caso : casos) {
-        ASSERT_EQ(GravaValor(chave, ParaCp1252(caso.nome), caso.tipo, caso.enviado), ERROR_SUCCESS)
-            << caso.nome;
-        const auto valor = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", caso.nome);
-        ASSERT_TRUE(valor) << caso.nome;
-        EXPECT_EQ(valor->tipo, caso.tipo) << caso.nome;
-        EXPECT_EQ(valor->dados, caso.lido) << caso.nome;
+    for (const auto& [nome, tipo, enviado, lido] :
+         std::initializer_list<std::tuple<const char*, std::uint32_t, std::string, std::string>>{
+             {"texto sem NUL final", REG_SZ, "abc", std::string("abc\0", 4)},
+             {"texto de zero bytes", REG_SZ, "", std::string(1, '\0')},
+             {"binário vazio", REG_BINARY, "", ""},
+             {"binário que termina em zero", REG_BINARY, std::string("\xff\0", 2),
+              std::string("\xff\0", 2)}}) {
+        ASSERT_EQ(GravaValor(chave, ParaCp1252(nome), tipo, enviado), ERROR_SUCCESS) << nome;
+        const auto valor = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", nome);
+        ASSERT_TRUE(valor) << nome;
+        EXPECT_EQ(valor->tipo, tipo) << nome;
+        EXPECT_EQ(valor->dados, lido) << nome;
     }
     // Writing again changes type and data, keeping the name's first spelling and its place.
     EXPECT_EQ(GravaValor(chave, ParaCp1252("BINÁRIO VAZIO"), REG_SZ, std::string("x", 2)), ERROR_SUCCESS);
     RegCloseKey(chave);
     EXPECT_EQ(LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", "binário vazio")->tipo, REG_SZ);
     EXPECT_THAT(Conteudo(ArquivoColmeia()), HasSubstr("\"binário vazio\"=\"x\"\n\"binário que"));
-}
-
-TEST_F(RegistroApi, ChaveApagadaComHandleAberto) {
-    SaveSetting("App", "Secao", "k", "v");
-    HKEY chave = 0;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\App\\Secao", 0, KEY_WRITE, &chave), ERROR_SUCCESS);
-    DeleteSetting("App", "Secao");
-    EXPECT_EQ(GravaValor(chave, "k", REG_SZ, std::string("w", 2)), ERROR_KEY_DELETED);
-    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\App\\Secao")) << "not made again";
-    EXPECT_TRUE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\App")) << "the parent stays, on its own";
-    EXPECT_EQ(RegCloseKey(chave), ERROR_SUCCESS);
 }
 
 using ConfiguracoesUsuario = PastasTeste;
@@ -279,12 +263,20 @@ TEST_F(ConfiguracoesUsuario, ApagarValorSecaoOuAplicacao) {
     SaveSetting("eTelvanor2", "ini", "Y", "fica");
     DeleteSetting("eTelvanor", "email", "CONTA 1");
     EXPECT_THAT(GetAllSettings("eTelvanor", "Email"), ElementsAre(Pair("Conta 2", "b")));
+    HKEY aberta = 0;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\eTelvanor\\Acesso", 0, KEY_WRITE, &aberta),
+              ERROR_SUCCESS);
     DeleteSetting("eTelvanor", "Acesso");
-    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor\\Acesso"));
+    EXPECT_EQ(GravaValor(aberta, "k", REG_SZ, std::string("w", 2)), ERROR_KEY_DELETED);
+    EXPECT_EQ(RegCloseKey(aberta), ERROR_SUCCESS);
+    EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor\\Acesso")) << "not made again";
     EXPECT_EQ(GetSetting("eTelvanor", "ini", "Y"), "1130");
     DeleteSetting("ETELVANOR");
     EXPECT_FALSE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor"));
     EXPECT_EQ(GetSetting("eTelvanor2", "ini", "Y"), "fica") << "a name that only begins alike stays";
+    DeleteSetting("eTelvanor2", "ini");
+    EXPECT_TRUE(ExisteChaveRegistro("HKEY_CURRENT_USER\\Software\\eTelvanor2"))
+        << "the parent stays, on its own";
     const std::string antes = Conteudo(ArquivoColmeia());
     DeleteSetting("eTelvanor");
     DeleteSetting("eTelvanor2", "Som");

@@ -92,7 +92,7 @@ protected:
     std::shared_ptr<RelogioParado> relogio = std::make_shared<RelogioParado>();
 };
 
-TEST_F(LinhaSimuladaTeste, RegistrosNulosOuDeTamanhoErradoSaoRecusados) {
+TEST_F(LinhaSimuladaTeste, RegistrosEBuffersConferidosAntesDaLinha) {
     HRASCONN conexao = 0;
     std::uint32_t bytes = 4096, quantas = 0;
     for (std::uint32_t tamanho : {0u, 1051u, 1060u}) {
@@ -123,20 +123,19 @@ TEST_F(LinhaSimuladaTeste, RegistrosNulosOuDeTamanhoErradoSaoRecusados) {
     std::memset(&cheio, 'A', sizeof cheio);
     cheio.dwSize = sizeof cheio;
     EXPECT_EQ(RasDialA(nullptr, nullptr, &cheio, 0, nullptr, &conexao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY);
-}
 
-TEST_F(LinhaSimuladaTeste, UmBufferPequenoDemaisDevolveOsBytesNecessarios) {
+    // A buffer too small gets the bytes it needs.
     GravaCatalogo({"[Um]", "[Dois]", "[Três]"});
-    RASENTRYNAMEA entradas[3]{};
-    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
-    std::uint32_t bytes = 2 * sizeof(RASENTRYNAMEA) + 100, quantas = 7;
-    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), ERROR_BUFFER_TOO_SMALL);
+    RASENTRYNAMEA tres[3]{};
+    tres[0].dwSize = sizeof(RASENTRYNAMEA);
+    bytes = 2 * sizeof(RASENTRYNAMEA) + 100;
+    quantas = 7;
+    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, tres, &bytes, &quantas), ERROR_BUFFER_TOO_SMALL);
     EXPECT_EQ(bytes, 3 * sizeof(RASENTRYNAMEA));
     EXPECT_EQ(quantas, 0u);
-    ASSERT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u)
-        << "the size given back fits";
+    ASSERT_EQ(RasEnumEntriesA(nullptr, nullptr, tres, &bytes, &quantas), 0u) << "the size given back fits";
     EXPECT_EQ(quantas, 3u);
-    EXPECT_EQ(entradas[2].dwSize, sizeof(RASENTRYNAMEA)) << "each record written gets its size";
+    EXPECT_EQ(tres[2].dwSize, sizeof(RASENTRYNAMEA)) << "each record written gets its size";
 
     ASSERT_EQ(Disca("Um"), 0u);
     bytes = 0;
