@@ -235,7 +235,7 @@ TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
     if (!std::filesystem::exists(ferramenta))
         GTEST_SKIP() << "e-telvanor-linha is not built: " << ferramenta;
     // The exit code and what the tool printed on both outputs.
-    const auto Executa = [&](const std::string& argumentos) {
+    const auto executa = [&](const std::string& argumentos) {
         FILE* saida = ::popen((ferramenta.string() + " " + argumentos + " 2>&1").c_str(), "r");
         std::string texto;
         char bloco[256];
@@ -244,24 +244,24 @@ TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
         const int status = ::pclose(saida);
         return std::pair{WIFEXITED(status) ? WEXITSTATUS(status) : -1, texto};
     };
-    EXPECT_EQ(Executa("estado"), std::make_pair(0, std::string("sem conexão\n")));
-    EXPECT_EQ(Executa("derruba").first, 1);
+    EXPECT_EQ(executa("estado"), std::make_pair(0, std::string("sem conexão\n")));
+    EXPECT_EQ(executa("derruba").first, 1);
 
     GravaCatalogo({"[Provedor Ação]"});
     HRASCONN conexao = 0;
     ASSERT_EQ(Disca("Provedor Ação", "", "", &conexao), 0u);
     ASSERT_EQ(EstadoDe(conexao).rasconnstate, RASCS_OpenPort) << "this process's copy is filled";
     // The tool reads the real clock, long after this test's dial.
-    EXPECT_EQ(Executa("estado"),
+    EXPECT_EQ(executa("estado"),
               std::make_pair(0, "conexão " + std::to_string(conexao) +
                                     ": estado 8192 RASCS_Connected, entrada \"Provedor Ação\"\n"));
-    EXPECT_EQ(Executa("derruba"), std::make_pair(0, std::string("linha derrubada\n")));
+    EXPECT_EQ(executa("derruba"), std::make_pair(0, std::string("linha derrubada\n")));
     EXPECT_EQ(EstadoDe(conexao).rasconnstate, RASCS_Disconnected)
         << "the other process's change is seen at once";
     EXPECT_EQ(Disca(kPadrao), ERROR_PORT_ALREADY_OPEN) << "a dropped line holds the modem";
 
     for (const char* errado : {"", "estados", "estado derruba"})
-        EXPECT_THAT(Executa(errado), ::testing::Pair(2, ::testing::StartsWith("uso: e-telvanor-linha")))
+        EXPECT_THAT(executa(errado), ::testing::Pair(2, ::testing::StartsWith("uso: e-telvanor-linha")))
             << errado;
 }
 
