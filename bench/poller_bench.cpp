@@ -7,12 +7,9 @@
 #include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -61,12 +58,3 @@ void TiqueConectado(benchmark::State& estado) {
 BENCHMARK(TiqueConectado);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
