@@ -1,53 +1,24 @@
 #include "platform/perfil.h"
 
 #include "platform/arquivo_atomico.h"
+#include "platform/instalacao.h"
 #include "platform/perfil_texto.h"
 
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
+#include <optional>
 #include <string>
-#include <sys/stat.h>
 #include <vector>
 
 namespace plataforma {
 namespace {
 
-bool IguaisSemCaixaAscii(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        return minuscula(x) == minuscula(y);
-    });
-}
-
-// Callers name the same settings file "Config.ini" and "config.ini", as a case-blind file system
-// allows. When the exact name is missing, an existing file of the same name in another case stands
-// for it, so a write never leaves two files that the reads confuse.
-std::string ResolveNome(const std::string& arquivo) {
-    struct stat info {};
-    if (::stat(arquivo.c_str(), &info) == 0)
-        return arquivo;
-    const auto barra = arquivo.rfind('/');
-    const std::string pasta =
-        barra == std::string::npos ? "." : arquivo.substr(0, std::max<std::size_t>(barra, 1));
-    const std::string nome = barra == std::string::npos ? arquivo : arquivo.substr(barra + 1);
-    DIR* diretorio = ::opendir(pasta.c_str());
-    if (!diretorio)
-        return arquivo;
-    std::vector<std::string> candidatos;
-    while (const dirent* entrada = ::readdir(diretorio))
-        if (IguaisSemCaixaAscii(entrada->d_name, nome))
-            candidatos.emplace_back(entrada->d_name);
-    ::closedir(diretorio);
-    if (candidatos.empty())
-        return arquivo;
-    std::sort(candidatos.begin(), candidatos.end());
-    return arquivo.substr(0, barra + 1) + candidatos.front();
-}
-
-// The file's lines as they stand; a missing or unreadable file reads as an empty one.
+// The file's lines as they stand; a missing or unreadable file reads as an empty one. Callers name
+// the same settings file "Config.ini" and "config.ini", as a case-blind file system allows, so an
+// existing file of the same name in another case stands for a missing one (and a write never leaves
+// two files that the reads confuse). An installed copy reads the user's own copy first.
 std::vector<LinhaPerfil> LinhasDe(const char* arquivo) {
-    return arquivo ? SeparaLinhas(LeArquivoInteiro(ResolveNome(arquivo)).conteudo)
+    return arquivo ? SeparaLinhas(LeArquivoInteiro(CaminhoDeLeitura(arquivo)).conteudo)
                    : std::vector<LinhaPerfil>{};
 }
 
@@ -102,8 +73,10 @@ bool WritePrivateProfileStringA(const char* secao, const char* chave, const char
                                 const char* arquivo) {
     if (!secao || !arquivo || (chave && valor && !GravavelNoPerfil(secao, chave, valor)))
         return false;
-    const std::string caminho = ResolveNome(arquivo);
-    const LeituraArquivo leitura = LeArquivoInteiro(caminho);
+    const std::optional<std::string> caminho = CaminhoDeGravacao(arquivo);
+    if (!caminho)
+        return false;
+    const LeituraArquivo leitura = LeArquivoInteiro(*caminho);
     if (leitura.estado == EstadoLeitura::Falhou)
         return false;
     std::vector<LinhaPerfil> linhas = SeparaLinhas(leitura.conteudo);
@@ -116,7 +89,7 @@ bool WritePrivateProfileStringA(const char* secao, const char* chave, const char
     // Removing from a file that does not exist leaves no file behind.
     if (leitura.estado == EstadoLeitura::Ausente && linhas.empty())
         return true;
-    return GravaArquivoAtomico(caminho, JuntaLinhas(linhas));
+    return GravaArquivoAtomico(*caminho, JuntaLinhas(linhas));
 }
 
 } // namespace plataforma
