@@ -56,13 +56,13 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.e-telvanor.example/)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}
- e-Telvanor dials a phonebook entry with your user name and password, follows the
- connection in a small skinned window and in the notification area, redials while
- redial is on, counts the messages waiting in your POP3 mailboxes once connected,
- plays short sound cues, and connects and disconnects at the times you schedule.
- It ships with a simulated line, so it does its whole job without a modem. Its
- texts are in Brazilian Portuguese.")
+# The summary above is the description's first line; CPack indents the lines below it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "e-Telvanor dials a phonebook entry with your user name and password, follows the
+connection in a small skinned window and in the notification area, redials while
+redial is on, counts the messages waiting in your POP3 mailboxes once connected,
+plays short sound cues, and connects and disconnects at the times you schedule.
+It ships with a simulated line, so it does its whole job without a modem. Its
+texts are in Brazilian Portuguese.")
 # The libraries come from the shipped programs; what is loaded only at run time is named here: Qt's
 # media back end is built on GStreamer and loads its base plugins, the skin's texts use DejaVu, and
 # the cues are heard through a PulseAudio server.
