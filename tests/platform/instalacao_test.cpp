@@ -43,24 +43,25 @@ protected:
     }
 
     // Asks as a user other than root, whom no permission stops; the folders must let that user in.
-    bool ComoUsuarioComum(const std::function<bool()>& pergunta) const {
+    // The answer is 1 or 0, and 2 when the question could not be asked.
+    int ComoUsuarioComum(const std::function<bool()>& pergunta) const {
         if (::geteuid() != 0)
-            return pergunta();
+            return pergunta() ? 1 : 0;
         ::chmod(Raiz().c_str(), 0755);
         const pid_t filho = ::fork();
         if (filho == 0)
-            ::_exit(::setgid(65534) == 0 && ::setuid(65534) == 0 && pergunta() ? 0 : 1);
+            ::_exit(::setgid(65534) != 0 || ::setuid(65534) != 0 ? 2 : pergunta() ? 1 : 0);
         int estado = 0;
         ::waitpid(filho, &estado, 0);
-        return WIFEXITED(estado) && WEXITSTATUS(estado) == 0;
+        return WIFEXITED(estado) ? WEXITSTATUS(estado) : 2;
     }
 };
 
 TEST_F(Instalacao, MarcaOuPastaSemEscritaFazemDaPastaUmaInstalacao) {
     ::chmod(Programa().c_str(), 0777);
-    EXPECT_FALSE(ComoUsuarioComum([] { return ProgramaInstalado(); })) << "pasta de todos, sem marca";
+    EXPECT_EQ(ComoUsuarioComum([] { return ProgramaInstalado(); }), 0) << "pasta de todos, sem marca";
     ::chmod(Programa().c_str(), 0555);
-    EXPECT_TRUE(ComoUsuarioComum([] { return ProgramaInstalado(); })) << "pasta sem escrita";
+    EXPECT_EQ(ComoUsuarioComum([] { return ProgramaInstalado(); }), 1) << "pasta sem escrita";
     ::chmod(Programa().c_str(), 0755);
     Instala();
     EXPECT_TRUE(ProgramaInstalado()) << "marca, mesmo para quem pode escrever";
