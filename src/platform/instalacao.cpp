@@ -20,11 +20,9 @@ bool Existe(const std::string& caminho) {
 // Where the user's copy of a file of an installed program folder lives; nothing for a path outside
 // the folder, or when the folder is the user's own.
 std::optional<fs::path> CopiaDoUsuario(const std::string& caminho) {
-    if (!ProgramaInstalado())
-        return std::nullopt;
     const fs::path relativo =
         fs::path(caminho).lexically_normal().lexically_relative(fs::path(PastaPrograma()).lexically_normal());
-    if (relativo.empty() || relativo == "." || *relativo.begin() == "..")
+    if (relativo.empty() || relativo == "." || *relativo.begin() == ".." || !ProgramaInstalado())
         return std::nullopt;
     return fs::path(PastaUsuario()) / relativo;
 }
