@@ -91,7 +91,12 @@ void GravacaoNaColmeia(benchmark::State& estado) {
     for (auto _ : estado)
         plataforma::SaveSetting("Outro", "Chave 1", "Nome", std::to_string(++n));
 }
-BENCHMARK(GravacaoNaColmeia)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(GravacaoNaColmeia)
+    ->Arg(4000)
+    ->Arg(16000)
+    ->Arg(kChaves10MB)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 // The fourteen values of a first start into a store that holds nothing yet.
 void GravacaoPrimeiraPartida(benchmark::State& estado) {

@@ -28,6 +28,8 @@ std::string Aspas(std::string_view bytes) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02x", c);
             texto += hex;
+        } else if (c < 0x80) {
+            texto += byte; // the same in both code pages
         } else {
             texto += DeCp1252(std::string_view(&byte, 1));
         }
