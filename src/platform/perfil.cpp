@@ -3,23 +3,25 @@
 #include "platform/arquivo_atomico.h"
 #include "platform/instalacao.h"
 #include "platform/perfil_texto.h"
+#include "platform/trava_arquivo.h"
 
 #include <algorithm>
 #include <cstring>
 #include <optional>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace plataforma {
 namespace {
 
-// The file's lines as they stand; a missing or unreadable file reads as an empty one. Callers name
+// The file's text as it stands; a missing or unreadable file reads as an empty one. Callers name
 // the same settings file "Config.ini" and "config.ini", as a case-blind file system allows, so an
 // existing file of the same name in another case stands for a missing one (and a write never leaves
 // two files that the reads confuse). An installed copy reads the user's own copy first.
-std::vector<LinhaPerfil> LinhasDe(const char* arquivo) {
-    return arquivo ? SeparaLinhas(LeArquivoInteiro(CaminhoDeLeitura(arquivo)).conteudo)
-                   : std::vector<LinhaPerfil>{};
+std::string TextoDe(const char* arquivo) {
+    return arquivo ? LeArquivoInteiro(CaminhoDeLeitura(arquivo)).conteudo : std::string();
 }
 
 std::uint32_t CopiaTexto(std::string_view texto, char* buffer, std::uint32_t tamanho) {
@@ -55,18 +57,18 @@ std::uint32_t CopiaLista(const std::vector<std::string>& nomes, char* buffer, st
 
 std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
                                        std::uint32_t tamanho, const char* arquivo) {
-    const std::vector<LinhaPerfil> linhas = LinhasDe(arquivo);
+    const std::string texto = TextoDe(arquivo);
     if (!secao)
-        return CopiaLista(NomesSecoes(linhas), buffer, tamanho);
+        return CopiaLista(NomesSecoes(texto), buffer, tamanho);
     if (!chave)
-        return CopiaLista(NomesChaves(linhas, secao), buffer, tamanho);
-    const auto valor = LeValorPerfil(linhas, secao, chave);
+        return CopiaLista(NomesChaves(texto, secao), buffer, tamanho);
+    const auto valor = LeValorPerfil(texto, secao, chave);
     return CopiaTexto(valor ? std::string_view(*valor) : std::string_view(padrao ? padrao : ""), buffer,
                       tamanho);
 }
 
 std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo) {
-    return CopiaLista(NomesSecoes(LinhasDe(arquivo)), buffer, tamanho);
+    return CopiaLista(NomesSecoes(TextoDe(arquivo)), buffer, tamanho);
 }
 
 bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor,
@@ -76,20 +78,35 @@ bool WritePrivateProfileStringA(const char* secao, const char* chave, const char
     const std::optional<std::string> caminho = CaminhoDeGravacao(arquivo);
     if (!caminho)
         return false;
-    const LeituraArquivo leitura = LeArquivoInteiro(*caminho);
+    struct stat info {};
+    const bool existia = ::stat(caminho->c_str(), &info) == 0;
+    // Another process may be writing the same file: read it again under the lock, or one of the two
+    // changes is lost.
+    const TravaArquivo trava(*caminho);
+    LeituraArquivo leitura = LeArquivoInteiro(*caminho);
     if (leitura.estado == EstadoLeitura::Falhou)
         return false;
-    std::vector<LinhaPerfil> linhas = SeparaLinhas(leitura.conteudo);
+    std::string& texto = leitura.conteudo;
     if (!chave)
-        RemoveSecaoPerfil(linhas, secao);
+        RemoveSecaoPerfil(texto, secao);
     else if (!valor)
-        RemoveChavePerfil(linhas, secao, chave);
+        RemoveChavePerfil(texto, secao, chave);
     else
-        GravaValorPerfil(linhas, secao, chave, valor);
-    // Removing from a file that does not exist leaves no file behind.
-    if (leitura.estado == EstadoLeitura::Ausente && linhas.empty())
+        GravaValorPerfil(texto, secao, chave, valor);
+    if (!existia && texto.empty()) {
+        // Removing from a file that does not exist leaves no file behind, not even the lock's.
+        if (trava.Obtida() && ::stat(caminho->c_str(), &info) == 0 && info.st_size == 0)
+            ::unlink(caminho->c_str());
         return true;
-    return GravaArquivoAtomico(*caminho, JuntaLinhas(linhas));
+    }
+    // The lock creates a missing file 0600; a new settings file gets the usual mode instead.
+    std::optional<mode_t> modo;
+    if (!existia) {
+        const mode_t mascara = ::umask(0);
+        ::umask(mascara);
+        modo = 0666 & ~mascara;
+    }
+    return GravaArquivoAtomico(*caminho, texto, modo);
 }
 
 } // namespace plataforma
