@@ -3,15 +3,13 @@
 #include "app/controles.h"
 #include "platform/arquivo_atomico.h"
 #include "platform/regiao.h"
+#include "shape/arquivo_regiao.h"
 #include "shape/varredura_figura.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <fstream>
-#include <limits>
 #include <optional>
-#include <string_view>
 
 using namespace plataforma;
 
@@ -31,60 +29,6 @@ bool Subtrai(HRGN regiao, const std::vector<Corrido>& corridos) {
     return ok;
 }
 
-// A decimal number without sign filling the whole text; nothing for anything else or a number too
-// large for a coordinate.
-std::optional<int> Numero(std::string_view texto) {
-    int valor = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || texto.front() == '-' || erro != std::errc() || fim != texto.data() + texto.size())
-        return std::nullopt;
-    return valor;
-}
-
-// The runs of the text after the size line, or nothing when one lies outside a W x H picture: such a
-// file was not written from the picture and is as damaged as one whose size line is unreadable.
-// Records "x0,x1@y" are separated by '|'; an unreadable one is skipped, as it always was. One pass
-// over the bytes: this file can hold half a million records.
-std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
-    constexpr std::int64_t Maximo = std::numeric_limits<int>::max();
-    std::vector<Corrido> corridos;
-    corridos.reserve(resto.size() / 8);
-    const char* p = resto.data();
-    const char* const fim = p + resto.size();
-    while (p < fim) {
-        std::int64_t campos[3] = {};
-        int n = 0;
-        bool legivel = true;
-        bool algarismos = false;
-        for (; p < fim && *p != '|'; ++p) {
-            const char c = *p;
-            if (c >= '0' && c <= '9') {
-                campos[n] = campos[n] * 10 + (c - '0');
-                if (campos[n] > Maximo) {
-                    legivel = false;
-                    campos[n] = 0;
-                }
-                algarismos = true;
-            } else if (algarismos && ((c == ',' && n == 0) || (c == '@' && n == 1))) {
-                ++n;
-                algarismos = false;
-            } else {
-                legivel = false;
-            }
-        }
-        if (p < fim)
-            ++p;
-        if (!legivel || n != 2 || !algarismos)
-            continue;
-        const Corrido c{static_cast<int>(campos[0]), static_cast<int>(campos[1]),
-                        static_cast<int>(campos[2])};
-        if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
-            return std::nullopt;
-        corridos.push_back(c);
-    }
-    return corridos;
-}
-
 } // namespace
 
 bool CriaRegiao::CriaRegiãoDeArquivo(const std::string& NomeArquivoRegião) {
@@ -92,25 +36,14 @@ bool CriaRegiao::CriaRegiãoDeArquivo(const std::string& NomeArquivoRegião) {
     const LeituraArquivo leitura = LeArquivoInteiro(NomeArquivoRegião);
     if (leitura.estado != EstadoLeitura::Lido)
         return true;
-    const std::string_view t = leitura.conteudo;
-    const auto quebra = t.find("\r\n");
-    const std::string_view cabecalho = t.substr(0, quebra);
-    const auto virgula = cabecalho.find(',');
-    if (virgula == std::string_view::npos)
-        return true;
-    const auto W = Numero(cabecalho.substr(0, virgula));
-    const auto H = Numero(cabecalho.substr(virgula + 1));
-    if (!W || !H || *W == 0 || *H == 0)
-        return true;
-    const auto corridos =
-        Corridos(quebra == std::string_view::npos ? std::string_view() : t.substr(quebra + 2), *W, *H);
-    if (!corridos)
+    const auto arquivo = InterpretaArquivoRegiao(leitura.conteudo);
+    if (!arquivo)
         return true;
 
     // One row shorter than the picture scan's base: files made by the region-file maker rely on it.
     // A picture one row high has no row left, not a row above the picture.
-    hRegião = CreateRectRgn(1, 1, *W, std::max(*H - 1, 1));
-    if (hRegião != 0 && !Subtrai(hRegião, *corridos))
+    hRegião = CreateRectRgn(1, 1, arquivo->largura, std::max(arquivo->altura - 1, 1));
+    if (hRegião != 0 && !Subtrai(hRegião, arquivo->corridos))
         DestroiRegião();
     return true;
 }
