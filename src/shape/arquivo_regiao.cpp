@@ -1,6 +1,8 @@
 #include "shape/arquivo_regiao.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -15,41 +17,38 @@ std::optional<int> Numero(std::string_view texto) {
     return valor;
 }
 
+// Reads the digits at `p` into `valor`; false when there are none or they pass a coordinate's range.
+bool Algarismos(const char*& p, const char* fim, int& valor) {
+    const char* inicio = p;
+    std::int64_t v = 0;
+    for (; p < fim && static_cast<unsigned char>(*p - '0') < 10; ++p)
+        if ((v = v * 10 + (*p - '0')) > std::numeric_limits<int>::max())
+            return false;
+    valor = static_cast<int>(v);
+    return p != inicio;
+}
+
+bool Separador(const char*& p, const char* fim, char c) { return p < fim && *p++ == c; }
+
 // The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
 // pass over the bytes: this file can hold half a million records.
 std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
-    constexpr std::int64_t Maximo = std::numeric_limits<int>::max();
     std::vector<Corrido> corridos;
     corridos.reserve(resto.size() / 8);
     const char* p = resto.data();
     const char* const fim = p + resto.size();
     while (p < fim) {
-        std::int64_t campos[3] = {};
-        int n = 0;
-        bool legivel = true;
-        bool algarismos = false;
-        for (; p < fim && *p != '|'; ++p) {
-            const char c = *p;
-            if (c >= '0' && c <= '9') {
-                campos[n] = campos[n] * 10 + (c - '0');
-                if (campos[n] > Maximo) {
-                    legivel = false;
-                    campos[n] = 0;
-                }
-                algarismos = true;
-            } else if (algarismos && ((c == ',' && n == 0) || (c == '@' && n == 1))) {
-                ++n;
-                algarismos = false;
-            } else {
-                legivel = false;
-            }
+        Corrido c{};
+        const bool legivel = Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
+                             Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
+        if (!legivel) {
+            const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
+            p = barra ? static_cast<const char*>(barra) : fim;
         }
         if (p < fim)
             ++p;
-        if (!legivel || n != 2 || !algarismos)
+        if (!legivel)
             continue;
-        const Corrido c{static_cast<int>(campos[0]), static_cast<int>(campos[1]),
-                        static_cast<int>(campos[2])};
         if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
             return std::nullopt;
         corridos.push_back(c);

@@ -32,23 +32,23 @@ std::optional<Varredura> VarreFigura(std::uint32_t bitmap, std::uint32_t corTran
     const bool foraCasa = corTransparente == CLR_INVALID;
     const bool dentroCasa = corTransparente <= 0x00FFFFFFu;
     const std::uint32_t alvo = PixelDe(corTransparente);
-    // All rows in one call: row y of the scan is the picture's row y, and the last is past it.
     const auto largura = static_cast<std::size_t>(std::max(W, 0));
-    std::vector<std::uint32_t> pixels(largura * static_cast<std::size_t>(std::max(bm.bmHeight, 0)));
-    const int linhas = ok ? GetDIBits(dc, bitmap, 1, bm.bmHeight - 1, pixels.data()) : 0;
+    std::vector<std::uint32_t> linha(largura);
+    // Whether each column of the row is of the transparent colour, column W included; worked out a
+    // row at a time in a loop without branches, so the run search below reads plain bytes.
+    std::vector<std::uint8_t> transparente(largura + 2);
     for (int y = 1; ok && y <= bm.bmHeight; ++y) {
-        const bool dentro = y <= linhas;
-        const std::uint32_t* linha = pixels.data() + static_cast<std::size_t>(y - 1) * largura;
-        const auto transparente = [&](int x) {
-            return dentro && x < W ? dentroCasa && (linha[x] & 0x00FFFFFFu) == alvo : foraCasa;
-        };
+        const bool dentro = GetDIBits(dc, bitmap, y, 1, linha.data()) == 1;
+        for (std::size_t x = 0; x < largura; ++x)
+            transparente[x] = dentro ? (linha[x] & 0x00FFFFFFu) == alvo && dentroCasa : foraCasa;
+        transparente[largura] = transparente[largura + 1] = foraCasa;
         for (int x = 1; x <= W; ++x) {
-            if (!transparente(x))
+            if (!transparente[x])
                 continue;
             const int x0 = x;
             do
                 ++x;
-            while (x < W && transparente(x));
+            while (transparente[x] && x < W);
             v->corridos.push_back(Corrido{x0, x, y});
         }
     }
