@@ -1,0 +1,441 @@
+// The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
+#include "networkmanager/networkmanager_simulado.h"
+#include "support/relogio_ajustavel.h"
+
+#include "platform/cp1252.h"
+#include "platform/nm/discagem_networkmanager.h"
+#include "platform/nm/estado_nm.h"
+#include "platform/ras.h"
+
+#include <gtest/gtest.h>
+
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace plataforma;
+using namespace plataforma::nm;
+using namespace std::chrono_literals;
+
+constexpr uint DispositivoDesligado = 30;
+constexpr uint DispositivoIp = 70;
+constexpr uint RazaoNenhuma = 1;
+constexpr uint RazaoSemSegredos = 7;
+constexpr uint RazaoPortadora = 40;
+constexpr uint AtivaRazaoDispositivoCaiu = 3;
+constexpr uint PedeNovos = 2;
+
+struct Linha {
+    HRASCONN conexao;
+    std::string nome;
+};
+
+class DiscagemNetworkManagerTeste : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DefineRelogio(relogio_);
+        ASSERT_TRUE(nm_->Iniciado()) << "dbus-daemon or python3-dbusmock did not start";
+    }
+    void TearDown() override {
+        DefineServicoDiscagem(nullptr);
+        servico_.reset();
+        DefineRelogio(nullptr);
+    }
+
+    void Liga(int prazoMs = DiscagemNetworkManager::PrazoPadraoMs) {
+        conexao_ = nm_->NovaConexao();
+        servico_ = std::make_shared<DiscagemNetworkManager>(conexao_, prazoMs);
+        DefineServicoDiscagem(servico_);
+        ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
+    }
+
+    static QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario) {
+        return {{QString::fromLatin1(secao), {{QStringLiteral("username"), QString::fromLatin1(usuario)}}}};
+    }
+
+    static std::vector<std::string> Entradas() {
+        static RASENTRYNAMEA entradas[64];
+        entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+        std::uint32_t bytes = sizeof entradas, quantas = 0;
+        EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
+        std::vector<std::string> nomes;
+        for (std::uint32_t i = 0; i < quantas; ++i)
+            nomes.push_back(DeCp1252(entradas[i].szEntryName));
+        return nomes;
+    }
+
+    static std::uint32_t Disca(const std::string& entrada, const std::string& usuario,
+                               const std::string& senha, HRASCONN* conexao) {
+        RASDIALPARAMSA p{};
+        p.dwSize = sizeof p;
+        const std::string ansi = ParaCp1252(entrada);
+        ansi.copy(p.szEntryName, RAS_MaxEntryName);
+        usuario.copy(p.szUserName, UNLEN);
+        senha.copy(p.szPassword, PWLEN);
+        return RasDialA(nullptr, nullptr, &p, 0xFFFFFFFF, nullptr, conexao);
+    }
+
+    static RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
+        RASCONNSTATUSA estado{};
+        estado.dwSize = sizeof estado;
+        const std::uint32_t resultado = RasGetConnectStatusA(conexao, &estado);
+        if (codigo)
+            *codigo = resultado;
+        return estado;
+    }
+
+    static std::vector<Linha> Conexoes() {
+        static RASCONNA conexoes[16];
+        conexoes[0].dwSize = sizeof(RASCONNA);
+        std::uint32_t bytes = sizeof conexoes, quantas = 0;
+        EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
+        std::vector<Linha> linhas;
+        for (std::uint32_t i = 0; i < quantas; ++i)
+            linhas.push_back({conexoes[i].hrasconn, DeCp1252(conexoes[i].szEntryName)});
+        return linhas;
+    }
+
+    static bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
+        return NetworkManagerSimulado::Ate([&] {
+            const RASCONNSTATUSA lido = Estado(conexao);
+            return lido.rasconnstate == estado && lido.dwError == erro;
+        });
+    }
+
+    // The active connection NetworkManager made for the dial (the last one it lists).
+    QString AtivaDaDiscagem() {
+        QString ativa;
+        NetworkManagerSimulado::Ate([&] {
+            const QStringList ativas = nm_->Ativas();
+            ativa = ativas.isEmpty() ? QString() : ativas.last();
+            return !ativa.isEmpty();
+        });
+        return ativa;
+    }
+
+    QString Uuid(const QString& perfil) {
+        return nm_->ConfiguracaoDoPerfil(perfil)
+            .value(QStringLiteral("connection"))
+            .value(QStringLiteral("uuid"))
+            .toString();
+    }
+
+    // Dials `perfil` and brings it up; the handle, or 0.
+    HRASCONN Conecta(const QString& perfil, const std::string& nome) {
+        HRASCONN conexao = 0;
+        EXPECT_EQ(Disca(nome, "ana", "segredo", &conexao), 0u);
+        const QString ativa = AtivaDaDiscagem();
+        nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
+        EXPECT_TRUE(ChegaA(conexao, RASCS_Connected)) << perfil.toStdString();
+        ativa_ = ativa;
+        return conexao;
+    }
+
+    // NetworkManager drops the line: carrier lost, the connection deactivated and gone.
+    void Derruba(const QString& ativa, uint razaoDispositivo) {
+        nm_->MudaDispositivo(DispositivoDesligado, razaoDispositivo);
+        nm_->MudaAtiva(ativa, AtivaDesativada, AtivaRazaoDispositivoCaiu);
+        nm_->RemoveAtiva(ativa);
+    }
+
+    int Ativacoes() { return nm_->Chamadas(QStringLiteral("ActivateConnection")); }
+
+    std::shared_ptr<RelogioAjustavel> relogio_ = std::make_shared<RelogioAjustavel>();
+    std::unique_ptr<NetworkManagerSimulado> nm_ = std::make_unique<NetworkManagerSimulado>();
+    QDBusConnection conexao_{QString()};
+    std::shared_ptr<DiscagemNetworkManager> servico_;
+    QString ativa_;
+};
+
+TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
+    const struct {
+        const char* id;
+        const char* tipo;
+        QMap<QString, QVariantMap> extra;
+        bool listado;
+    } perfis[] = {
+        {"Cabo", "802-3-ethernet", {}, false},
+        {"Provedor", "pppoe", Usuario("pppoe", "ana"), true},
+        {"Conexão Móvel", "gsm", {}, true},
+        {"Celular BT", "bluetooth", {{"bluetooth", {{"type", "dun"}}}}, true},
+        {"Rede BT", "bluetooth", {{"bluetooth", {{"type", "panu"}}}}, false},
+        {"Trabalho", "vpn", {}, true},
+        {"Casa", "802-11-wireless", {}, false},
+        {"Linha ADSL", "adsl", {}, true},
+        {"CDMA", "cdma", {}, true},
+    };
+    std::vector<std::string> esperadas;
+    for (const auto& p : perfis) {
+        nm_->AdicionaPerfil(QString::fromUtf8(p.id), QString::fromLatin1(p.tipo), p.extra);
+        if (p.listado)
+            esperadas.push_back(p.id);
+    }
+    Liga();
+    EXPECT_EQ(Entradas(), esperadas);
+
+    // Profiles added and removed while the program runs follow at once.
+    const QString novo = nm_->AdicionaPerfil(QStringLiteral("Outro Provedor"), QStringLiteral("pppoe"));
+    esperadas.push_back("Outro Provedor");
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+    nm_->RemovePerfil(novo);
+    esperadas.pop_back();
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+
+    HRASCONN conexao = 99;
+    EXPECT_EQ(Disca("Cabo", "", "", &conexao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "not a dial-up profile";
+    EXPECT_EQ(conexao, 0u);
+}
+
+TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASenhaPeloAgente) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    const QString outro = nm_->AdicionaPerfil(QStringLiteral("Outro"), QStringLiteral("pppoe"));
+    Liga();
+
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "ana", "segredo", &conexao), 0u);
+    ASSERT_NE(conexao, 0u);
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice) << "the dial shows at once";
+    ASSERT_EQ(Conexoes().size(), 1u);
+    EXPECT_EQ(Conexoes()[0].conexao, conexao);
+    EXPECT_EQ(Conexoes()[0].nome, "Provedor");
+    HRASCONN segunda = 0;
+    EXPECT_EQ(Disca("Outro", "", "", &segunda), ERROR_PORT_ALREADY_OPEN) << "one dial at a time";
+
+    const QString ativa = AtivaDaDiscagem();
+    const struct {
+        uint dispositivo;
+        RASCONNSTATE esperado;
+    } passos[] = {{40, RASCS_OpenPort},
+                  {50, RASCS_ConnectDevice},
+                  {60, RASCS_Authenticate},
+                  {DispositivoIp, RASCS_Authenticate}};
+    for (const auto& passo : passos) {
+        nm_->MudaDispositivo(passo.dispositivo, RazaoNenhuma);
+        EXPECT_TRUE(ChegaA(conexao, passo.esperado)) << passo.dispositivo;
+    }
+
+    // The agent answers NetworkManager for the profile dialled, and for no other.
+    QString erro;
+    const auto segredos =
+        nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(erro, QString());
+    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
+              QStringLiteral("segredo"));
+    nm_->PedeSegredos(conexao_.baseService(), Uuid(outro), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_TRUE(erro.startsWith(QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets")))
+        << erro.toStdString();
+
+    nm_->MudaDispositivo(100, RazaoNenhuma);
+    nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Connected));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0) << "the profile's own user name: no copy";
+
+    // Once up, the password is forgotten.
+    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_FALSE(erro.isEmpty());
+
+    // Hang-up deactivates it; it reads disconnected until NetworkManager lets it go.
+    EXPECT_EQ(RasHangUpA(conexao), 0u);
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_Disconnected);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().empty(); }));
+    EXPECT_TRUE(nm_->Ativas().isEmpty());
+    std::uint32_t codigo = 0;
+    Estado(conexao, &codigo);
+    EXPECT_EQ(codigo, ERROR_INVALID_HANDLE_RAS);
+    EXPECT_EQ(RasHangUpA(conexao), ERROR_INVALID_HANDLE_RAS);
+}
+
+TEST_F(DiscagemNetworkManagerTeste, SenhaRecusadaDa691ENaoTentaDeNovoComAMesma) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    Liga();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "ana", "errada", &conexao), 0u);
+    const QString ativa = AtivaDaDiscagem();
+    QString erro;
+    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(erro, QString());
+    // NetworkManager asks again for new secrets: the password was refused.
+    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), PedeNovos, &erro);
+    EXPECT_FALSE(erro.isEmpty());
+    nm_->MudaDispositivo(120, 14);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE));
+    nm_->MudaAtiva(ativa, AtivaDesativada, 1);
+    nm_->RemoveAtiva(ativa);
+    EXPECT_EQ(RasHangUpA(conexao), 0u);
+    EXPECT_TRUE(Conexoes().empty());
+    ASSERT_EQ(Ativacoes(), 1);
+
+    const struct {
+        std::chrono::minutes depois;
+        const char* senha;
+        std::uint32_t codigo;
+    } tentativas[] = {
+        {0min, "errada", ERROR_AUTHENTICATION_FAILURE},
+        {9min, "errada", ERROR_AUTHENTICATION_FAILURE},
+    };
+    for (const auto& t : tentativas) {
+        relogio_->Avanca(t.depois);
+        EXPECT_EQ(Disca("Provedor", "ana", t.senha, &conexao), t.codigo) << t.depois.count();
+        EXPECT_TRUE(Conexoes().empty());
+    }
+    EXPECT_EQ(Ativacoes(), 1) << "no new attempt with the refused password";
+
+    // Another password is tried (after the wait a failure leaves).
+    EXPECT_EQ(Disca("Provedor", "ana", "certa", &conexao), 0u);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == 2; }));
+}
+
+TEST_F(DiscagemNetworkManagerTeste, LinhaCaidaEsperaAntesDeAtivarDeNovo) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    Liga();
+    HRASCONN conexao = Conecta(perfil, "Provedor");
+    relogio_->Avanca(10s);
+    Derruba(ativa_, RazaoPortadora);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_DISCONNECTION));
+    ASSERT_EQ(Conexoes().size(), 1u) << "a lost line is listed until hung up";
+    EXPECT_EQ(RasHangUpA(conexao), 0u);
+    EXPECT_TRUE(Conexoes().empty());
+
+    // Held 10 s: a failure, so the next activation waits 5 s, then 10 s after another failure.
+    const struct { std::chrono::seconds espera; } rodadas[] = {{5s}, {10s}};
+    int ativacoes = 1;
+    for (const auto& rodada : rodadas) {
+        ASSERT_EQ(Disca("Provedor", "ana", "segredo", &conexao), 0u);
+        relogio_->Avanca(rodada.espera - 1s);
+        EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice) << "\"Discando...\" until its turn";
+        EXPECT_EQ(Ativacoes(), ativacoes) << rodada.espera.count();
+        relogio_->Avanca(1s);
+        Estado(conexao);
+        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == ativacoes + 1; }))
+            << rodada.espera.count();
+        ++ativacoes;
+        // This attempt fails before the line comes up.
+        const QString ativa = AtivaDaDiscagem();
+        nm_->MudaAtiva(ativa, AtivaDesativada, 1);
+        nm_->RemoveAtiva(ativa);
+        EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_FROM_DEVICE));
+        EXPECT_EQ(RasHangUpA(conexao), 0u);
+    }
+}
+
+TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesligada) {
+    const QString cabo = nm_->AdicionaPerfil(QStringLiteral("Cabo"), QStringLiteral("802-3-ethernet"));
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga();
+    const QString ativaCabo = nm_->AtivaPorFora(cabo, QStringLiteral("cabo"), AtivaAtivada);
+    nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
+    const Linha linha = Conexoes()[0];
+    EXPECT_EQ(linha.nome, "Provedor");
+    EXPECT_TRUE(ChegaA(linha.conexao, RASCS_Connected));
+    HRASCONN outra = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &outra), ERROR_PORT_ALREADY_OPEN);
+
+    EXPECT_EQ(RasHangUpA(linha.conexao), 0u);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().empty(); }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("DeactivateConnection")), 1);
+    EXPECT_EQ(nm_->Ativas(), QStringList{ativaCabo}) << "only the dial-up connection was hung up";
+}
+
+TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    Liga();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "bia", "dela", &conexao), 0u);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return nm_->Perfis().size() == 2; }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 1);
+    EXPECT_EQ(Ativacoes(), 0);
+
+    const auto salvo = nm_->ConfiguracaoDoPerfil(perfil);
+    EXPECT_EQ(salvo.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
+              QStringLiteral("ana"));
+    const auto copia = nm_->ConfiguracaoDoPerfil(nm_->Perfis().last());
+    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
+              QStringLiteral("bia"));
+    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("password-flags")).toUInt(), 1u);
+    EXPECT_EQ(copia.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString(),
+              QStringLiteral("Provedor"));
+    const QString uuidCopia =
+        copia.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
+    EXPECT_NE(uuidCopia, Uuid(perfil));
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+        return Entradas() == std::vector<std::string>{"Provedor"};
+    })) << "the copy is not an entry of its own";
+
+    QString erro;
+    const auto segredos =
+        nm_->PedeSegredos(conexao_.baseService(), uuidCopia, QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
+              QStringLiteral("dela"));
+    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
+    EXPECT_EQ(Conexoes().size(), 1u);
+}
+
+TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Trabalho"), QStringLiteral("vpn"));
+    Liga();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Trabalho", "bia", "dela", &conexao), 0u);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == 1; }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0);
+    QString erro;
+    const auto segredos =
+        nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("vpn"), 0, &erro);
+    EXPECT_EQ(erro, QString());
+    const auto vpn = qdbus_cast<QMap<QString, QString>>(
+        segredos.value(QStringLiteral("vpn")).value(QStringLiteral("secrets")));
+    EXPECT_EQ(vpn.value(QStringLiteral("password")), QStringLiteral("dela"));
+}
+
+TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaDiscar) {
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga();
+    nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
+    const HRASCONN conexao = Conexoes()[0].conexao;
+    nm_->Para();
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_RASMAN_CANNOT_INITIALIZE));
+    HRASCONN nova = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &nova), ERROR_RASMAN_CANNOT_INITIALIZE);
+    EXPECT_TRUE(Entradas().empty());
+}
+
+TEST_F(DiscagemNetworkManagerTeste, ChamadaSemRespostaViraErroDepoisDoPrazo) {
+    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga(300);
+    nm_->Congela();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "", "", &conexao), 0u) << "the dial returns without waiting for an answer";
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_REQUEST_TIMEOUT));
+    nm_->Solta();
+}
+
+TEST(DiscagemSemNetworkManager, DiscarDevolveUmCodigoENadaFicaListado) {
+    NetworkManagerSimulado barramento(false);
+    ASSERT_TRUE(barramento.Iniciado());
+    auto servico = std::make_shared<DiscagemNetworkManager>(barramento.NovaConexao());
+    RASDIALPARAMSA p{};
+    p.dwSize = sizeof p;
+    std::string("Provedor").copy(p.szEntryName, RAS_MaxEntryName);
+    HRASCONN conexao = 0;
+    EXPECT_EQ(servico->Disca(p, &conexao), ERROR_RASMAN_CANNOT_INITIALIZE);
+    std::uint32_t quantas = 9;
+    EXPECT_EQ(servico->Conexoes(nullptr, 0, &quantas), 0u);
+    EXPECT_EQ(quantas, 0u);
+    EXPECT_EQ(servico->Entradas(nullptr, 0, &quantas), 0u);
+    EXPECT_EQ(quantas, 0u);
+}
+
+} // namespace
