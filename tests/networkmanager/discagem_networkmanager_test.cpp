@@ -1,9 +1,11 @@
 // The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
 #include "networkmanager/networkmanager_simulado.h"
+#include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
 
 #include "platform/cp1252.h"
 #include "platform/nm/discagem_networkmanager.h"
+#include "platform/nm/escolha_discagem.h"
 #include "platform/nm/estado_nm.h"
 #include "platform/ras.h"
 
@@ -11,6 +13,7 @@
 
 #include <QDBusArgument>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 
 #include <chrono>
 #include <memory>
@@ -36,6 +39,59 @@ struct Linha {
     std::string nome;
 };
 
+QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario) {
+    return {{QString::fromLatin1(secao), {{QStringLiteral("username"), QString::fromLatin1(usuario)}}}};
+}
+
+std::vector<std::string> Entradas() {
+    static RASENTRYNAMEA entradas[64];
+    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+    std::uint32_t bytes = sizeof entradas, quantas = 0;
+    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
+    std::vector<std::string> nomes;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        nomes.push_back(DeCp1252(entradas[i].szEntryName));
+    return nomes;
+}
+
+std::uint32_t Disca(const std::string& entrada, const std::string& usuario, const std::string& senha,
+                    HRASCONN* conexao) {
+    RASDIALPARAMSA p{};
+    p.dwSize = sizeof p;
+    const std::string ansi = ParaCp1252(entrada);
+    ansi.copy(p.szEntryName, RAS_MaxEntryName);
+    usuario.copy(p.szUserName, UNLEN);
+    senha.copy(p.szPassword, PWLEN);
+    return RasDialA(nullptr, nullptr, &p, 0xFFFFFFFF, nullptr, conexao);
+}
+
+RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
+    RASCONNSTATUSA estado{};
+    estado.dwSize = sizeof estado;
+    const std::uint32_t resultado = RasGetConnectStatusA(conexao, &estado);
+    if (codigo)
+        *codigo = resultado;
+    return estado;
+}
+
+std::vector<Linha> Conexoes() {
+    static RASCONNA conexoes[16];
+    conexoes[0].dwSize = sizeof(RASCONNA);
+    std::uint32_t bytes = sizeof conexoes, quantas = 0;
+    EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
+    std::vector<Linha> linhas;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        linhas.push_back({conexoes[i].hrasconn, DeCp1252(conexoes[i].szEntryName)});
+    return linhas;
+}
+
+bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
+    return NetworkManagerSimulado::Ate([&] {
+        const RASCONNSTATUSA lido = Estado(conexao);
+        return lido.rasconnstate == estado && lido.dwError == erro;
+    });
+}
+
 class DiscagemNetworkManagerTeste : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -53,59 +109,6 @@ protected:
         servico_ = std::make_shared<DiscagemNetworkManager>(conexao_, prazoMs);
         DefineServicoDiscagem(servico_);
         ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
-    }
-
-    static QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario) {
-        return {{QString::fromLatin1(secao), {{QStringLiteral("username"), QString::fromLatin1(usuario)}}}};
-    }
-
-    static std::vector<std::string> Entradas() {
-        static RASENTRYNAMEA entradas[64];
-        entradas[0].dwSize = sizeof(RASENTRYNAMEA);
-        std::uint32_t bytes = sizeof entradas, quantas = 0;
-        EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
-        std::vector<std::string> nomes;
-        for (std::uint32_t i = 0; i < quantas; ++i)
-            nomes.push_back(DeCp1252(entradas[i].szEntryName));
-        return nomes;
-    }
-
-    static std::uint32_t Disca(const std::string& entrada, const std::string& usuario,
-                               const std::string& senha, HRASCONN* conexao) {
-        RASDIALPARAMSA p{};
-        p.dwSize = sizeof p;
-        const std::string ansi = ParaCp1252(entrada);
-        ansi.copy(p.szEntryName, RAS_MaxEntryName);
-        usuario.copy(p.szUserName, UNLEN);
-        senha.copy(p.szPassword, PWLEN);
-        return RasDialA(nullptr, nullptr, &p, 0xFFFFFFFF, nullptr, conexao);
-    }
-
-    static RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
-        RASCONNSTATUSA estado{};
-        estado.dwSize = sizeof estado;
-        const std::uint32_t resultado = RasGetConnectStatusA(conexao, &estado);
-        if (codigo)
-            *codigo = resultado;
-        return estado;
-    }
-
-    static std::vector<Linha> Conexoes() {
-        static RASCONNA conexoes[16];
-        conexoes[0].dwSize = sizeof(RASCONNA);
-        std::uint32_t bytes = sizeof conexoes, quantas = 0;
-        EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
-        std::vector<Linha> linhas;
-        for (std::uint32_t i = 0; i < quantas; ++i)
-            linhas.push_back({conexoes[i].hrasconn, DeCp1252(conexoes[i].szEntryName)});
-        return linhas;
-    }
-
-    static bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
-        return NetworkManagerSimulado::Ate([&] {
-            const RASCONNSTATUSA lido = Estado(conexao);
-            return lido.rasconnstate == estado && lido.dwError == erro;
-        });
     }
 
     // The active connection NetworkManager made for the dial (the last one it lists).
@@ -231,6 +234,20 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     nm_->PedeSegredos(conexao_.baseService(), Uuid(outro), QStringLiteral("pppoe"), 0, &erro);
     EXPECT_TRUE(erro.startsWith(QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets")))
         << erro.toStdString();
+
+    // Anyone else on the bus asking the agent, even for the profile dialled, gets nothing.
+    QDBusConnection estranho = nm_->NovaConexao();
+    auto pedido = QDBusMessage::createMethodCall(
+        conexao_.baseService(), QStringLiteral("/org/freedesktop/NetworkManager/SecretAgent"),
+        QStringLiteral("org.freedesktop.NetworkManager.SecretAgent"), QStringLiteral("GetSecrets"));
+    Configuracao configuracao;
+    configuracao[QStringLiteral("connection")][QStringLiteral("uuid")] = Uuid(perfil);
+    pedido << QVariant::fromValue(configuracao) << QVariant::fromValue(QDBusObjectPath(perfil))
+           << QStringLiteral("pppoe") << QStringList() << 0u;
+    const QDBusPendingCall resposta = estranho.asyncCall(pedido);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return resposta.isFinished(); }));
+    EXPECT_EQ(resposta.error().name(),
+              QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets"));
 
     nm_->MudaDispositivo(100, RazaoNenhuma);
     nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
@@ -436,6 +453,33 @@ TEST(DiscagemSemNetworkManager, DiscarDevolveUmCodigoENadaFicaListado) {
     EXPECT_EQ(quantas, 0u);
     EXPECT_EQ(servico->Entradas(nullptr, 0, &quantas), 0u);
     EXPECT_EQ(quantas, 0u);
+}
+
+// The choice the configuration dialog offers: taken at once while no connection is up, never under a
+// line that is.
+TEST(EscolhaDiscagemNoBarramento, TrocaDeServicoSoSemConexao) {
+    PastasTemporarias pastas;
+    auto relogio = std::make_shared<RelogioAjustavel>();
+    DefineRelogio(relogio);
+    NetworkManagerSimulado nm;
+    ASSERT_TRUE(nm.Iniciado());
+    nm.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    EXPECT_TRUE(NetworkManagerResponde());
+
+    ASSERT_TRUE(AplicaEscolhaDiscagem("", true));
+    HRASCONN simulada = 0;
+    ASSERT_EQ(Disca("Provedor Simulado", "", "", &simulada), 0u);
+    EXPECT_FALSE(AplicaEscolhaDiscagem("networkmanager"));
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"}) << "the simulated line stays";
+
+    RasHangUpA(simulada);
+    relogio->Avanca(1h);
+    EXPECT_TRUE(AplicaEscolhaDiscagem("networkmanager"));
+    EXPECT_TRUE(
+        NetworkManagerSimulado::Ate([] { return Entradas() == std::vector<std::string>{"Provedor"}; }));
+    EXPECT_TRUE(AplicaEscolhaDiscagem("simulada"));
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"});
+    DefineRelogio(nullptr);
 }
 
 } // namespace
