@@ -26,13 +26,8 @@ using namespace plataforma;
 using namespace plataforma::nm;
 using namespace std::chrono_literals;
 
-constexpr uint DispositivoDesligado = 30;
 constexpr uint DispositivoIp = 70;
 constexpr uint RazaoNenhuma = 1;
-constexpr uint RazaoSemSegredos = 7;
-constexpr uint RazaoPortadora = 40;
-constexpr uint AtivaRazaoDispositivoCaiu = 3;
-constexpr uint PedeNovos = 2;
 
 struct Linha {
     HRASCONN conexao;
@@ -111,49 +106,12 @@ protected:
         ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
     }
 
-    // The active connection NetworkManager made for the dial (the last one it lists).
-    QString AtivaDaDiscagem() {
-        QString ativa;
-        NetworkManagerSimulado::Ate([&] {
-            const QStringList ativas = nm_->Ativas();
-            ativa = ativas.isEmpty() ? QString() : ativas.last();
-            return !ativa.isEmpty();
-        });
-        return ativa;
-    }
-
-    QString Uuid(const QString& perfil) {
-        return nm_->ConfiguracaoDoPerfil(perfil)
-            .value(QStringLiteral("connection"))
-            .value(QStringLiteral("uuid"))
-            .toString();
-    }
-
-    // Dials `perfil` and brings it up; the handle, or 0.
-    HRASCONN Conecta(const QString& perfil, const std::string& nome) {
-        HRASCONN conexao = 0;
-        EXPECT_EQ(Disca(nome, "ana", "segredo", &conexao), 0u);
-        const QString ativa = AtivaDaDiscagem();
-        nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
-        EXPECT_TRUE(ChegaA(conexao, RASCS_Connected)) << perfil.toStdString();
-        ativa_ = ativa;
-        return conexao;
-    }
-
-    // NetworkManager drops the line: carrier lost, the connection deactivated and gone.
-    void Derruba(const QString& ativa, uint razaoDispositivo) {
-        nm_->MudaDispositivo(DispositivoDesligado, razaoDispositivo);
-        nm_->MudaAtiva(ativa, AtivaDesativada, AtivaRazaoDispositivoCaiu);
-        nm_->RemoveAtiva(ativa);
-    }
-
     int Ativacoes() { return nm_->Chamadas(QStringLiteral("ActivateConnection")); }
 
     std::shared_ptr<RelogioAjustavel> relogio_ = std::make_shared<RelogioAjustavel>();
     std::unique_ptr<NetworkManagerSimulado> nm_ = std::make_unique<NetworkManagerSimulado>();
     QDBusConnection conexao_{QString()};
     std::shared_ptr<DiscagemNetworkManager> servico_;
-    QString ativa_;
 };
 
 TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
@@ -211,7 +169,7 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     HRASCONN segunda = 0;
     EXPECT_EQ(Disca("Outro", "", "", &segunda), ERROR_PORT_ALREADY_OPEN) << "one dial at a time";
 
-    const QString ativa = AtivaDaDiscagem();
+    const QString ativa = nm_->UltimaAtiva();
     const struct {
         uint dispositivo;
         RASCONNSTATE esperado;
@@ -226,12 +184,12 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
 
     // The agent answers NetworkManager for the profile dialled, and for no other.
     QString erro;
-    const auto segredos =
-        nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    const auto segredos = nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil),
+                                            QStringLiteral("pppoe"), 0, &erro);
     EXPECT_EQ(erro, QString());
     EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
               QStringLiteral("segredo"));
-    nm_->PedeSegredos(conexao_.baseService(), Uuid(outro), QStringLiteral("pppoe"), 0, &erro);
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(outro), QStringLiteral("pppoe"), 0, &erro);
     EXPECT_TRUE(erro.startsWith(QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets")))
         << erro.toStdString();
 
@@ -241,7 +199,7 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
         conexao_.baseService(), QStringLiteral("/org/freedesktop/NetworkManager/SecretAgent"),
         QStringLiteral("org.freedesktop.NetworkManager.SecretAgent"), QStringLiteral("GetSecrets"));
     Configuracao configuracao;
-    configuracao[QStringLiteral("connection")][QStringLiteral("uuid")] = Uuid(perfil);
+    configuracao[QStringLiteral("connection")][QStringLiteral("uuid")] = nm_->UuidDoPerfil(perfil);
     pedido << QVariant::fromValue(configuracao) << QVariant::fromValue(QDBusObjectPath(perfil))
            << QStringLiteral("pppoe") << QStringList() << 0u;
     const QDBusPendingCall resposta = estranho.asyncCall(pedido);
@@ -255,7 +213,7 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0) << "the profile's own user name: no copy";
 
     // Once up, the password is forgotten.
-    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
     EXPECT_FALSE(erro.isEmpty());
 
     // Hang-up deactivates it; it reads disconnected until NetworkManager lets it go.
@@ -267,81 +225,6 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     Estado(conexao, &codigo);
     EXPECT_EQ(codigo, ERROR_INVALID_HANDLE_RAS);
     EXPECT_EQ(RasHangUpA(conexao), ERROR_INVALID_HANDLE_RAS);
-}
-
-TEST_F(DiscagemNetworkManagerTeste, SenhaRecusadaDa691ENaoTentaDeNovoComAMesma) {
-    const QString perfil =
-        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
-    Liga();
-    HRASCONN conexao = 0;
-    ASSERT_EQ(Disca("Provedor", "ana", "errada", &conexao), 0u);
-    const QString ativa = AtivaDaDiscagem();
-    QString erro;
-    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
-    EXPECT_EQ(erro, QString());
-    // NetworkManager asks again for new secrets: the password was refused.
-    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), PedeNovos, &erro);
-    EXPECT_FALSE(erro.isEmpty());
-    nm_->MudaDispositivo(120, 14);
-    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_AUTHENTICATION_FAILURE));
-    nm_->MudaAtiva(ativa, AtivaDesativada, 1);
-    nm_->RemoveAtiva(ativa);
-    EXPECT_EQ(RasHangUpA(conexao), 0u);
-    EXPECT_TRUE(Conexoes().empty());
-    ASSERT_EQ(Ativacoes(), 1);
-
-    const struct {
-        std::chrono::minutes depois;
-        const char* senha;
-        std::uint32_t codigo;
-    } tentativas[] = {
-        {0min, "errada", ERROR_AUTHENTICATION_FAILURE},
-        {9min, "errada", ERROR_AUTHENTICATION_FAILURE},
-    };
-    for (const auto& t : tentativas) {
-        relogio_->Avanca(t.depois);
-        EXPECT_EQ(Disca("Provedor", "ana", t.senha, &conexao), t.codigo) << t.depois.count();
-        EXPECT_TRUE(Conexoes().empty());
-    }
-    EXPECT_EQ(Ativacoes(), 1) << "no new attempt with the refused password";
-
-    // Another password is tried (after the wait a failure leaves).
-    EXPECT_EQ(Disca("Provedor", "ana", "certa", &conexao), 0u);
-    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == 2; }));
-}
-
-TEST_F(DiscagemNetworkManagerTeste, LinhaCaidaEsperaAntesDeAtivarDeNovo) {
-    const QString perfil =
-        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
-    Liga();
-    HRASCONN conexao = Conecta(perfil, "Provedor");
-    relogio_->Avanca(10s);
-    Derruba(ativa_, RazaoPortadora);
-    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_DISCONNECTION));
-    ASSERT_EQ(Conexoes().size(), 1u) << "a lost line is listed until hung up";
-    EXPECT_EQ(RasHangUpA(conexao), 0u);
-    EXPECT_TRUE(Conexoes().empty());
-
-    // Held 10 s: a failure, so the next activation waits 5 s, then 10 s after another failure.
-    const struct { std::chrono::seconds espera; } rodadas[] = {{5s}, {10s}};
-    int ativacoes = 1;
-    for (const auto& rodada : rodadas) {
-        ASSERT_EQ(Disca("Provedor", "ana", "segredo", &conexao), 0u);
-        relogio_->Avanca(rodada.espera - 1s);
-        EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice) << "\"Discando...\" until its turn";
-        EXPECT_EQ(Ativacoes(), ativacoes) << rodada.espera.count();
-        relogio_->Avanca(1s);
-        Estado(conexao);
-        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == ativacoes + 1; }))
-            << rodada.espera.count();
-        ++ativacoes;
-        // This attempt fails before the line comes up.
-        const QString ativa = AtivaDaDiscagem();
-        nm_->MudaAtiva(ativa, AtivaDesativada, 1);
-        nm_->RemoveAtiva(ativa);
-        EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_FROM_DEVICE));
-        EXPECT_EQ(RasHangUpA(conexao), 0u);
-    }
 }
 
 TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesligada) {
@@ -384,7 +267,7 @@ TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
               QStringLiteral("Provedor"));
     const QString uuidCopia =
         copia.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
-    EXPECT_NE(uuidCopia, Uuid(perfil));
+    EXPECT_NE(uuidCopia, nm_->UuidDoPerfil(perfil));
     EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
         return Entradas() == std::vector<std::string>{"Provedor"};
     })) << "the copy is not an entry of its own";
@@ -394,7 +277,7 @@ TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
         nm_->PedeSegredos(conexao_.baseService(), uuidCopia, QStringLiteral("pppoe"), 0, &erro);
     EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
               QStringLiteral("dela"));
-    nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("pppoe"), 0, &erro);
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
     EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
     EXPECT_EQ(Conexoes().size(), 1u);
 }
@@ -408,7 +291,7 @@ TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {
     EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0);
     QString erro;
     const auto segredos =
-        nm_->PedeSegredos(conexao_.baseService(), Uuid(perfil), QStringLiteral("vpn"), 0, &erro);
+        nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("vpn"), 0, &erro);
     EXPECT_EQ(erro, QString());
     const auto vpn = qdbus_cast<QMap<QString, QString>>(
         segredos.value(QStringLiteral("vpn")).value(QStringLiteral("secrets")));

@@ -54,15 +54,6 @@ protected:
     bool TiqueAte(const std::string& texto) {
         return NetworkManagerSimulado::Ate([&] { return Tique() == texto; });
     }
-    QString Ativa() {
-        QString ativa;
-        NetworkManagerSimulado::Ate([&] {
-            const QStringList ativas = nm_.Ativas();
-            ativa = ativas.isEmpty() ? QString() : ativas.last();
-            return !ativa.isEmpty();
-        });
-        return ativa;
-    }
     int Ativacoes() { return nm_.Chamadas(QStringLiteral("ActivateConnection")); }
 
     NetworkManagerSimulado nm_;
@@ -76,11 +67,8 @@ TEST_F(MotorNetworkManagerTeste, SenhaRecusadaTerminaOsRediscarComAMensagemDoMot
     SenhaAcesso = "errada";
     DiscaConexão(AcessoDialUp, UsuárioAcesso, SenhaAcesso);
     EXPECT_EQ(Tique(), "Discando...");
-    const QString ativa = Ativa();
-    const QString uuid = nm_.ConfiguracaoDoPerfil(perfil_)
-                             .value(QStringLiteral("connection"))
-                             .value(QStringLiteral("uuid"))
-                             .toString();
+    const QString ativa = nm_.UltimaAtiva();
+    const QString uuid = nm_.UuidDoPerfil(perfil_);
     QString erro;
     nm_.PedeSegredos(conexao_.baseService(), uuid, QStringLiteral("pppoe"), 0, &erro);
     nm_.PedeSegredos(conexao_.baseService(), uuid, QStringLiteral("pppoe"), 2, &erro);
@@ -101,7 +89,7 @@ TEST_F(MotorNetworkManagerTeste, SenhaRecusadaTerminaOsRediscarComAMensagemDoMot
 TEST_F(MotorNetworkManagerTeste, LinhaCaidaSoERediscadaDepoisDaEspera) {
     SenhaAcesso = "certa";
     DiscaConexão(AcessoDialUp, UsuárioAcesso, SenhaAcesso);
-    const QString ativa = Ativa();
+    const QString ativa = nm_.UltimaAtiva();
     nm_.MudaAtiva(ativa, nm::AtivaAtivada, 1);
     EXPECT_TRUE(TiqueAte("Conectado."));
     relogio->Avanca(10s);

@@ -208,6 +208,13 @@ QMap<QString, QVariantMap> NetworkManagerSimulado::ConfiguracaoDoPerfil(const QS
     return qdbus_cast<plataforma::nm::Configuracao>(resposta.arguments().value(0));
 }
 
+QString NetworkManagerSimulado::UuidDoPerfil(const QString& caminho) {
+    return ConfiguracaoDoPerfil(caminho)
+        .value(QStringLiteral("connection"))
+        .value(QStringLiteral("uuid"))
+        .toString();
+}
+
 QStringList NetworkManagerSimulado::Perfis() {
     const QDBusMessage resposta = Chama(QStringLiteral("/org/freedesktop/NetworkManager/Settings"),
                                         QStringLiteral("org.freedesktop.NetworkManager.Settings"),
@@ -247,6 +254,16 @@ QStringList NetworkManagerSimulado::Ativas() {
     for (const QDBusObjectPath& caminho : qdbus_cast<QList<QDBusObjectPath>>(valor))
         caminhos << caminho.path();
     return caminhos;
+}
+
+QString NetworkManagerSimulado::UltimaAtiva() {
+    QString ativa;
+    Ate([&] {
+        const QStringList ativas = Ativas();
+        ativa = ativas.isEmpty() ? QString() : ativas.last();
+        return !ativa.isEmpty();
+    });
+    return ativa;
 }
 
 QMap<QString, QVariantMap> NetworkManagerSimulado::PedeSegredos(const QString& agente, const QString& uuid,

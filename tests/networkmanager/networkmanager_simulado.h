@@ -30,6 +30,7 @@ public:
                            const QMap<QString, QVariantMap>& extra = {});
     void RemovePerfil(const QString& caminho);
     QMap<QString, QVariantMap> ConfiguracaoDoPerfil(const QString& caminho);
+    QString UuidDoPerfil(const QString& caminho);
     QStringList Perfis();
 
     // An active connection another tool started, in the given NMActiveConnectionState.
@@ -38,6 +39,8 @@ public:
     void MudaDispositivo(uint estado, uint razao);
     void RemoveAtiva(const QString& ativa);
     QStringList Ativas();
+    // The last active connection listed, once there is one (the one a dial just made).
+    QString UltimaAtiva();
 
     // Asks the agent of `agente` (a unique bus name) for secrets, as NetworkManager does. The answer,
     // or the error's name in `erro`.
