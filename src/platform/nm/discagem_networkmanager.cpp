@@ -166,7 +166,6 @@ void DiscagemNetworkManager::Surgiu(const QString& dono) {
                   for (const QDBusObjectPath& caminho :
                        Valor<QList<QDBusObjectPath>>(resposta.arguments().value(0)))
                       onNewConnection(caminho);
-              emit mudou();
           });
 
     auto ativas = Chamada(CaminhoGerente, InterfacePropriedades, QStringLiteral("Get"));
@@ -175,7 +174,6 @@ void DiscagemNetworkManager::Surgiu(const QString& dono) {
         if (resposta.type() == QDBusMessage::ReplyMessage)
             AtualizaAtivas(Valor<QList<QDBusObjectPath>>(resposta.arguments().value(0)));
     });
-    emit mudou();
 }
 
 void DiscagemNetworkManager::Sumiu() {
@@ -184,10 +182,10 @@ void DiscagemNetworkManager::Sumiu() {
     perfisPendentes_ = 0;
     perfis_.clear();
     lendoAtivas_.clear();
+    descartadas_.clear();
     std::erase_if(ligacoes_, [](const Ligacao& l) { return l.desligando; });
     for (Ligacao& ligacao : ligacoes_)
         Encerra(ligacao, ERROR_RASMAN_CANNOT_INITIALIZE);
-    emit mudou();
 }
 
 void DiscagemNetworkManager::onCheckPermissions() {
@@ -212,7 +210,6 @@ void DiscagemNetworkManager::onNewConnection(const QDBusObjectPath& caminho) {
 
 void DiscagemNetworkManager::onConnectionRemoved(const QDBusObjectPath& caminho) {
     std::erase_if(perfis_, [&](const Perfil& p) { return p.caminho == caminho.path(); });
-    emit mudou();
 }
 
 void DiscagemNetworkManager::onConnectionUpdated(const QDBusMessage& mensagem) {
@@ -242,7 +239,6 @@ void DiscagemNetworkManager::LePerfil(const QString& caminho) {
                                     .value(QStringLiteral("username"))
                                     .toString();
               perfil->carregado = true;
-              emit mudou();
           });
 }
 
@@ -259,7 +255,6 @@ void DiscagemNetworkManager::AtualizaAtivas(const QList<QDBusObjectPath>& caminh
     for (const QString& caminho : atuais)
         if (!PorAtiva(caminho) && !lendoAtivas_.contains(caminho) && !descartadas_.contains(caminho))
             LeAtiva(caminho);
-    emit mudou();
 }
 
 void DiscagemNetworkManager::LeAtiva(const QString& caminho) {
@@ -273,7 +268,6 @@ void DiscagemNetworkManager::LeAtiva(const QString& caminho) {
         const auto propriedades = Valor<QVariantMap>(resposta.arguments().value(0));
         if (Ligacao* conhecida = PorAtiva(caminho)) {
             AplicaAtiva(*conhecida, propriedades);
-            emit mudou();
             return;
         }
         const QString tipo = propriedades.value(QStringLiteral("Type")).toString();
@@ -294,7 +288,6 @@ void DiscagemNetworkManager::LeAtiva(const QString& caminho) {
         ligacao.tipo = tipo.toStdString();
         ligacoes_.push_back(ligacao);
         AplicaAtiva(ligacoes_.back(), propriedades);
-        emit mudou();
     });
 }
 
@@ -329,7 +322,6 @@ void DiscagemNetworkManager::LeDispositivo(const QString& caminho) {
                 ligacao.razaoDispositivo = razao;
                 Recalcula(ligacao);
             }
-        emit mudou();
     });
 }
 
@@ -343,7 +335,6 @@ void DiscagemNetworkManager::onPropertiesChanged(const QString& interface, const
     if (interface == InterfaceAtiva) {
         if (Ligacao* ligacao = PorAtiva(mensagem.path())) {
             AplicaAtiva(*ligacao, mudadas);
-            emit mudou();
         }
         return;
     }
@@ -362,7 +353,6 @@ void DiscagemNetworkManager::onActiveStateChanged(uint estado, uint razao, const
     Recalcula(*ligacao);
     if (estado == AtivaDesativada && !ligacao->desligando)
         Encerra(*ligacao, CodigoDoFim(ligacao->razaoDispositivo, razao, ligacao->conectouEm.has_value()));
-    emit mudou();
 }
 
 void DiscagemNetworkManager::onDeviceStateChanged(uint novo, uint, uint razao, const QDBusMessage& mensagem) {
@@ -377,7 +367,6 @@ void DiscagemNetworkManager::onDeviceStateChanged(uint novo, uint, uint razao, c
             Encerra(ligacao, CodigoDoFim(ligacao.razaoDispositivo, ligacao.razaoAtiva,
                                          ligacao.conectouEm.has_value()));
     }
-    emit mudou();
 }
 
 void DiscagemNetworkManager::Recalcula(Ligacao& ligacao) {
@@ -550,7 +539,6 @@ void DiscagemNetworkManager::Ativou(const QString& caminhoAtiva) {
         desativa << QVariant::fromValue(QDBusObjectPath(caminhoAtiva));
         Envia(desativa, [](const QDBusMessage&) {});
         TerminaDiscagem();
-        emit mudou();
         return;
     }
     // The listing may have reached the connection before this answer did.
@@ -560,7 +548,6 @@ void DiscagemNetworkManager::Ativou(const QString& caminhoAtiva) {
         Recalcula(*ligacao);
     }
     LeAtiva(caminhoAtiva);
-    emit mudou();
 }
 
 void DiscagemNetworkManager::FalhaAtivacao(std::uint32_t codigo) {
@@ -572,7 +559,6 @@ void DiscagemNetworkManager::FalhaAtivacao(std::uint32_t codigo) {
         Encerra(*ligacao, codigo);
     else
         TerminaDiscagem();
-    emit mudou();
 }
 
 std::uint32_t DiscagemNetworkManager::Estado(HRASCONN conexao, RASCONNSTATUSA* estado) {
@@ -620,7 +606,6 @@ std::uint32_t DiscagemNetworkManager::Desliga(HRASCONN conexao) {
         if (!ligacao->ativa.isEmpty())
             descartadas_.insert(ligacao->ativa);
         std::erase_if(ligacoes_, [&](const Ligacao& l) { return l.conexao == conexao; });
-        emit mudou();
         return 0;
     }
     ligacao->desligando = true;
@@ -636,7 +621,6 @@ std::uint32_t DiscagemNetworkManager::Desliga(HRASCONN conexao) {
         if (Ligacao* recusada = PorConexao(conexao)) {
             recusada->desligando = false;
             Recalcula(*recusada);
-            emit mudou();
         }
     });
     return 0;

@@ -43,10 +43,6 @@ public:
     // True once NetworkManager has answered and its profiles are known.
     bool Pronto() const { return presente_ && perfisPendentes_ == 0; }
 
-Q_SIGNALS:
-    // Something NetworkManager reported changed what the calls answer.
-    void mudou();
-
 private Q_SLOTS:
     void onPropertiesChanged(const QString& interface, const QVariantMap& mudadas,
                              const QStringList& invalidadas, const QDBusMessage& mensagem);
