@@ -34,8 +34,13 @@ struct Linha {
     std::string nome;
 };
 
-QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario) {
-    return {{QString::fromLatin1(secao), {{QStringLiteral("username"), QString::fromLatin1(usuario)}}}};
+// A profile's user name; its password left to agents unless `senhaFlags` says otherwise (0: kept by
+// NetworkManager itself; -1: no flags at all, which means the same).
+QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario, int senhaFlags = 1) {
+    QVariantMap credenciais{{QStringLiteral("username"), QString::fromLatin1(usuario)}};
+    if (senhaFlags >= 0)
+        credenciais.insert(QStringLiteral("password-flags"), static_cast<uint>(senhaFlags));
+    return {{QString::fromLatin1(secao), credenciais}};
 }
 
 std::vector<std::string> Entradas() {
@@ -280,6 +285,40 @@ TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
     nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
     EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
     EXPECT_EQ(Conexoes().size(), 1u);
+}
+
+// The dial's credentials reach NetworkManager through a copy of the profile exactly when activating
+// the profile itself would not use them.
+TEST_F(DiscagemNetworkManagerTeste, CopiaSoQuandoOPerfilNaoUsariaAsCredenciaisDaDiscagem) {
+    const struct {
+        const char* id;
+        int senhaFlags;
+        const char* usuario;
+        const char* senha;
+        bool copia;
+    } casos[] = {
+        {"Mesmo usuário", 1, "ana", "x", false}, {"Outro usuário", 1, "bia", "x", true},
+        {"Senha guardada", 0, "ana", "x", true}, {"Senha sem flags", -1, "ana", "x", true},
+        {"Sem credenciais", 0, "", "", false},   {"Senha não guardada", 2, "ana", "x", false},
+    };
+    for (const auto& c : casos)
+        nm_->AdicionaPerfil(QString::fromUtf8(c.id), QStringLiteral("pppoe"),
+                            Usuario("pppoe", "ana", c.senhaFlags));
+    Liga();
+    int copias = 0, diretas = 0;
+    for (const auto& c : casos) {
+        HRASCONN conexao = 0;
+        ASSERT_EQ(Disca(c.id, c.usuario, c.senha, &conexao), 0u) << c.id;
+        (c.copia ? copias : diretas) += 1;
+        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+            return nm_->Chamadas(QStringLiteral("AddAndActivate2")) == copias && Ativacoes() == diretas &&
+                   nm_->Ativas().size() == 1;
+        })) << c.id;
+        EXPECT_EQ(RasHangUpA(conexao), 0u);
+        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+            return Conexoes().empty() && nm_->Ativas().isEmpty();
+        })) << c.id;
+    }
 }
 
 TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {

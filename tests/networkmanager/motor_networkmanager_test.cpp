@@ -32,9 +32,10 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(nm_.Iniciado());
-        perfil_ = nm_.AdicionaPerfil(
-            QStringLiteral("Provedor"), QStringLiteral("pppoe"),
-            {{QStringLiteral("pppoe"), {{QStringLiteral("username"), QStringLiteral("ana")}}}});
+        perfil_ = nm_.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"),
+                                     {{QStringLiteral("pppoe"),
+                                       {{QStringLiteral("username"), QStringLiteral("ana")},
+                                        {QStringLiteral("password-flags"), 1u}}}});
         conexao_ = nm_.NovaConexao();
         servico_ = std::make_shared<nm::DiscagemNetworkManager>(conexao_);
         DefineServicoDiscagem(servico_);

@@ -235,9 +235,11 @@ void DiscagemNetworkManager::LePerfil(const QString& caminho) {
                   configuracao.value(QStringLiteral("bluetooth")).value(QStringLiteral("type")).toString();
               perfil->discavel = TipoDiscavel(perfil->tipo.toStdString(), bluetooth.toStdString()) &&
                                  !copias_.contains(perfil->uuid);
-              perfil->usuario = configuracao.value(SecaoCredenciais(perfil->tipo, configuracao))
-                                    .value(QStringLiteral("username"))
-                                    .toString();
+              const QVariantMap credenciais =
+                  configuracao.value(SecaoCredenciais(perfil->tipo, configuracao));
+              perfil->usuario = credenciais.value(QStringLiteral("username")).toString();
+              // Flags 0: NetworkManager keeps the password itself and asks no agent.
+              perfil->senhaGuardada = credenciais.value(QStringLiteral("password-flags")).toUInt() == 0;
               perfil->carregado = true;
           });
 }
@@ -442,10 +444,14 @@ std::uint32_t DiscagemNetworkManager::Disca(const RASDIALPARAMSA& parametros, HR
     discagem.perfil = perfil->caminho;
     discagem.uuid = perfil->uuid;
     discagem.tipo = perfil->tipo;
-    // A VPN's user name belongs to its plug-in's settings: the profile's own holds.
-    if (!usuario.empty() && perfil->tipo != QLatin1String("vpn") &&
-        QString::fromStdString(DeCp1252(usuario)) != perfil->usuario)
-        discagem.usuario = usuario;
+    // The dial's credentials go into a copy when the profile holds another user name, or keeps a
+    // password of its own that NetworkManager would use without asking the agent. A VPN's credentials
+    // belong to its plug-in's settings: the profile's own hold.
+    const bool outroUsuario =
+        !usuario.empty() && QString::fromStdString(DeCp1252(usuario)) != perfil->usuario;
+    const bool senhaIgnorada = !discagem.senha.empty() && perfil->senhaGuardada;
+    discagem.copia = perfil->tipo != QLatin1String("vpn") && (outroUsuario || senhaIgnorada);
+    discagem.usuario = usuario;
 
     Ligacao ligacao;
     ligacao.conexao = discagem.conexao;
@@ -472,7 +478,7 @@ void DiscagemNetworkManager::Ativa() {
     discagem.pedida = true;
     const HRASCONN conexao = discagem.conexao;
     const auto daMesma = [this, conexao] { return discagem_ && discagem_->conexao == conexao; };
-    if (!discagem.usuario.empty()) {
+    if (discagem.copia) {
         Envia(Chamada(discagem.perfil, InterfacePerfil, QStringLiteral("GetSettings")),
               [this, daMesma](const QDBusMessage& resposta) {
                   if (!daMesma())
@@ -501,15 +507,15 @@ void DiscagemNetworkManager::Ativa() {
     });
 }
 
-// A user name other than the profile's goes into a copy of the profile that NetworkManager forgets
-// when it goes down, so the user's saved profile is never changed. The copy's password is left to
-// agents, so that the one given to the dial is the one used.
+// The copy NetworkManager forgets when it goes down, so the user's saved profile is never changed.
+// Its password is left to agents, so that the one given to the dial is the one used.
 void DiscagemNetworkManager::AtivaCopia(Configuracao configuracao) {
     Discagem& discagem = *discagem_;
     const QString secao = SecaoCredenciais(discagem.tipo, configuracao);
     const QString uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     configuracao[QStringLiteral("connection")][QStringLiteral("uuid")] = uuid;
-    configuracao[secao][QStringLiteral("username")] = QString::fromStdString(DeCp1252(discagem.usuario));
+    if (!discagem.usuario.empty())
+        configuracao[secao][QStringLiteral("username")] = QString::fromStdString(DeCp1252(discagem.usuario));
     configuracao[secao][QStringLiteral("password-flags")] = QVariant::fromValue(PasswordAgentOwned);
     copias_.insert(uuid);
     discagem.uuid = uuid;

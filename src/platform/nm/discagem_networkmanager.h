@@ -62,6 +62,7 @@ private:
         QString tipo;
         QString uuid;
         QString usuario;
+        bool senhaGuardada = false;
     };
 
     // One connection as the calls list it: an active connection of NetworkManager, or this
@@ -90,7 +91,8 @@ private:
         QString perfil;
         QString uuid;
         QString tipo;
-        std::string usuario; // set only when it replaces the profile's
+        std::string usuario;
+        bool copia = false; // dialled through a one-activation copy of the profile
         std::string senha;
         std::size_t credenciais = 0;
         bool pedida = false;
