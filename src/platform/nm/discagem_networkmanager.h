@@ -1,8 +1,9 @@
 // The dial-up service on NetworkManager over the system bus. Entries are the dial-up profiles; a dial
-// activates one, its password reaching NetworkManager through the program's secret agent; states and
-// codes are kept from NetworkManager's signals, so the status query and the listing answer from
-// memory. Every call to NetworkManager is asynchronous, with a time-out. Connections started by other
-// tools are listed too and can be hung up. A failed attempt delays the next one (EsperaRediscagem).
+// activates one (or a one-activation copy carrying the dial's user name), its password reaching
+// NetworkManager through the program's secret agent; states and codes are kept from NetworkManager's
+// signals, so the status query and the listing answer from memory. Every call to NetworkManager is
+// asynchronous, with a time-out. Connections started by other tools are listed too and can be hung
+// up. A failed attempt delays the next one (EsperaRediscagem).
 #pragma once
 
 #include "platform/nm/agente_segredos.h"
