@@ -350,6 +350,27 @@ TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaD
     EXPECT_TRUE(Entradas().empty());
 }
 
+TEST_F(DiscagemNetworkManagerTeste, RecusaDoNetworkManagerViraCodigo) {
+    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    nm_->DefineMetodo(QStringLiteral("GetPermissions"), QString(), QStringLiteral("a{ss}"),
+                      QStringLiteral("ret = {'org.freedesktop.NetworkManager.network-control': 'no'}"));
+    Liga();
+    HRASCONN conexao = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &conexao), ERROR_ACCESS_DENIED_RAS)
+        << "known refusal: the dial says so";
+    EXPECT_TRUE(Conexoes().empty());
+
+    // Allowed now, yet the activation itself is refused.
+    nm_->DefineMetodo(QStringLiteral("GetPermissions"), QString(), QStringLiteral("a{ss}"),
+                      QStringLiteral("ret = {'org.freedesktop.NetworkManager.network-control': 'yes'}"));
+    nm_->DefineMetodo(QStringLiteral("ActivateConnection"), QStringLiteral("ooo"), QStringLiteral("o"),
+                      QStringLiteral("raise dbus.exceptions.DBusException('not allowed', "
+                                     "name='org.freedesktop.NetworkManager.PermissionDenied')"));
+    nm_->EmiteSinal(QStringLiteral("CheckPermissions"));
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Disca("Provedor", "", "", &conexao) == 0; }));
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_ACCESS_DENIED_RAS));
+}
+
 TEST_F(DiscagemNetworkManagerTeste, ChamadaSemRespostaViraErroDepoisDoPrazo) {
     nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
     Liga(300);

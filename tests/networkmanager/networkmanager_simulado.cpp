@@ -280,6 +280,15 @@ QMap<QString, QVariantMap> NetworkManagerSimulado::PedeSegredos(const QString& a
     return qdbus_cast<plataforma::nm::Configuracao>(resposta.arguments().value(0));
 }
 
+void NetworkManagerSimulado::DefineMetodo(const QString& metodo, const QString& entrada, const QString& saida,
+                                          const QString& codigo) {
+    Chama(Gerente, Mock, QStringLiteral("AddMethod"), {Servico, metodo, entrada, saida, codigo});
+}
+
+void NetworkManagerSimulado::EmiteSinal(const QString& sinal) {
+    Chama(Gerente, Mock, QStringLiteral("EmitSignal"), {Servico, sinal, QString(), QVariantList()});
+}
+
 int NetworkManagerSimulado::Chamadas(const QString& metodo) {
     const QDBusMessage resposta = Chama(Gerente, Mock, QStringLiteral("GetMethodCalls"), {metodo});
     const auto chamadas = qvariant_cast<QDBusArgument>(resposta.arguments().value(0));

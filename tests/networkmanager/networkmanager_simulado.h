@@ -47,6 +47,11 @@ public:
     QMap<QString, QVariantMap> PedeSegredos(const QString& agente, const QString& uuid, const QString& secao,
                                             uint flags, QString* erro);
 
+    // Replaces a method of NetworkManager's main object with Python code run in the mock.
+    void DefineMetodo(const QString& metodo, const QString& entrada, const QString& saida,
+                      const QString& codigo);
+    // Emits a signal without arguments from NetworkManager's main object.
+    void EmiteSinal(const QString& sinal);
     // How many times a method of NetworkManager's main object was called.
     int Chamadas(const QString& metodo);
 
