@@ -38,7 +38,7 @@ void Apaga(std::string& texto) {
 
 // A property's value as a reply or signal carries it: plain, or still marshalled.
 template <class T> T Valor(const QVariant& valor) {
-    if (valor.canConvert<QDBusVariant>() && valor.userType() == qMetaTypeId<QDBusVariant>())
+    if (valor.userType() == qMetaTypeId<QDBusVariant>())
         return Valor<T>(qvariant_cast<QDBusVariant>(valor).variant());
     if (valor.userType() == qMetaTypeId<QDBusArgument>())
         return qdbus_cast<T>(valor);
