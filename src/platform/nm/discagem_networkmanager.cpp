@@ -183,6 +183,7 @@ void DiscagemNetworkManager::Sumiu() {
     perfis_.clear();
     lendoAtivas_.clear();
     descartadas_.clear();
+    listadas_.clear();
     std::erase_if(ligacoes_, [](const Ligacao& l) { return l.desligando; });
     for (Ligacao& ligacao : ligacoes_)
         Encerra(ligacao, ERROR_RASMAN_CANNOT_INITIALIZE);
@@ -254,6 +255,7 @@ void DiscagemNetworkManager::AtualizaAtivas(const QList<QDBusObjectPath>& caminh
             Encerra(ligacao, CodigoDoFim(ligacao.razaoDispositivo, ligacao.razaoAtiva,
                                          ligacao.conectouEm.has_value()));
     descartadas_.intersect(atuais);
+    listadas_ = atuais;
     for (const QString& caminho : atuais)
         if (!PorAtiva(caminho) && !lendoAtivas_.contains(caminho) && !descartadas_.contains(caminho))
             LeAtiva(caminho);
@@ -265,13 +267,26 @@ void DiscagemNetworkManager::LeAtiva(const QString& caminho) {
     leitura << QString(InterfaceAtiva);
     Envia(leitura, [this, caminho](const QDBusMessage& resposta) {
         lendoAtivas_.remove(caminho);
-        if (resposta.type() != QDBusMessage::ReplyMessage || descartadas_.contains(caminho))
+        if (resposta.type() != QDBusMessage::ReplyMessage) {
+            // Gone before it could be read: a dial that ended at once.
+            const QString erro = resposta.errorName();
+            const bool sumiu = erro == QLatin1String("org.freedesktop.DBus.Error.UnknownObject") ||
+                               erro == QLatin1String("org.freedesktop.DBus.Error.UnknownMethod");
+            if (Ligacao* ligacao = PorAtiva(caminho); ligacao && sumiu && !ligacao->desligando)
+                Encerra(*ligacao, CodigoDoFim(ligacao->razaoDispositivo, ligacao->razaoAtiva,
+                                              ligacao->conectouEm.has_value()));
+            return;
+        }
+        if (descartadas_.contains(caminho))
             return;
         const auto propriedades = Valor<QVariantMap>(resposta.arguments().value(0));
         if (Ligacao* conhecida = PorAtiva(caminho)) {
             AplicaAtiva(*conhecida, propriedades);
             return;
         }
+        // An answer overtaken by the connection's leaving the list must not bring it back.
+        if (!listadas_.contains(caminho))
+            return;
         const QString tipo = propriedades.value(QStringLiteral("Type")).toString();
         const QString uuid = propriedades.value(QStringLiteral("Uuid")).toString();
         const QString perfil =

@@ -138,6 +138,7 @@ private:
     int perfisPendentes_ = 0;
     std::vector<Perfil> perfis_;
     std::vector<Ligacao> ligacoes_;
+    QSet<QString> listadas_; // the active connections NetworkManager listed last
     QSet<QString> lendoAtivas_;
     QSet<QString> descartadas_; // connections hung up that NetworkManager may still list
     QSet<QString> copias_;      // uuids of this program's one-activation copies of profiles
