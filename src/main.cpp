@@ -4,8 +4,8 @@
 #include "platform/qt/instancia.h"
 #include "platform/qt/sinais.h"
 #include "platform/ras.h"
-#include "settings/configuracao.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QApplication>
 
@@ -20,7 +20,8 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
 
-    plataforma::nm::AplicaEscolhaDiscagem(quelza::LeIni(quelza::ArquivoConfig(), "Linux", "Discagem"), true);
+    quelza::LeConfiguracao(quelza::tabela::Discagem);
+    plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem, true);
     // The service talks over the bus the application object owns: it goes before the application.
     struct DevolveServico {
         ~DevolveServico() { plataforma::DefineServicoDiscagem(nullptr); }
