@@ -82,7 +82,11 @@ inicia() {
     pid=$!
     pids+=("$pid")
     until visivel "$nome"; do
-        kill -0 "$pid" 2>/dev/null || { echo "$1 terminou antes de mostrar a janela" >&2; exit 1; }
+        if ! kill -0 "$pid" 2>/dev/null; then
+            echo "$1 terminou antes de mostrar a janela:" >&2
+            tail -n 20 "$tmp/$1.log" >&2
+            exit 1
+        fi
         pausa 0.004
     done
     t1=$EPOCHREALTIME

@@ -160,12 +160,9 @@ LinhaSimulada& LinhaSimuladaDoUsuario() {
     const char* valores[std::size(Variaveis)] = {};
     for (char** entrada = environ; *entrada; ++entrada) {
         const char* texto = *entrada;
-        if (std::none_of(std::begin(Variaveis), std::end(Variaveis),
-                         [texto](std::string_view nome) { return nome[0] == texto[0]; }))
-            continue;
         for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
             const std::string_view nome = Variaveis[i];
-            if (!valores[i] && std::strncmp(texto, nome.data(), nome.size()) == 0 &&
+            if (texto[0] == nome[0] && !valores[i] && std::strncmp(texto, nome.data(), nome.size()) == 0 &&
                 texto[nome.size()] == '=')
                 valores[i] = texto + nome.size() + 1;
         }
