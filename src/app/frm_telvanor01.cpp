@@ -4,6 +4,7 @@
 #include "app/diretorio_windows.h"
 #include "app/sons.h"
 #include "dialup/discagem.h"
+#include "mail/janela_email.h"
 #include "platform/pastas.h"
 #include "platform/qt/ajuda.h"
 #include "platform/qt/eventos.h"
@@ -67,7 +68,7 @@ constexpr Botao Botoes[] = {
 
 frmTelvanor01::frmTelvanor01()
     : Timer1(100, true, [this] { Timer1_Timer(); }), Timer2(500, true, [this] { Timer2_Timer(); }),
-      Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [] {}) {
+      Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [this] { tmrEmail_Timer(); }) {
     atual = this;
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -78,11 +79,14 @@ frmTelvanor01::frmTelvanor01()
     CriaMenu();
     CarregaFiguras();
     LigaEventos();
+    RegistraJanelaEmail();
 }
 
 frmTelvanor01::~frmTelvanor01() {
-    if (atual == this)
+    if (atual == this) {
         atual = nullptr;
+        quelza::DefineJanelaEmail(nullptr);
+    }
 }
 
 frmTelvanor01& frmTelvanor01::Atual() { return *atual; }

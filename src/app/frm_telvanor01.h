@@ -6,7 +6,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTcpSocket>
 #include <QWidget>
 
 #include <cstdint>
@@ -47,7 +46,6 @@ public:
     Temporizador Timer2;
     Temporizador Timer3;
     Temporizador tmrEmail;
-    QTcpSocket sck;
 
     QMenu mnuBandeja;
     QAction* itmRestaurar;
@@ -114,6 +112,8 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    // Periodic mail check.
+    void tmrEmail_Timer();
 
     // Left and top in twips.
     int Left() const;
@@ -129,6 +129,7 @@ private:
     void CriaMenu();
     void CarregaFiguras();
     void LigaEventos();
+    void RegistraJanelaEmail();
 
     bool descarregada_ = false;
     // A status tick waiting in the event pump is not re-entered by the next one.

@@ -1,8 +1,59 @@
 #include "mail/verificacao_contas.h"
 
-namespace quelza {
+#include "mail/janela_email.h"
+#include "mail/sessao_pop3.h"
+#include "settings/quelza.h"
 
-// The mailbox dialogue comes with the mail check; until then a run finds nothing.
-void VerificaTodasAsContas() {}
+namespace quelza {
+namespace {
+
+// Holds the run's place and the close button for as long as the run lasts, however it ends.
+class ExecucaoEmCurso {
+public:
+    ExecucaoEmCurso(bool& emCurso, JanelaEmail& janela) : emCurso_(emCurso), janela_(janela) {
+        emCurso_ = true;
+        janela_.HabilitaFechar(false);
+    }
+    ~ExecucaoEmCurso() {
+        janela_.HabilitaFechar(true);
+        emCurso_ = false;
+    }
+    ExecucaoEmCurso(const ExecucaoEmCurso&) = delete;
+    ExecucaoEmCurso& operator=(const ExecucaoEmCurso&) = delete;
+
+private:
+    bool& emCurso_;
+    JanelaEmail& janela_;
+};
+
+} // namespace
+
+void VerificaTodasAsContas() {
+    static bool emCurso = false;
+    if (emCurso)
+        return;
+    // Held for the whole run, even should the window let go of it inside a reply wait.
+    const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    {
+        const ExecucaoEmCurso execucao(emCurso, *janela);
+        TotalDeMensagens = 0;
+        janela->DefineFiguraEmail(FiguraEmail::SemEmail);
+        std::string dica;
+        janela->DefineDicaEmail(dica);
+        // The list is read afresh at each account: the account dialog may reload it while a reply
+        // is awaited.
+        for (std::size_t i = 0; TemContasEmail && i < ContasEmail.size(); ++i) {
+            const ContaEmail conta = ContasEmail[i];
+            ServidorPop3 = conta.Pop3;
+            UsuárioPop3 = conta.Usuário;
+            SenhaPop3 = conta.Senha;
+            const std::string desfecho = VerificaContaPOP3();
+            dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + ": " + desfecho;
+            janela->DefineDicaEmail(dica);
+        }
+    }
+    if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
+        janela->TocaSom(SomTemEmail);
+}
 
 } // namespace quelza

@@ -14,6 +14,8 @@ std::shared_ptr<const Relogio>& Atual() {
 
 Instante Agora() { return Atual() ? Atual()->Agora() : std::chrono::system_clock::now(); }
 
+InstanteMonotono AgoraMonotono() { return Atual() ? Atual()->Monotono() : std::chrono::steady_clock::now(); }
+
 int SegundosDoDia(Instante instante) {
     const std::time_t t = std::chrono::system_clock::to_time_t(instante);
     std::tm local{};

@@ -1,4 +1,5 @@
-// A clock that stands still until a test moves it.
+// A clock that stands still until a test moves it. Setting the time of day leaves the monotonic
+// reading alone; moving the clock forward moves both.
 #pragma once
 
 #include "platform/relogio.h"
@@ -8,6 +9,7 @@
 class RelogioAjustavel : public plataforma::Relogio {
 public:
     plataforma::Instante Agora() const override { return agora; }
+    plataforma::InstanteMonotono Monotono() const override { return monotono; }
 
     // Today, at the given local time.
     void Ajusta(int horas, int minutos, int segundos = 0) {
@@ -20,7 +22,11 @@ public:
         local.tm_isdst = -1;
         agora = std::chrono::system_clock::from_time_t(std::mktime(&local));
     }
-    void Avanca(std::chrono::milliseconds passo) { agora += passo; }
+    void Avanca(std::chrono::milliseconds passo) {
+        agora += passo;
+        monotono += passo;
+    }
 
     plataforma::Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
+    plataforma::InstanteMonotono monotono{};
 };

@@ -1,0 +1,16 @@
+// The certificate authorities a TLS mail server is checked against: the system's, unless
+// SSL_CERT_FILE or SSL_CERT_DIR name others, as OpenSSL reads them (a colon-separated list of
+// folders; the system's own place stands for the one of the two that is not set).
+#pragma once
+
+#include <QList>
+#include <QSslCertificate>
+
+#include <optional>
+
+namespace quelza {
+
+// Nothing when neither variable is set: the TLS library's own system store then applies.
+std::optional<QList<QSslCertificate>> AutoridadesDoAmbiente();
+
+} // namespace quelza
