@@ -1,0 +1,37 @@
+// The reply wait for tests: the real one, serving window events until the socket speaks, but with
+// a short real pause; a pause that ends by its limit counts as the whole limit on the test's clock,
+// so a time-out takes the same number of pauses however busy the machine is.
+#pragma once
+
+#include "platform/qt/aguarda_dados.h"
+#include "support/relogio_ajustavel.h"
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+class EsperaNoRelogio : public plataforma::Espera {
+public:
+    explicit EsperaNoRelogio(std::shared_ptr<RelogioAjustavel> relogio) : relogio_(std::move(relogio)) {}
+
+    bool Aguarda(QAbstractSocket& socket, std::chrono::milliseconds limite) override {
+        ++pausas;
+        if (aoAguardar)
+            aoAguardar();
+        const bool acordou = real_->Aguarda(socket, std::min(limite, std::chrono::milliseconds(50)));
+        if (!acordou) {
+            ++pausasVazias;
+            relogio_->Avanca(limite);
+        }
+        return acordou;
+    }
+
+    int pausas = 0;
+    int pausasVazias = 0;
+    // Runs at the start of each pause, as an event served by the wait would.
+    std::function<void()> aoAguardar;
+
+private:
+    std::shared_ptr<RelogioAjustavel> relogio_;
+    std::shared_ptr<plataforma::Espera> real_ = plataforma::EsperaQt();
+};
