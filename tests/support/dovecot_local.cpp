@@ -5,7 +5,6 @@
 #include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QThread>
 
 #include <grp.h>
 #include <pwd.h>
@@ -102,9 +101,12 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
 
     portaPlana = PortaLivre();
     portaTls = PortaLivre();
-    const std::string usuarioInterno = root ? ""
-                                            : std::string("default_internal_user = ") + dono->pw_name +
-                                                  "\ndefault_login_user = " + dono->pw_name + "\n";
+    const group* grupo = getgrgid(gid);
+    const std::string usuarioInterno = root || !grupo
+                                           ? ""
+                                           : std::string("default_internal_user = ") + dono->pw_name +
+                                                 "\ndefault_login_user = " + dono->pw_name +
+                                                 "\ndefault_internal_group = " + grupo->gr_name + "\n";
     Grava(Caminho("dovecot.conf"),
           "base_dir = " + Caminho("run") + "\nstate_dir = " + Caminho("state") +
               "\nlog_path = " + Caminho("dovecot.log") + "\nprotocols = pop3\nlisten = 127.0.0.1\n" +
@@ -126,11 +128,10 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
         return "dovecot did not start";
     // A bound on start-up, not a measure: the server is ready once both ports answer.
     for (int tentativa = 0; tentativa < 100; ++tentativa) {
-        if (processo_.state() != QProcess::Running)
-            return "dovecot stopped at start: " + Log();
         if (Atende(portaPlana) && Atende(portaTls))
             return "";
-        QThread::msleep(100);
+        if (processo_.waitForFinished(100))
+            return "dovecot stopped at start: " + Log();
     }
     return "dovecot does not answer: " + Log();
 }

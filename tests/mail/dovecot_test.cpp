@@ -1,0 +1,107 @@
+// The mail check against a real server: Dovecot on loopback ports, plain and TLS. The server is
+// started once for these tests, as a plain process from a temporary folder.
+#include "mail/verificacao_contas.h"
+#include "settings/quelza.h"
+#include "support/ambiente.h"
+#include "support/dovecot_local.h"
+#include "support/espera_no_relogio.h"
+#include "support/janela_email_registrada.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace quelza;
+
+class Dovecot : public AmbienteTeste {
+protected:
+    static void SetUpTestSuite() {
+        servidor_ = std::make_unique<DovecotLocal>();
+        erro_ = servidor_->Inicia({{"ana", "segredo", 3}, {"bia", "outro", 0}});
+    }
+    static void TearDownTestSuite() { servidor_.reset(); }
+
+    Dovecot() {
+        relogio->Ajusta(9, 30);
+        plataforma::DefineEspera(espera);
+        DefineJanelaEmail(janela);
+        TempoDeEspera = 10;
+    }
+    ~Dovecot() override {
+        plataforma::DefineEspera(nullptr);
+        DefineJanelaEmail(nullptr);
+        qunsetenv("SSL_CERT_FILE");
+        qunsetenv("SSL_CERT_DIR");
+    }
+
+    void SetUp() override {
+        if (DovecotLocal::Executavel().empty())
+            GTEST_SKIP() << "dovecot is not installed (tools/dependencias.sh testes installs it)";
+        ASSERT_EQ(erro_, "");
+    }
+
+    // Only this certificate is trusted: the system's store is left out.
+    static void Confia(const std::string& certificado) {
+        qputenv("SSL_CERT_FILE", QByteArray::fromStdString(certificado));
+        qputenv("SSL_CERT_DIR", QByteArray::fromStdString(servidor_->PastaVazia()));
+    }
+
+    std::string Plano() const { return "127.0.0.1:" + std::to_string(servidor_->portaPlana); }
+    std::string Tls() const { return "pop3s://localhost:" + std::to_string(servidor_->portaTls); }
+
+    std::shared_ptr<JanelaEmailRegistrada> janela = std::make_shared<JanelaEmailRegistrada>();
+    std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
+    static inline std::unique_ptr<DovecotLocal> servidor_;
+    static inline std::string erro_;
+};
+
+TEST_F(Dovecot, ContaEmTextoPuroEEmTls) {
+    Confia(servidor_->Certificado());
+    ContasEmail = {{"Casa", Plano(), "ana", "segredo"},
+                   {"Segura", Tls(), "ana", "segredo"},
+                   {"Vazia", Tls(), "bia", "outro"},
+                   {"Errada", Plano(), "ana", "errada"}};
+    TemContasEmail = true;
+    VerificaTodasAsContas();
+    EXPECT_EQ(janela->dica, "Casa: 3 mensagens\nSegura: 3 mensagens\nVazia: 0 mensagens\n"
+                            "Errada: Erro. Senha Inválida.");
+    EXPECT_EQ(janela->Rotulo(), "Erro. Senha Inválida. 09:30");
+    EXPECT_EQ(janela->figura, FiguraEmail::TemEmail);
+    EXPECT_EQ(TotalDeMensagens, 6);
+}
+
+// A certificate that no trusted authority signed, or that names another host, ends the account
+// before the first line is sent: the server never sees a user, let alone a password. This server
+// is its own, so that its log holds nothing else.
+TEST_F(Dovecot, CertificadoNaoConfiavelRecusadoAntesDeQualquerLinha) {
+    DovecotLocal servidor;
+    ASSERT_EQ(servidor.Inicia({{"cris", "segredo", 1}}), "");
+    const struct {
+        std::string autoridade;
+        const char* host;
+    } casos[] = {
+        {servidor.OutroCertificado(), "localhost"},
+        {servidor.Certificado(), "127.0.0.1"},
+    };
+    for (const auto& c : casos) {
+        Confia(c.autoridade);
+        ContasEmail = {{"Segura", std::string("pop3s://") + c.host + ":" + std::to_string(servidor.portaTls),
+                        "cris", "segredo"}};
+        TemContasEmail = true;
+        VerificaTodasAsContas();
+        EXPECT_EQ(janela->dica, "Segura: certificado não confiável") << c.host;
+        EXPECT_EQ(janela->Rotulo(), "Erro. Sem Resposta do Servidor. 09:30") << c.host;
+    }
+    servidor.Para();
+    const std::string log = servidor.Log();
+    std::size_t naNegociacao = 0;
+    for (auto pos = log.find("TLS handshaking"); pos != std::string::npos;
+         pos = log.find("TLS handshaking", pos + 1))
+        ++naNegociacao;
+    EXPECT_EQ(naNegociacao, 3u) << "the start-up probe and the two refused checks\n" << log;
+    EXPECT_EQ(log.find("user=<cris>"), std::string::npos) << log;
+}
+
+} // namespace
