@@ -1,0 +1,84 @@
+// The mail check as the main window runs it: after connecting, on the periodic timer, and what the
+// window shows, against a scripted POP3 server on a loopback port.
+#include "app/janela_em_linha.h"
+#include "support/espera_no_relogio.h"
+#include "support/servidor_pop3_roteirizado.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+using namespace quelza;
+
+class EmailNaJanela : public JanelaEmLinha {
+protected:
+    EmailNaJanela() {
+        plataforma::DefineEspera(espera);
+        TempoDeEspera = 1;
+        SomTemEmail = "tememail.wav";
+        servidor.caixas["ana"] = {"1", "+OK 3 1234", {}};
+        servidor.caixas["bia"] = {"2", "+OK 1 10", {}};
+        ContasEmail = {{"Casa", servidor.Endereco(), "ana", "1"},
+                       {"Trabalho", servidor.Endereco(), "bia", "2"}};
+        TemContasEmail = true;
+    }
+    ~EmailNaJanela() override { plataforma::DefineEspera(nullptr); }
+
+    bool Figura(int elemento) const {
+        return janela.img.at(200)->Picture().Handle == janela.imgX.at(elemento).Handle;
+    }
+
+    std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
+    ServidorPop3Roteirizado servidor;
+};
+
+TEST_F(EmailNaJanela, ConectarVerificaTodasAsContas) {
+    ChecarAoConectar = 1;
+    bool fecharDesligado = true;
+    espera->aoAguardar = [&] { fecharDesligado = fecharDesligado && !janela.img[5]->isEnabled(); };
+    ASSERT_TRUE(Conecta());
+    EXPECT_EQ(servidor.conexoes, 2);
+    EXPECT_EQ(Caption(janela.lblContaEmail), "4 mensagens às 10:00");
+    EXPECT_EQ(janela.lblContaEmail->toolTip().toStdString(), "Casa: 3 mensagens\nTrabalho: 1 mensagem");
+    EXPECT_TRUE(Figura(200));
+    EXPECT_EQ(Tocados("tememail.wav"), 1);
+    EXPECT_TRUE(fecharDesligado);
+    EXPECT_TRUE(janela.img[5]->isEnabled());
+
+    Passa(1s);
+    EXPECT_EQ(servidor.conexoes, 2) << "once per connection";
+}
+
+// Runs at 5 and 10 minutes after the timer came on; a period lowered below the count waits for the
+// next disconnection; a period that falls due during a run skips and counts again from 0.
+TEST_F(EmailNaJanela, VerificacaoPeriodica) {
+    ChecarPeriodicamente = 5;
+    for (int minuto = 1; minuto <= 10; ++minuto)
+        janela.tmrEmail_Timer();
+    EXPECT_EQ(servidor.conexoes, 4);
+    EXPECT_EQ(TempoCorrido, 0);
+
+    for (int minuto = 1; minuto <= 3; ++minuto)
+        janela.tmrEmail_Timer();
+    ChecarPeriodicamente = 2;
+    for (int minuto = 1; minuto <= 5; ++minuto)
+        janela.tmrEmail_Timer();
+    EXPECT_EQ(servidor.conexoes, 4);
+
+    TempoCorrido = 0;
+    ChecarPeriodicamente = 1;
+    servidor.caixas["ana"].roteiro["USER"] = ServidorPop3Roteirizado::Silencio();
+    espera->aoAguardar = [&] {
+        if (espera->pausas == 1)
+            janela.tmrEmail_Timer();
+    };
+    janela.tmrEmail_Timer();
+    EXPECT_EQ(servidor.conexoes, 6) << "the nested tick started no run of its own";
+    EXPECT_EQ(TempoCorrido, 0);
+    EXPECT_EQ(Caption(janela.lblContaEmail), "1 mensagem às 10:00");
+    EXPECT_EQ(janela.lblContaEmail->toolTip().toStdString(),
+              "Casa: Erro. Usuário Inválido.\nTrabalho: 1 mensagem");
+}
+
+} // namespace
