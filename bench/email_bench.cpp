@@ -1,0 +1,132 @@
+// One account's whole mailbox dialogue: against the scripted loopback server, and against a loopback
+// Dovecot beside a bare client that sends the same lines with blocking socket calls, plain and TLS.
+// The Dovecot figures belong together: compare each pair from the same run.
+#include "mail/sessao_pop3.h"
+#include "settings/quelza.h"
+#include "support/dovecot_local.h"
+#include "support/servidor_pop3_roteirizado.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QSslConfiguration>
+#include <QSslSocket>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+DovecotLocal* dovecot = nullptr;
+
+void Conta(const std::string& servidor, const std::string& usuario, const std::string& senha) {
+    quelza::ServidorPop3 = servidor;
+    quelza::UsuárioPop3 = usuario;
+    quelza::SenhaPop3 = senha;
+    quelza::TempoDeEspera = 10;
+}
+
+// Runs the account's dialogue on every iteration; an outcome other than the expected one stops it.
+void Dialogo(benchmark::State& estado, const std::string& esperado) {
+    for (auto _ : estado) {
+        quelza::TotalDeMensagens = 0;
+        if (const std::string desfecho = quelza::VerificaContaPOP3(); desfecho != esperado) {
+            estado.SkipWithError(desfecho.c_str());
+            return;
+        }
+    }
+}
+
+void Roteirizado(benchmark::State& estado) {
+    ServidorPop3Roteirizado servidor;
+    servidor.caixas["ana"] = {"1", "+OK 3 1234", {}};
+    Conta(servidor.Endereco(), "ana", "1");
+    Dialogo(estado, "3 mensagens");
+}
+BENCHMARK(Roteirizado)->Repetitions(15)->ReportAggregatesOnly(true);
+
+// The bare client: the same four lines, each reply read whole with a blocking wait.
+bool LeLinha(QSslSocket& socket) {
+    QByteArray linha;
+    while (!linha.contains("\r\n")) {
+        if (!socket.bytesAvailable() && !socket.waitForReadyRead(10000))
+            return false;
+        linha += socket.readAll();
+    }
+    return linha.startsWith("+OK");
+}
+
+bool Cru(bool tls) {
+    QSslSocket socket;
+    if (tls) {
+        QSslConfiguration configuracao = socket.sslConfiguration();
+        configuracao.setCaCertificates(
+            QSslCertificate::fromPath(QString::fromStdString(dovecot->Certificado())));
+        socket.setSslConfiguration(configuracao);
+        socket.connectToHostEncrypted("localhost", dovecot->portaTls);
+        if (!socket.waitForEncrypted(10000))
+            return false;
+    } else {
+        socket.connectToHost("127.0.0.1", dovecot->portaPlana);
+    }
+    if (!LeLinha(socket))
+        return false;
+    for (const char* linha : {"USER ana\r\n", "PASS segredo\r\n", "STAT \r\n"}) {
+        socket.write(linha);
+        if (!LeLinha(socket))
+            return false;
+    }
+    socket.write("QUIT\r\n");
+    socket.flush();
+    socket.abort();
+    return true;
+}
+
+void DovecotPlano(benchmark::State& estado) {
+    Conta("127.0.0.1:" + std::to_string(dovecot->portaPlana), "ana", "segredo");
+    Dialogo(estado, "3 mensagens");
+}
+
+void DovecotTls(benchmark::State& estado) {
+    Conta("pop3s://localhost:" + std::to_string(dovecot->portaTls), "ana", "segredo");
+    Dialogo(estado, "3 mensagens");
+}
+
+void CruPlano(benchmark::State& estado) {
+    for (auto _ : estado)
+        if (!Cru(false))
+            return estado.SkipWithError("the bare plain dialogue failed");
+}
+
+void CruTls(benchmark::State& estado) {
+    for (auto _ : estado)
+        if (!Cru(true))
+            return estado.SkipWithError("the bare TLS dialogue failed");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    auto servidor = std::make_unique<DovecotLocal>();
+    if (const std::string erro = servidor->Inicia({{"ana", "segredo", 3}}); erro.empty()) {
+        dovecot = servidor.get();
+        // Only the server's certificate is trusted, as the bare client trusts it.
+        setenv("SSL_CERT_FILE", servidor->Certificado().c_str(), 1);
+        setenv("SSL_CERT_DIR", servidor->PastaVazia().c_str(), 1);
+        for (auto* b : {benchmark::RegisterBenchmark("DovecotPlano", DovecotPlano),
+                        benchmark::RegisterBenchmark("CruPlano", CruPlano),
+                        benchmark::RegisterBenchmark("DovecotTls", DovecotTls),
+                        benchmark::RegisterBenchmark("CruTls", CruTls)})
+            b->Repetitions(5)->ReportAggregatesOnly(true);
+    } else {
+        std::fprintf(stderr, "Dovecot benchmarks left out: %s\n", erro.c_str());
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    servidor.reset();
+    return 0;
+}
