@@ -27,7 +27,7 @@ struct PassoPop3 {
     const char* Falha;
 };
 
-enum PassoDialogo { Saudacao, Usuario, Senha, Estado };
+enum PassoDialogo { PassoSaudacao, PassoUsuario, PassoSenha, PassoEstado };
 
 // The greeting, USER, PASS and STAT steps, in order. Texts are UTF-8; the line is sent in the code
 // page of the system's texts.

@@ -123,24 +123,24 @@ std::string VerificaContaPOP3() {
             throw ErroExecucaoPop3{DicaServidorInvalido};
         const auto passos = PassosPop3(UsuárioPop3, SenhaPop3);
         std::string resposta;
-        for (int passo = Saudacao; passo <= Estado; ++passo) {
+        for (int passo = PassoSaudacao; passo <= PassoEstado; ++passo) {
             const PassoPop3& p = passos[passo];
-            if (passo == Saudacao) {
+            if (passo == PassoSaudacao) {
                 sessao.Conecta(*endereco);
                 janela->DefineRótuloEmail(p.Rotulo);
             } else {
                 if (p.Rotulo)
                     janela->DefineRótuloEmail(p.Rotulo);
-                if (passo == Senha)
+                if (passo == PassoSenha)
                     plataforma::DoEvents();
                 sessao.Envia(p.Comando);
-                if (passo >= Senha)
+                if (passo >= PassoSenha)
                     plataforma::DoEvents();
             }
             if (!sessao.AguardaRespostaPOP3(CodigoAceito, resposta)) {
                 janela->DefineRótuloEmail(p.Falha + HoraAtual());
-                return passo == Saudacao && sessao.CertificadoRecusado() ? DicaCertificado
-                                                                         : DicaDaFalha(p.Falha);
+                return passo == PassoSaudacao && sessao.CertificadoRecusado() ? DicaCertificado
+                                                                              : DicaDaFalha(p.Falha);
             }
         }
         const double contagem = ContagemStat(resposta);

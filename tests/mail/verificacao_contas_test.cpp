@@ -18,11 +18,9 @@
 namespace {
 
 using namespace quelza;
-using Resposta = ServidorPop3Roteirizado::Resposta;
+using S = ServidorPop3Roteirizado;
+using Resposta = S::Resposta;
 using Linhas = std::vector<std::string>;
-
-const Linhas Completo = {"USER ana\r\n", "PASS 1\r\n", "STAT \r\n", "QUIT\r\n"};
-const Linhas SemQuit = {"USER ana\r\n", "PASS 1\r\n", "STAT \r\n"};
 
 class VerificacaoEmail : public AmbienteTeste {
 protected:
@@ -55,7 +53,7 @@ protected:
         janela = std::make_shared<JanelaEmailRegistrada>();
         DefineJanelaEmail(janela);
         servidor.recebidas.clear();
-        servidor.saudacao = ServidorPop3Roteirizado::Linha("+OK pronto");
+        servidor.saudacao = S::Linha("+OK pronto");
         espera->pausasVazias = 0;
     }
 
@@ -70,49 +68,86 @@ protected:
     ServidorPop3Roteirizado servidor;
 };
 
-TEST_F(VerificacaoEmail, UmaContaMostraTotalFiguraECue) {
+TEST_F(VerificacaoEmail, ContasContadasTextoFiguraECue) {
+    using namespace std::chrono_literals;
+    const std::optional<Linhas> completo = Linhas{"USER ana\r\n", "PASS 1\r\n", "STAT \r\n", "QUIT\r\n"};
+    const std::optional<Linhas> semQuit = Linhas{"USER ana\r\n", "PASS 1\r\n", "STAT \r\n"};
+    const auto semEmail = FiguraEmail::SemEmail, temEmail = FiguraEmail::TemEmail;
     const struct {
-        const char* stat;
+        Resposta statAna;
+        std::optional<Resposta> statBia; // a second account
         const char* rotulo;
         FiguraEmail figura;
-        bool toca;
-        Linhas linhas;
+        std::optional<Linhas> linhas;
         const char* dica;
     } casos[] = {
-        {"+OK 0 0", "0 mensagens às 09:30", FiguraEmail::SemEmail, false, Completo, "Casa: 0 mensagens"},
-        {"+OK 1 320", "1 mensagem às 09:30", FiguraEmail::TemEmail, true, Completo, "Casa: 1 mensagem"},
-        {"+OK 12 40960", "12 mensagens às 09:30", FiguraEmail::TemEmail, true, Completo,
-         "Casa: 12 mensagens"},
-        {"+OK 3", "0 mensagens.", FiguraEmail::SemEmail, false, SemQuit, "Casa: Erro. Resposta Inválida."},
-        {"+OK 40000 1", "0 mensagens.", FiguraEmail::SemEmail, false, SemQuit,
+        {S::Linha("+OK 0 0"), {}, "0 mensagens às 09:30", semEmail, completo, "Casa: 0 mensagens"},
+        {S::Linha("+OK 1 320"), {}, "1 mensagem às 09:30", temEmail, completo, "Casa: 1 mensagem"},
+        {S::Linha("+OK 12 40960"), {}, "12 mensagens às 09:30", temEmail, completo, "Casa: 12 mensagens"},
+        {{{"+O", "K 3 ", "10\r\n"}, false, 20ms},
+         {},
+         "3 mensagens às 09:30",
+         temEmail,
+         completo,
+         "Casa: 3 mensagens"},
+        {S::Linha("+OK 3"), {}, "0 mensagens.", semEmail, semQuit, "Casa: Erro. Resposta Inválida."},
+        {S::Linha("+OK 40000 1"),
+         {},
+         "0 mensagens.",
+         semEmail,
+         semQuit,
          "Casa: Erro. Total de Mensagens Excessivo."},
+        {S::Linha("+OK 2 10"),
+         S::Linha("+OK 0 0"),
+         "2 mensagens às 09:30",
+         temEmail,
+         {},
+         "Casa: 2 mensagens\nTrabalho: 0 mensagens"},
+        {S::Linha("+OK 3 10"),
+         S::Linha("-ERR"),
+         "Erro. Sem Resposta. 09:30",
+         temEmail,
+         {},
+         "Casa: 3 mensagens\nTrabalho: Erro. Sem Resposta."},
+        {S::Linha("+OK 3 10"),
+         S::Linha("+OK 4"),
+         "3 mensagens. Erro às 09:30",
+         temEmail,
+         {},
+         "Casa: 3 mensagens\nTrabalho: Erro. Resposta Inválida."},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(c.dica);
         NovoCaso();
-        servidor.caixas["ana"].stat = c.stat;
-        Contas({"ana"});
+        servidor.caixas["ana"].roteiro["STAT"] = c.statAna;
+        if (c.statBia)
+            servidor.caixas["bia"].roteiro["STAT"] = *c.statBia;
+        Contas(c.statBia ? std::vector<std::string>{"ana", "bia"} : std::vector<std::string>{"ana"});
         VerificaTodasAsContas();
         Escoa();
-        EXPECT_EQ(janela->rotulos,
-                  (Linhas{"Conectando... ", "Verificando Usuário...", "Autenticando...", c.rotulo}))
-            << c.stat;
-        EXPECT_EQ(janela->figura, c.figura) << c.stat;
-        EXPECT_EQ(janela->sons, c.toca ? Linhas{"tememail.wav"} : Linhas{}) << c.stat;
-        EXPECT_EQ(servidor.recebidas, c.linhas) << c.stat;
-        EXPECT_EQ(janela->dica, c.dica) << c.stat;
-        EXPECT_EQ(janela->fechar, (std::vector<bool>{false, true})) << c.stat;
-        EXPECT_EQ(espera->pausasVazias, 0) << c.stat;
+        EXPECT_EQ(janela->Rotulo(), c.rotulo);
+        EXPECT_EQ(janela->figura, c.figura);
+        EXPECT_EQ(janela->sons, c.figura == temEmail ? Linhas{"tememail.wav"} : Linhas{});
+        if (c.linhas) {
+            EXPECT_EQ(servidor.recebidas, *c.linhas);
+        }
+        EXPECT_EQ(janela->dica, c.dica);
+        EXPECT_EQ(janela->fechar, (std::vector<bool>{false, true}));
+        EXPECT_EQ(espera->pausasVazias, 0);
     }
-    EXPECT_EQ(servidor.conexoes, 5) << "one connection per account and run";
+    EXPECT_EQ(janela->rotulos.front(), "Conectando... ");
+    EXPECT_EQ(std::vector(janela->rotulos.begin() + 1, janela->rotulos.begin() + 3),
+              (Linhas{"Verificando Usuário...", "Autenticando..."}));
 }
 
 // Each step's failure: its text and the time, no QUIT, and a wait that ends at once unless the
-// server simply says nothing (then it lasts Tempo de Espera, 1 s, in 200 ms pauses).
+// server says nothing (then it lasts Tempo de Espera, 1 s, in 200 ms pauses). Lines a server sends
+// ahead of a command are not taken as its reply.
 TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
-    const Resposta garrancho = {{std::string("\x01\xfe ok\r\n", 7)}};
-    const Resposta linhaDeUmMega = {{std::string(1 << 20, 'x')}};
+    const char* semResposta = "Erro. Sem Resposta do Servidor. 09:30";
+    const char* usuarioInvalido = "Erro. Usuário Inválido. 09:30";
+    const Linhas user = {"USER ana\r\n"}, pass = {"USER ana\r\n", "PASS 1\r\n"};
     const struct {
-        const char* caso;
         std::optional<Resposta> saudacao;
         const char* comando;
         Resposta resposta;
@@ -120,73 +155,26 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
         Linhas linhas;
         int pausasVazias;
     } casos[] = {
-        {"greeting refused",
-         Resposta{{"-ERR ocupado\r\n"}},
-         "",
-         {},
-         "Erro. Sem Resposta do Servidor. 09:30",
-         {},
-         0},
-        {"closed before greeting",
-         ServidorPop3Roteirizado::Fecha(),
-         "",
-         {},
-         "Erro. Sem Resposta do Servidor. 09:30",
-         {},
-         0},
-        {"no greeting",
-         ServidorPop3Roteirizado::Silencio(),
-         "",
-         {},
-         "Erro. Sem Resposta do Servidor. 09:30",
-         {},
-         6},
-        {"user refused",
-         {},
-         "USER",
-         {{"-ERR quem?\r\n"}},
-         "Erro. Usuário Inválido. 09:30",
-         {"USER ana\r\n"},
-         0},
-        {"closed at user",
-         {},
-         "USER",
-         ServidorPop3Roteirizado::Fecha(),
-         "Erro. Usuário Inválido. 09:30",
-         {"USER ana\r\n"},
-         0},
-        {"garbage at user", {}, "USER", garrancho, "Erro. Usuário Inválido. 09:30", {"USER ana\r\n"}, 0},
-        {"1 MB line at user",
-         {},
-         "USER",
-         linhaDeUmMega,
-         "Erro. Usuário Inválido. 09:30",
-         {"USER ana\r\n"},
-         0},
-        {"password refused",
-         {},
-         "PASS",
-         {{"-ERR senha\r\n"}},
-         "Erro. Senha Inválida. 09:30",
-         {"USER ana\r\n", "PASS 1\r\n"},
-         0},
-        {"no answer to password",
-         {},
-         "PASS",
-         {},
-         "Erro. Senha Inválida. 09:30",
-         {"USER ana\r\n", "PASS 1\r\n"},
-         6},
-        {"stat refused", {}, "STAT", {{"-ERR\r\n"}}, "Erro. Sem Resposta. 09:30", SemQuit, 0},
-        {"closed at stat",
-         {},
+        {S::Linha("-ERR ocupado"), "", {}, semResposta, {}, 0},
+        {S::Fecha(), "", {}, semResposta, {}, 0},
+        {S::Silencio(), "", {}, semResposta, {}, 6},
+        {{}, "USER", S::Linha("-ERR quem?"), usuarioInvalido, user, 0},
+        {{}, "USER", S::Fecha(), usuarioInvalido, user, 0},
+        {{}, "USER", {{std::string("\x01\xfe ok\r\n", 7)}}, usuarioInvalido, user, 0},
+        {{}, "USER", {{std::string(1 << 20, 'x')}}, usuarioInvalido, user, 0},
+        {Resposta{{"+OK oi\r\n+OK\r\n+OK\r\n+OK 5 0\r\n"}}, "USER", S::Silencio(), usuarioInvalido, user, 6},
+        {{}, "PASS", S::Linha("-ERR senha"), "Erro. Senha Inválida. 09:30", pass, 0},
+        {{}, "PASS", S::Silencio(), "Erro. Senha Inválida. 09:30", pass, 6},
+        {{},
          "STAT",
-         ServidorPop3Roteirizado::Fecha(),
+         S::Linha("-ERR"),
          "Erro. Sem Resposta. 09:30",
-         SemQuit,
+         {"USER ana\r\n", "PASS 1\r\n", "STAT \r\n"},
          0},
+        {{}, "STAT", S::Fecha(), "Erro. Sem Resposta. 09:30", {"USER ana\r\n", "PASS 1\r\n", "STAT \r\n"}, 0},
     };
     for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.comando) + " -> " + c.rotulo);
         NovoCaso();
         if (c.saudacao)
             servidor.saudacao = *c.saudacao;
@@ -196,66 +184,12 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
         Contas({"ana"});
         VerificaTodasAsContas();
         Escoa();
-        EXPECT_EQ(janela->Rotulo(), c.rotulo) << c.caso;
-        EXPECT_EQ(servidor.recebidas, c.linhas) << c.caso;
-        EXPECT_EQ(espera->pausasVazias, c.pausasVazias) << c.caso;
-        EXPECT_EQ(janela->figura, FiguraEmail::SemEmail) << c.caso;
-        EXPECT_TRUE(janela->sons.empty()) << c.caso;
-    }
-}
-
-TEST_F(VerificacaoEmail, DuasContasSomamEORotuloFicaComAUltima) {
-    const struct {
-        const char* statAna;
-        std::map<std::string, Resposta> roteiroBia;
-        const char* rotulo;
-        FiguraEmail figura;
-        const char* dica;
-    } casos[] = {
-        {"+OK 2 10",
-         {},
-         "2 mensagens às 09:30",
-         FiguraEmail::TemEmail,
-         "Casa: 2 mensagens\nTrabalho: 0 mensagens"},
-        {"+OK 3 10",
-         {{"USER", ServidorPop3Roteirizado::Linha("-ERR")}},
-         "Erro. Usuário Inválido. 09:30",
-         FiguraEmail::TemEmail,
-         "Casa: 3 mensagens\nTrabalho: Erro. Usuário Inválido."},
-        {"+OK 3 10",
-         {{"STAT", ServidorPop3Roteirizado::Linha("+OK 4")}},
-         "3 mensagens. Erro às 09:30",
-         FiguraEmail::TemEmail,
-         "Casa: 3 mensagens\nTrabalho: Erro. Resposta Inválida."},
-    };
-    for (const auto& c : casos) {
-        NovoCaso();
-        servidor.caixas["ana"].stat = c.statAna;
-        servidor.caixas["bia"].roteiro = c.roteiroBia;
-        Contas({"ana", "bia"});
-        VerificaTodasAsContas();
         EXPECT_EQ(janela->Rotulo(), c.rotulo);
-        EXPECT_EQ(janela->figura, c.figura);
-        EXPECT_EQ(janela->dica, c.dica);
-        EXPECT_EQ(janela->sons, Linhas{"tememail.wav"}) << c.rotulo;
+        EXPECT_EQ(servidor.recebidas, c.linhas);
+        EXPECT_EQ(espera->pausasVazias, c.pausasVazias);
+        EXPECT_EQ(janela->figura, FiguraEmail::SemEmail);
+        EXPECT_TRUE(janela->sons.empty());
     }
-}
-
-TEST_F(VerificacaoEmail, RespostasSaoLinhasInteirasQueChegamDepoisDoComando) {
-    // A reply in three pieces, 20 ms apart, is joined and counted once.
-    servidor.caixas["ana"].roteiro["STAT"] =
-        Resposta{{"+O", "K 3 ", "10\r\n"}, false, std::chrono::milliseconds(20)};
-    Contas({"ana"});
-    VerificaTodasAsContas();
-    EXPECT_EQ(janela->Rotulo(), "3 mensagens às 09:30");
-
-    // Lines the server sends ahead of a command are not taken as its reply.
-    NovoCaso();
-    servidor.caixas["ana"].roteiro.clear();
-    servidor.saudacao = Resposta{{"+OK oi\r\n+OK\r\n+OK\r\n+OK 5 0\r\n"}};
-    servidor.caixas["ana"].roteiro["USER"] = ServidorPop3Roteirizado::Silencio();
-    VerificaTodasAsContas();
-    EXPECT_EQ(janela->Rotulo(), "Erro. Usuário Inválido. 09:30");
 }
 
 // The time-out counts on a monotonic clock: the label's time wraps at midnight, the wait does not.
@@ -278,7 +212,7 @@ TEST_F(VerificacaoEmail, TempoDeEspera) {
         relogio->Ajusta(c.horas, c.minutos, c.segundos);
         servidor.caixas["ana"].roteiro.clear();
         if (c.silencio)
-            servidor.caixas["ana"].roteiro["USER"] = ServidorPop3Roteirizado::Silencio();
+            servidor.caixas["ana"].roteiro["USER"] = S::Silencio();
         Contas({"ana"});
         VerificaTodasAsContas();
         EXPECT_EQ(janela->Rotulo(), c.rotulo) << c.tempo;
@@ -315,7 +249,7 @@ TEST_F(VerificacaoEmail, ServidorInalcancavelOuInvalido) {
 // While a reply is awaited the window serves its events; a trigger served there starts no second
 // run, and an account list reloaded there is read afresh.
 TEST_F(VerificacaoEmail, DuranteAEsperaAJanelaServeEventosSemSegundaExecucao) {
-    servidor.caixas["ana"].roteiro["USER"] = ServidorPop3Roteirizado::Silencio();
+    servidor.caixas["ana"].roteiro["USER"] = S::Silencio();
     Contas({"ana", "bia"});
     bool servido = false;
     QTimer::singleShot(0, [&] { servido = true; });
@@ -333,38 +267,26 @@ TEST_F(VerificacaoEmail, DuranteAEsperaAJanelaServeEventosSemSegundaExecucao) {
     EXPECT_EQ(janela->dica, "Casa: Erro. Usuário Inválido.");
 }
 
-TEST_F(VerificacaoEmail, CueSoComMensagensSomLigadoEDispositivo) {
-    const struct {
-        std::uint8_t somLigado;
-        bool dispositivo;
-        const char* stat;
-        bool toca;
-    } casos[] = {
-        {1, true, "+OK 1 1", true},
-        {0, true, "+OK 1 1", false},
-        {1, false, "+OK 1 1", false},
-        {1, true, "+OK 0 0", false},
-    };
-    for (const auto& c : casos) {
+// The cue needs messages, sounds on and a wave device; without accounts a run only toggles the close
+// button and resets the indicator.
+TEST_F(VerificacaoEmail, CueEContasAusentes) {
+    for (const auto& [somLigado, dispositivo] : {std::pair<std::uint8_t, bool>{0, true}, {1, false}}) {
         NovoCaso();
-        SomLigado = c.somLigado;
-        janela->dispositivoSom = c.dispositivo;
-        servidor.caixas["ana"].stat = c.stat;
+        SomLigado = somLigado;
+        janela->dispositivoSom = dispositivo;
         Contas({"ana"});
         VerificaTodasAsContas();
-        EXPECT_EQ(janela->sons.size(), c.toca ? 1u : 0u) << int(c.somLigado) << c.dispositivo << c.stat;
+        EXPECT_EQ(janela->Rotulo(), "3 mensagens às 09:30");
+        EXPECT_TRUE(janela->sons.empty()) << int(somLigado) << dispositivo;
     }
 
-    // Without accounts a run only toggles the close button and resets the indicator.
     NovoCaso();
-    ContasEmail = {{"Casa", servidor.Endereco(), "ana", "1"}};
     TemContasEmail = false;
     VerificaTodasAsContas();
     EXPECT_EQ(janela->fechar, (std::vector<bool>{false, true}));
     EXPECT_EQ(janela->figura, FiguraEmail::SemEmail);
     EXPECT_TRUE(janela->rotulos.empty());
-    EXPECT_TRUE(janela->sons.empty());
-    EXPECT_EQ(servidor.conexoes, 4);
+    EXPECT_EQ(servidor.conexoes, 2);
 }
 
 } // namespace
