@@ -43,6 +43,19 @@ std::uint32_t Numero(const std::string& texto, std::uint32_t padrao) {
     return erro == std::errc{} && fim == texto.data() + texto.size() ? valor : padrao;
 }
 
+EntradaCatalogo LeEntrada(const std::string& arquivo, const std::string& secao) {
+    EntradaCatalogo entrada;
+    entrada.nome = secao;
+    entrada.telefone = Le(arquivo, secao, "Telefone");
+    entrada.usuario = Le(arquivo, secao, "Usuário");
+    entrada.senha = Le(arquivo, secao, "Senha");
+    entrada.discagemMs = Numero(Le(arquivo, secao, "Discagem"), entrada.discagemMs);
+    entrada.autenticacaoMs = Numero(Le(arquivo, secao, "Autenticação"), entrada.autenticacaoMs);
+    entrada.quedaS = Numero(Le(arquivo, secao, "Queda"), entrada.quedaS);
+    entrada.erro = Numero(Le(arquivo, secao, "Erro"), entrada.erro);
+    return entrada;
+}
+
 } // namespace
 
 void GaranteCatalogo(const std::string& arquivo) {
@@ -82,20 +95,39 @@ std::vector<std::string> NomesDoCatalogo(const std::string& arquivo) {
 
 std::optional<EntradaCatalogo> EntradaDoCatalogo(const std::string& arquivo, const std::string& nome) {
     for (const std::string& secao : NomesDoCatalogo(arquivo)) {
-        if (!IguaisSemCaixa(secao, nome))
-            continue;
-        EntradaCatalogo entrada;
-        entrada.nome = secao;
-        entrada.telefone = Le(arquivo, secao, "Telefone");
-        entrada.usuario = Le(arquivo, secao, "Usuário");
-        entrada.senha = Le(arquivo, secao, "Senha");
-        entrada.discagemMs = Numero(Le(arquivo, secao, "Discagem"), entrada.discagemMs);
-        entrada.autenticacaoMs = Numero(Le(arquivo, secao, "Autenticação"), entrada.autenticacaoMs);
-        entrada.quedaS = Numero(Le(arquivo, secao, "Queda"), entrada.quedaS);
-        entrada.erro = Numero(Le(arquivo, secao, "Erro"), entrada.erro);
-        return entrada;
+        if (IguaisSemCaixa(secao, nome))
+            return LeEntrada(arquivo, secao);
     }
     return std::nullopt;
+}
+
+bool GravaEntradaCatalogo(const std::string& arquivo, const EntradaCatalogo& entrada) {
+    GaranteCatalogo(arquivo);
+    const char* secao = entrada.nome.c_str();
+    if (!WritePrivateProfileStringA(secao, nullptr, nullptr, arquivo.c_str()))
+        return false;
+    auto grava = [&](const char* chaveUtf8, const std::string& valor) {
+        return WritePrivateProfileStringA(secao, ParaCp1252(chaveUtf8).c_str(), valor.c_str(),
+                                          arquivo.c_str());
+    };
+    bool gravou = grava("Telefone", entrada.telefone);
+    if (!entrada.usuario.empty())
+        gravou = gravou && grava("Usuário", entrada.usuario) && grava("Senha", entrada.senha);
+    gravou = gravou && grava("Discagem", std::to_string(entrada.discagemMs)) &&
+             grava("Autenticação", std::to_string(entrada.autenticacaoMs)) &&
+             grava("Queda", std::to_string(entrada.quedaS));
+    if (entrada.erro != 0)
+        gravou = gravou && grava("Erro", std::to_string(entrada.erro));
+    return gravou;
+}
+
+std::optional<EntradaCatalogo> LePredefinicao(const std::string& arquivo) {
+    const std::string nome = Le(arquivo, "Entrada", "Nome");
+    if (nome.empty())
+        return std::nullopt;
+    EntradaCatalogo entrada = LeEntrada(arquivo, "Entrada");
+    entrada.nome = nome;
+    return entrada;
 }
 
 } // namespace plataforma

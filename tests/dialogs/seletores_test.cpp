@@ -1,0 +1,114 @@
+// The two file pickers on a temporary folder tree: what each lists, "&OK" usable only after a file
+// is chosen since the last change, the path written with one separator into the right box, and the
+// the drives.
+#include "dialogs/frm_telvanor02.h"
+#include "dialogs/frm_telvanor04.h"
+#include "support/ambiente.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::vector<std::string> Itens(const QListWidget* lista) {
+    std::vector<std::string> textos;
+    for (int i = 0; i < lista->count(); ++i)
+        textos.push_back(lista->item(i)->text().trimmed().toStdString());
+    return textos;
+}
+
+class Seletores : public AmbienteTeste {
+protected:
+    Seletores() : anterior_(QDir::currentPath()) {
+        const QString r = raiz.path();
+        QDir(r).mkpath(QStringLiteral("pasta/funda"));
+        for (const char* nome : {"programa", "leia.txt", "Alto.WAV", "baixo.wav", "musica.mp3", ".oculto.wav",
+                                 "pasta/outro.wav", "pasta/ferramenta"})
+            GravaArquivo((r + "/" + nome).toStdString(), "x");
+        for (const char* nome : {"programa", "pasta/ferramenta"})
+            QFile::setPermissions(r + "/" + nome, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QDir::setCurrent(r);
+        for (auto& caixa : txtSom)
+            caixa = new QLineEdit(&pai);
+    }
+    ~Seletores() override { QDir::setCurrent(anterior_); }
+
+    std::string Raiz() const { return QDir(raiz.path()).canonicalPath().toStdString(); }
+
+    QTemporaryDir raiz;
+    QWidget pai;
+    QLineEdit destino;
+    std::array<QLineEdit*, 7> txtSom{};
+
+private:
+    QString anterior_;
+};
+
+using Lista = std::vector<std::string>;
+
+TEST_F(Seletores, CadaSeletorListaOsSeusArquivos) {
+    frmTelvanor04 programa(&destino);
+    EXPECT_EQ(programa.windowTitle(), "Localizar Arquivo");
+    EXPECT_EQ(Itens(programa.File1), Lista({"programa"}));
+    frmTelvanor02 som(txtSom);
+    EXPECT_EQ(som.windowTitle(), "Localizar Som");
+    EXPECT_EQ(Itens(som.File1), Lista({"Alto.WAV", "baixo.wav"}));
+    EXPECT_EQ(som.Dir1->Path(), Raiz());
+    EXPECT_EQ(Itens(som.Dir1).back(), "pasta");
+}
+
+TEST_F(Seletores, OkSoDepoisDeEscolherUmArquivoDesdeAUltimaMudanca) {
+    frmTelvanor04 s(&destino);
+    EXPECT_FALSE(s.Command1->isEnabled());
+    s.File1->setCurrentRow(0);
+    EXPECT_TRUE(s.Command1->isEnabled());
+
+    s.Dir1->DefinePath(Raiz() + "/pasta", "/");
+    EXPECT_FALSE(s.Command1->isEnabled());
+    EXPECT_EQ(Itens(s.File1), Lista({"ferramenta"}));
+    s.File1->setCurrentRow(0);
+    EXPECT_TRUE(s.Command1->isEnabled());
+
+    s.Drive1->setCurrentIndex(0);
+    s.Drive1_Change();
+    EXPECT_EQ(s.Dir1->Path(), "/");
+    EXPECT_FALSE(s.Command1->isEnabled());
+}
+
+TEST_F(Seletores, OkEscreveOCaminhoNaCaixaCerta) {
+    frmTelvanor04 programa(&destino);
+    programa.Dir1->DefinePath(Raiz() + "/pasta", "/");
+    programa.File1->setCurrentRow(0);
+    programa.Command1->click();
+    EXPECT_EQ(destino.text().toStdString(), Raiz() + "/pasta/ferramenta");
+    EXPECT_EQ(programa.result(), QDialog::Accepted);
+
+    frmTelvanor02 som(txtSom);
+    som.Tag = "4";
+    som.File1->setCurrentRow(1);
+    som.Command1_Click();
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(txtSom[i]->text().toStdString(), i == 4 ? Raiz() + "/baixo.wav" : "") << i;
+}
+
+TEST_F(Seletores, NaRaizUmSoSeparador) {
+    frmTelvanor04 s(&destino);
+    s.Dir1->DefinePath("/", "/");
+    s.File1->addItem(QStringLiteral("vmlinuz"));
+    s.File1->setCurrentRow(s.File1->count() - 1);
+    EXPECT_EQ(s.CaminhoEscolhido(), "/vmlinuz");
+}
+
+TEST_F(Seletores, CancelarNaoMudaNada) {
+    destino.setText("antes");
+    frmTelvanor04 s(&destino);
+    s.File1->setCurrentRow(0);
+    s.Command2->click();
+    EXPECT_EQ(destino.text(), "antes");
+    EXPECT_EQ(s.result(), QDialog::Rejected);
+}
+
+} // namespace
