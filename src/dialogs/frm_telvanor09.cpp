@@ -8,6 +8,8 @@
 frmTelvanor09::frmTelvanor09(QWidget* pai) : QDialog(pai) {
     setWindowTitle(QStringLiteral("Configurar"));
     SSTab1 = new QTabWidget(this);
+    // Every tab's caption stays in sight: the dialog is as wide as the six of them.
+    SSTab1->setUsesScrollButtons(false);
     SSTab1->addTab(CriaAbaAcesso(), QStringLiteral("Acesso"));
     SSTab1->addTab(CriaAbaEmail(), QStringLiteral("Verificar Email"));
     SSTab1->addTab(CriaAbaAgendamento(), QStringLiteral("Agendamento"));

@@ -15,9 +15,12 @@ constexpr QDir::Filters SemOcultos = QDir::NoDotAndDotDot;
 
 } // namespace
 
-ListaPastas::ListaPastas(QWidget* pai) : QListWidget(pai) {
-    connect(this, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        DefinePath(item->data(Qt::UserRole).toString().toStdString(), topo_);
+ListaPastas::ListaPastas(QWidget* pai) : QTreeWidget(pai) {
+    setHeaderHidden(true);
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        DefinePath(item->data(0, Qt::UserRole).toString().toStdString(), topo_);
     });
 }
 
@@ -34,22 +37,26 @@ void ListaPastas::DefinePath(const std::string& pasta, const std::string& topo) 
         if (d.absolutePath().toStdString() == topo_ || d.isRoot() || !d.cdUp())
             break;
     }
-    int recuo = 0;
+    QTreeWidgetItem* atual = nullptr;
     for (const QString& caminho : cadeia) {
         const QString nome =
             caminho == Qt_(topo_) || QDir(caminho).isRoot() ? caminho : QDir(caminho).dirName();
-        auto* item = new QListWidgetItem(aberta, QString(recuo * 2, QLatin1Char(' ')) + nome, this);
-        item->setData(Qt::UserRole, caminho);
-        ++recuo;
+        auto* item = atual ? new QTreeWidgetItem(atual) : new QTreeWidgetItem(this);
+        item->setText(0, nome);
+        item->setIcon(0, aberta);
+        item->setData(0, Qt::UserRole, caminho);
+        atual = item;
     }
-    setCurrentRow(count() - 1);
     const QFileInfoList filhas =
         QDir(Qt_(path_)).entryInfoList(QDir::Dirs | SemOcultos, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& filha : filhas) {
-        auto* item =
-            new QListWidgetItem(fechada, QString(recuo * 2, QLatin1Char(' ')) + filha.fileName(), this);
-        item->setData(Qt::UserRole, filha.absoluteFilePath());
+        auto* item = new QTreeWidgetItem(atual);
+        item->setText(0, filha.fileName());
+        item->setIcon(0, fechada);
+        item->setData(0, Qt::UserRole, filha.absoluteFilePath());
     }
+    expandAll();
+    setCurrentItem(atual);
     if (Change)
         Change();
 }

@@ -10,14 +10,16 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTreeWidget>
 
 #include <functional>
 #include <string>
 #include <vector>
 
-// The folder list: the folders from the drive's top down to the current one, then its subfolders.
-// Activating a line (double click or Enter) makes it the current folder.
-class ListaPastas : public QListWidget {
+// The folder list: the folders from the drive's top down to the current one, each inside the one
+// before, and the current one's subfolders. Activating a folder (double click or Enter) makes it the
+// current one.
+class ListaPastas : public QTreeWidget {
 public:
     explicit ListaPastas(QWidget* pai);
 

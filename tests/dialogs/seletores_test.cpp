@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTreeWidgetItemIterator>
 
 #include <gtest/gtest.h>
 
@@ -16,7 +17,15 @@ namespace {
 std::vector<std::string> Itens(const QListWidget* lista) {
     std::vector<std::string> textos;
     for (int i = 0; i < lista->count(); ++i)
-        textos.push_back(lista->item(i)->text().trimmed().toStdString());
+        textos.push_back(lista->item(i)->text().toStdString());
+    return textos;
+}
+
+// The folder list's lines from top to bottom.
+std::vector<std::string> Itens(const QTreeWidget* arvore) {
+    std::vector<std::string> textos;
+    for (QTreeWidgetItemIterator i(const_cast<QTreeWidget*>(arvore)); *i; ++i)
+        textos.push_back((*i)->text(0).toStdString());
     return textos;
 }
 
@@ -25,6 +34,7 @@ protected:
     Seletores() : anterior_(QDir::currentPath()) {
         const QString r = raiz.path();
         QDir(r).mkpath(QStringLiteral("pasta/funda"));
+        QDir(r).mkpath(QStringLiteral(".oculta"));
         for (const char* nome : {"programa", "leia.txt", "Alto.WAV", "baixo.wav", "musica.mp3", ".oculto.wav",
                                  "pasta/outro.wav", "pasta/ferramenta"})
             GravaArquivo((r + "/" + nome).toStdString(), "x");
@@ -57,7 +67,11 @@ TEST_F(Seletores, CadaSeletorListaOsSeusArquivos) {
     EXPECT_EQ(som.windowTitle(), "Localizar Som");
     EXPECT_EQ(Itens(som.File1), Lista({"Alto.WAV", "baixo.wav"}));
     EXPECT_EQ(som.Dir1->Path(), Raiz());
-    EXPECT_EQ(Itens(som.Dir1).back(), "pasta");
+    const auto pastas = Itens(som.Dir1);
+    ASSERT_GE(pastas.size(), 3u);
+    EXPECT_EQ(pastas.front(), "/");
+    EXPECT_EQ(pastas[pastas.size() - 2], QDir(raiz.path()).dirName().toStdString());
+    EXPECT_EQ(pastas.back(), "pasta") << "hidden folders stay out";
 }
 
 TEST_F(Seletores, OkSoDepoisDeEscolherUmArquivoDesdeAUltimaMudanca) {
