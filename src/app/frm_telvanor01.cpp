@@ -4,7 +4,6 @@
 #include "app/diretorio_windows.h"
 #include "app/sons.h"
 #include "dialup/discagem.h"
-#include "platform/configuracoes_usuario.h"
 #include "platform/pastas.h"
 #include "platform/qt/ajuda.h"
 #include "platform/qt/eventos.h"
@@ -13,7 +12,9 @@
 #include "platform/qt/regiao_janela.h"
 #include "platform/relogio.h"
 #include "settings/configuracao.h"
+#include "settings/formas_texto.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 #include "shape/cria_regiao.h"
 
 #include <QCloseEvent>
@@ -230,8 +231,7 @@ void frmTelvanor01::Sair() {
     hide();
     PosiçãoX = static_cast<std::int32_t>(std::nearbyint(esquerda));
     PosiçãoY = static_cast<std::int32_t>(std::nearbyint(topo));
-    plataforma::SaveSetting("e-Telvanor", "ini", "X", std::to_string(PosiçãoX));
-    plataforma::SaveSetting("e-Telvanor", "ini", "Y", std::to_string(PosiçãoY));
+    GravaConfiguracoes({&tabela::PosiçãoX, &tabela::PosiçãoY});
 
     Form_QueryUnload();
     plataforma::EncerraProcesso();
@@ -247,7 +247,7 @@ void frmTelvanor01::Form_QueryUnload() {
         TocaSom(SomFinalizando);
         plataforma::Sleep(1000);
     }
-    GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+    GravaTexto(tabela::RediscarLigado, TextoBooleano(false));
     plataforma::SetWindowRgn(*this, 0, false);
     RegiãoJanela.reset();
 }

@@ -8,8 +8,8 @@
 #include "platform/pastas.h"
 #include "platform/qt/mensagens.h"
 #include "platform/qt/shell.h"
-#include "settings/configuracao.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -53,7 +53,7 @@ void Conecta(frmTelvanor01& f) {
 void Desconecta(frmTelvanor01& f) {
     f.img[51]->DefinePicture(f.imgX[51]);
     RediscarLigado = false;
-    GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+    GravaConfiguracao(tabela::RediscarLigado);
     f.Timer3.Enabled(false);
     f.itmRediscar->setChecked(false);
     f.img[7]->setEnabled(true);
@@ -68,12 +68,12 @@ void AlternaRediscar(frmTelvanor01& f) {
         RediscarLigado = true;
         f.Timer3.Enabled(true);
         f.itmRediscar->setChecked(true);
-        GravaIni(ArquivoConfig(), "Config", "Rediscar", "True");
+        GravaConfiguracao(tabela::RediscarLigado);
         f.img[7]->setEnabled(false);
     } else {
         f.img[51]->DefinePicture(f.imgX[51]);
         RediscarLigado = false;
-        GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+        GravaConfiguracao(tabela::RediscarLigado);
         f.img[7]->setEnabled(true);
         f.Timer3.Enabled(false);
         f.itmRediscar->setChecked(false);

@@ -11,8 +11,8 @@
 #include "platform/qt/eventos.h"
 #include "platform/qt/shell.h"
 #include "platform/relogio.h"
-#include "settings/configuracao.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 namespace {
 
@@ -129,9 +129,9 @@ void frmTelvanor01::Timer1_Timer() {
             Protegido([&] { img_Click(9); });
         // A one-shot schedule ends with its disconnection.
         if (NãoDeixarAgendado == 1) {
-            Protegido([] { GravaIni(ArquivoConfig(), "Config", "Agendar Conexão", "0"); });
+            Protegido([] { GravaTexto(tabela::AgendarConexão, "0"); });
             AgendarConexão = 0;
-            Protegido([] { GravaIni(ArquivoConfig(), "Config", "Agendar Desconexão", "0"); });
+            Protegido([] { GravaTexto(tabela::AgendarDesconexão, "0"); });
             AgendarDesconexão = 0;
         }
         if (DesligarComputador == 1)

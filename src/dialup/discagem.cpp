@@ -6,8 +6,9 @@
 #include "platform/qt/eventos.h"
 #include "platform/qt/mensagens.h"
 #include "platform/ras.h"
-#include "settings/configuracao.h"
+#include "settings/formas_texto.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <algorithm>
 #include <cstring>
@@ -49,7 +50,7 @@ void DesligaRediscarSemAcesso() {
 void DesligaRediscarAposFalha() {
     frmTelvanor01& janela = frmTelvanor01::Atual();
     ApagaRediscar(janela);
-    GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+    GravaTexto(tabela::RediscarLigado, TextoBooleano(false));
     janela.img[7]->setEnabled(true);
 }
 

@@ -3,31 +3,105 @@
 #include "platform/arquivo_atomico.h"
 #include "platform/colmeia.h"
 #include "platform/colmeia_texto.h"
+#include "platform/trava_arquivo.h"
 
 #include <cstdio>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
 
 namespace plataforma {
 namespace {
 
-struct Carga {
-    Colmeia colmeia;
-    bool danificada = false;
-    std::string original;
+// What tells one state of the file from another without reading it. A file rewritten in place keeps
+// its inode, and its times move in steps that two quick writes of the same size can share; so a file
+// changed less than kMargemSegundos before it was read is read again at the next call.
+constexpr std::time_t kMargemSegundos = 2;
+
+struct Identidade {
+    dev_t dispositivo = 0;
+    ino_t inode = 0;
+    off_t tamanho = 0;
+    timespec modificado{};
+    timespec alterado{};
+
+    bool operator==(const Identidade& outra) const {
+        return dispositivo == outra.dispositivo && inode == outra.inode && tamanho == outra.tamanho &&
+               modificado.tv_sec == outra.modificado.tv_sec &&
+               modificado.tv_nsec == outra.modificado.tv_nsec && alterado.tv_sec == outra.alterado.tv_sec &&
+               alterado.tv_nsec == outra.alterado.tv_nsec;
+    }
 };
 
-std::optional<Carga> Carrega(const std::string& arquivo) {
+// Nothing when there is no file.
+std::optional<Identidade> IdentidadeDe(const std::string& arquivo) {
+    struct stat info {};
+    if (::stat(arquivo.c_str(), &info) != 0)
+        return std::nullopt;
+    return Identidade{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
+bool Recente(const std::optional<Identidade>& identidade) {
+    return identidade && identidade->modificado.tv_sec + kMargemSegundos >= std::time(nullptr);
+}
+
+// The hive last read or written, the file state it matches and the open batch.
+struct Memoria {
+    std::string arquivo;
+    bool valida = false;
+    bool confiavel = false; // its file state can stand for its content
+    std::optional<Identidade> identidade;
+    std::shared_ptr<Colmeia> colmeia;
+    bool danificada = false;
+    std::string original; // the damaged text, to be kept aside before it is replaced
+
+    int lotes = 0;
+    bool loteLido = false;
+    bool loteAlterado = false;
+    std::unique_ptr<TravaArquivo> trava;
+};
+
+Memoria& Estado() {
+    static Memoria memoria;
+    return memoria;
+}
+
+// Brings the memory in line with the file; false when the file cannot be read.
+bool Carrega(Memoria& m, const std::string& arquivo) {
+    std::optional<Identidade> identidade = IdentidadeDe(arquivo);
+    if (m.valida && m.confiavel && m.arquivo == arquivo && m.identidade == identidade)
+        return true;
+    m.valida = false;
     LeituraArquivo leitura = LeArquivoInteiro(arquivo);
     if (leitura.estado == EstadoLeitura::Falhou) {
         std::fprintf(stderr, "e-Telvanor: não foi possível ler o registro %s\n", arquivo.c_str());
-        return std::nullopt;
+        return false;
     }
+    m.arquivo = arquivo;
+    m.identidade = identidade;
+    m.confiavel = !Recente(identidade);
+    m.original.clear();
     // An absent or empty file held nothing that a new hive could lose.
-    if (leitura.conteudo.find_first_not_of(" \t\r\n") == std::string::npos)
-        return Carga{Colmeia::Nova(), false, {}};
-    LeituraColmeia lida = InterpretaColmeia(leitura.conteudo);
-    return Carga{std::move(lida.colmeia), lida.danificada, std::move(leitura.conteudo)};
+    if (leitura.conteudo.find_first_not_of(" \t\r\n") == std::string::npos) {
+        m.colmeia = std::make_shared<Colmeia>(Colmeia::Nova());
+        m.danificada = false;
+    } else {
+        LeituraColmeia lida = InterpretaColmeia(leitura.conteudo);
+        m.colmeia = std::make_shared<Colmeia>(std::move(lida.colmeia));
+        m.danificada = lida.danificada;
+        if (m.danificada)
+            m.original = std::move(leitura.conteudo);
+    }
+    m.valida = true;
+    return true;
+}
+
+// The hive to change, copied first when a reader still holds it.
+Colmeia& Alteravel(Memoria& m) {
+    if (m.colmeia.use_count() > 1)
+        m.colmeia = std::make_shared<Colmeia>(*m.colmeia);
+    return *m.colmeia;
 }
 
 bool Existe(const std::string& caminho) {
@@ -52,29 +126,73 @@ bool GuardaCopia(const std::string& arquivo, const std::string& conteudo) {
     return true;
 }
 
+// Writes the changed memory over the file. On failure the memory no longer matches the file and is
+// dropped, so the next call reads the file again.
+bool Grava(Memoria& m) {
+    bool gravada = !m.danificada || GuardaCopia(m.arquivo, m.original);
+    if (gravada && !GravaArquivoAtomico(m.arquivo, EscreveColmeia(*m.colmeia), 0600)) {
+        std::fprintf(stderr, "e-Telvanor: não foi possível gravar o registro %s\n", m.arquivo.c_str());
+        gravada = false;
+    }
+    if (!gravada) {
+        m.valida = false;
+        return false;
+    }
+    // Every writer replaces the file by a rename, so the new inode stands for this content.
+    m.identidade = IdentidadeDe(m.arquivo);
+    m.confiavel = true;
+    m.danificada = false;
+    m.original.clear();
+    return true;
+}
+
 } // namespace
 
-std::optional<Colmeia> LeColmeia() {
-    auto carga = Carrega(ArquivoColmeia());
-    if (!carga)
-        return std::nullopt;
-    return std::move(carga->colmeia);
+std::shared_ptr<const Colmeia> LeColmeia() {
+    Memoria& m = Estado();
+    if (m.lotes > 0 && m.loteLido)
+        return m.colmeia;
+    if (!Carrega(m, ArquivoColmeia()))
+        return nullptr;
+    return m.colmeia;
 }
 
 ResultadoAlteracao AlteraColmeia(const std::function<bool(Colmeia&)>& altera) {
-    const std::string arquivo = ArquivoColmeia();
-    auto carga = Carrega(arquivo);
-    if (!carga)
-        return ResultadoAlteracao::Falhou;
-    if (!altera(carga->colmeia))
-        return ResultadoAlteracao::Inalterada;
-    if (carga->danificada && !GuardaCopia(arquivo, carga->original))
-        return ResultadoAlteracao::Falhou;
-    if (!GravaArquivoAtomico(arquivo, EscreveColmeia(carga->colmeia), 0600)) {
-        std::fprintf(stderr, "e-Telvanor: não foi possível gravar o registro %s\n", arquivo.c_str());
-        return ResultadoAlteracao::Falhou;
+    Memoria& m = Estado();
+    if (m.lotes > 0) {
+        if (!m.loteLido)
+            return ResultadoAlteracao::Falhou;
+        if (!altera(Alteravel(m)))
+            return ResultadoAlteracao::Inalterada;
+        m.loteAlterado = true;
+        return ResultadoAlteracao::Gravada;
     }
-    return ResultadoAlteracao::Gravada;
+    const std::string arquivo = ArquivoColmeia();
+    const TravaArquivo trava(arquivo);
+    if (!Carrega(m, arquivo))
+        return ResultadoAlteracao::Falhou;
+    if (!altera(Alteravel(m)))
+        return ResultadoAlteracao::Inalterada;
+    return Grava(m) ? ResultadoAlteracao::Gravada : ResultadoAlteracao::Falhou;
+}
+
+void AbreLoteColmeia() {
+    Memoria& m = Estado();
+    if (m.lotes++ > 0)
+        return;
+    const std::string arquivo = ArquivoColmeia();
+    m.trava = std::make_unique<TravaArquivo>(arquivo);
+    m.loteLido = Carrega(m, arquivo);
+    m.loteAlterado = false;
+}
+
+bool FechaLoteColmeia() {
+    Memoria& m = Estado();
+    if (m.lotes == 0 || --m.lotes > 0)
+        return true;
+    const bool gravado = m.loteLido && (!m.loteAlterado || Grava(m));
+    m.trava.reset();
+    return gravado;
 }
 
 } // namespace plataforma

@@ -8,6 +8,16 @@
 namespace plataforma {
 namespace {
 
+// A key with up to this many values is searched in order; past it, through its index.
+constexpr std::size_t kValoresSemIndice = 8;
+
+std::string SemCaixa(std::string_view texto) {
+    std::string dobrado(texto);
+    for (char& c : dobrado)
+        c = MinusculaCp1252(c);
+    return dobrado;
+}
+
 // `caminho` lies strictly below `acima`.
 bool Abaixo(std::string_view caminho, std::string_view acima) {
     return caminho.size() > acima.size() && caminho[acima.size()] == '\\' &&
@@ -19,60 +29,56 @@ bool Raiz(std::string_view caminho) {
                        [&](const RaizRegistro& raiz) { return IguaisSemCaixa(raiz.nome, caminho); });
 }
 
-bool MesmoCaminho(const ChaveColmeia& chave, std::string_view caminho) {
-    return IguaisSemCaixa(chave.caminho, caminho);
-}
-
-// One search for the const and the changing callers alike.
-template <typename Valores> auto AchaValor(Valores& valores, std::string_view nome) {
-    return std::find_if(valores.begin(), valores.end(),
-                        [&](const ValorColmeia& v) { return IguaisSemCaixa(v.nome, nome); });
-}
-
-// Length of the leading path parts that `a` and `b` share regardless of case, up to the end of the
-// last shared part.
-std::size_t PartesComuns(std::string_view a, std::string_view b) {
-    std::size_t comum = 0;
-    while (comum < a.size() && comum < b.size()) {
-        const std::size_t fimA = std::min(a.find('\\', comum), a.size());
-        const std::size_t fimB = std::min(b.find('\\', comum), b.size());
-        if (fimA != fimB || !IguaisSemCaixa(a.substr(comum, fimA - comum), b.substr(comum, fimB - comum)))
-            break;
-        comum = fimA + 1;
-    }
-    return comum == 0 ? 0 : std::min(comum - 1, std::min(a.size(), b.size()));
-}
-
-template <typename Chaves> auto AchaChave(Chaves& chaves, std::string_view caminho) {
-    return std::find_if(chaves.begin(), chaves.end(),
-                        [&](const ChaveColmeia& c) { return MesmoCaminho(c, caminho); });
-}
-
 } // namespace
 
+std::optional<std::size_t> ChaveColmeia::Posicao(std::string_view nome) const {
+    if (!indice_.empty()) {
+        const auto achada = indice_.find(SemCaixa(nome));
+        return achada == indice_.end() ? std::nullopt : std::optional(achada->second);
+    }
+    for (std::size_t i = 0; i < valores_.size(); ++i)
+        if (IguaisSemCaixa(valores_[i].nome, nome))
+            return i;
+    return std::nullopt;
+}
+
+void ChaveColmeia::Reindexa() {
+    indice_.clear();
+    if (valores_.size() <= kValoresSemIndice)
+        return;
+    for (std::size_t i = 0; i < valores_.size(); ++i)
+        indice_.emplace(SemCaixa(valores_[i].nome), i);
+}
+
 const ValorColmeia* ChaveColmeia::Valor(std::string_view nome) const {
-    const auto valor = AchaValor(valores, nome);
-    return valor == valores.end() ? nullptr : &*valor;
+    const auto posicao = Posicao(nome);
+    return posicao ? &valores_[*posicao] : nullptr;
 }
 
 bool ChaveColmeia::DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados) {
-    const auto valor = AchaValor(valores, nome);
-    if (valor == valores.end()) {
-        valores.push_back({std::string(nome), tipo, std::string(dados)});
+    const auto posicao = Posicao(nome);
+    if (!posicao) {
+        valores_.push_back({std::string(nome), tipo, std::string(dados)});
+        if (!indice_.empty())
+            indice_.emplace(SemCaixa(nome), valores_.size() - 1);
+        else if (valores_.size() > kValoresSemIndice)
+            Reindexa();
         return true;
     }
-    if (valor->tipo == tipo && valor->dados == dados)
+    ValorColmeia& valor = valores_[*posicao];
+    if (valor.tipo == tipo && valor.dados == dados)
         return false;
-    valor->tipo = tipo;
-    valor->dados = dados;
+    valor.tipo = tipo;
+    valor.dados = dados;
     return true;
 }
 
 bool ChaveColmeia::RemoveValor(std::string_view nome) {
-    const auto valor = AchaValor(valores, nome);
-    if (valor == valores.end())
+    const auto posicao = Posicao(nome);
+    if (!posicao)
         return false;
-    valores.erase(valor);
+    valores_.erase(valores_.begin() + static_cast<std::ptrdiff_t>(*posicao));
+    Reindexa();
     return true;
 }
 
@@ -93,42 +99,67 @@ Colmeia Colmeia::Nova() {
 }
 
 bool Colmeia::Existe(std::string_view caminho) const {
-    return Raiz(caminho) || std::any_of(chaves_.begin(), chaves_.end(), [&](const ChaveColmeia& chave) {
-               return MesmoCaminho(chave, caminho) || Abaixo(chave.caminho, caminho);
-           });
+    return Raiz(caminho) || posicoes_.count(SemCaixa(caminho)) || TemSubchaves(caminho);
 }
 
 const ChaveColmeia* Colmeia::Acha(std::string_view caminho) const {
-    const auto chave = AchaChave(chaves_, caminho);
-    return chave == chaves_.end() ? nullptr : &*chave;
+    const auto achada = posicoes_.find(SemCaixa(caminho));
+    return achada == posicoes_.end() ? nullptr : &chaves_[achada->second];
 }
 
 ChaveColmeia* Colmeia::Acha(std::string_view caminho) {
-    const auto chave = AchaChave(chaves_, caminho);
-    return chave == chaves_.end() ? nullptr : &*chave;
+    const auto achada = posicoes_.find(SemCaixa(caminho));
+    return achada == posicoes_.end() ? nullptr : &chaves_[achada->second];
 }
 
 ChaveColmeia& Colmeia::Garante(std::string_view caminho) {
-    const auto chave = AchaChave(chaves_, caminho);
-    return chave != chaves_.end() ? *chave : chaves_.emplace_back(ChaveColmeia{Grafia(caminho), {}});
+    if (ChaveColmeia* achada = Acha(caminho))
+        return *achada;
+    chaves_.emplace_back(Grafia(caminho));
+    Indexa(chaves_.size() - 1);
+    return chaves_.back();
 }
 
+// The longest leading run of whole parts that some key already holds takes that key's spelling; a
+// root name not covered by one takes its own.
 std::string Colmeia::Grafia(std::string_view caminho) const {
     std::string grafia(caminho);
     const std::size_t raiz = std::min(caminho.find('\\'), caminho.size());
     for (const RaizRegistro& r : kRaizesRegistro)
         if (IguaisSemCaixa(r.nome, caminho.substr(0, raiz)))
             grafia.replace(0, raiz, r.nome);
-    std::size_t maior = 0;
-    const ChaveColmeia* fonte = nullptr;
-    for (const ChaveColmeia& chave : chaves_)
-        if (const std::size_t comum = PartesComuns(chave.caminho, caminho); comum > maior) {
-            maior = comum;
-            fonte = &chave;
+    const std::string dobrado = SemCaixa(caminho);
+    for (std::size_t fim = dobrado.size(); fim != std::string::npos && fim > 0;
+         fim = dobrado.rfind('\\', fim - 1)) {
+        const auto prefixo = prefixos_.find(dobrado.substr(0, fim));
+        if (prefixo != prefixos_.end()) {
+            grafia.replace(0, fim, prefixo->second.grafia);
+            break;
         }
-    if (fonte)
-        grafia.replace(0, maior, fonte->caminho, 0, maior);
+    }
     return grafia;
+}
+
+void Colmeia::Indexa(std::size_t posicao) {
+    const std::string& caminho = chaves_[posicao].Caminho();
+    const std::string dobrado = SemCaixa(caminho);
+    posicoes_.emplace(dobrado, posicao);
+    for (std::size_t fim = 0; fim != std::string::npos;) {
+        fim = dobrado.find('\\', fim + 1);
+        const std::size_t tamanho = std::min(fim, dobrado.size());
+        Prefixo& prefixo =
+            prefixos_.try_emplace(dobrado.substr(0, tamanho), Prefixo{caminho.substr(0, tamanho)})
+                .first->second;
+        if (tamanho < dobrado.size())
+            ++prefixo.abaixo;
+    }
+}
+
+void Colmeia::Reindexa() {
+    posicoes_.clear();
+    prefixos_.clear();
+    for (std::size_t i = 0; i < chaves_.size(); ++i)
+        Indexa(i);
 }
 
 bool Colmeia::Cria(std::string_view caminho) {
@@ -140,23 +171,29 @@ bool Colmeia::Cria(std::string_view caminho) {
 
 bool Colmeia::Remove(std::string_view caminho) {
     const auto removida = [&](const ChaveColmeia& c) {
-        return MesmoCaminho(c, caminho) || Abaixo(c.caminho, caminho);
+        return IguaisSemCaixa(c.Caminho(), caminho) || Abaixo(c.Caminho(), caminho);
     };
     const auto primeira = std::find_if(chaves_.begin(), chaves_.end(), removida);
     if (primeira == chaves_.end())
         return false;
     const auto posicao = primeira - chaves_.begin();
-    chaves_.erase(std::remove_if(chaves_.begin(), chaves_.end(), removida), chaves_.end());
-    // The parent may have existed only through the removed keys; it stays, where they stood.
     const auto barra = caminho.rfind('\\');
-    if (barra != std::string_view::npos && !Existe(caminho.substr(0, barra)))
-        chaves_.insert(chaves_.begin() + posicao, ChaveColmeia{std::string(caminho.substr(0, barra)), {}});
+    // The parent as the keys spelled it, not as this caller does.
+    const std::string pai =
+        barra == std::string_view::npos ? std::string() : primeira->Caminho().substr(0, barra);
+    chaves_.erase(std::remove_if(chaves_.begin(), chaves_.end(), removida), chaves_.end());
+    Reindexa();
+    // The parent may have existed only through the removed keys; it stays, where they stood.
+    if (!pai.empty() && !Existe(pai)) {
+        chaves_.insert(chaves_.begin() + posicao, ChaveColmeia(pai));
+        Reindexa();
+    }
     return true;
 }
 
 bool Colmeia::TemSubchaves(std::string_view caminho) const {
-    return std::any_of(chaves_.begin(), chaves_.end(),
-                       [&](const ChaveColmeia& chave) { return Abaixo(chave.caminho, caminho); });
+    const auto prefixo = prefixos_.find(SemCaixa(caminho));
+    return prefixo != prefixos_.end() && prefixo->second.abaixo > 0;
 }
 
 } // namespace plataforma

@@ -1,11 +1,14 @@
 // The registry hive as data: keys in the order they were first created, each holding its values in
-// the order they were first set. Names match regardless of case and keep their first spelling. Pure:
-// the text form is colmeia_texto.h, the file colmeia_arquivo.h. All texts are Windows-1252 bytes.
+// the order they were first set. Names match regardless of case and keep their first spelling; every
+// lookup is by index, so building a hive of n keys and values takes time linear in n. Pure: the text
+// form is colmeia_texto.h, the file colmeia_arquivo.h. All texts are Windows-1252 bytes.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace plataforma {
@@ -16,14 +19,27 @@ struct ValorColmeia {
     std::string dados; // a REG_SZ text without its terminating NUL
 };
 
-struct ChaveColmeia {
-    std::string caminho; // full path from the root name, "HKEY_CURRENT_USER\Software\..."
-    std::vector<ValorColmeia> valores;
+class ChaveColmeia {
+public:
+    explicit ChaveColmeia(std::string caminho) : caminho_(std::move(caminho)) {}
+
+    // Full path from the root name, "HKEY_CURRENT_USER\Software\...".
+    const std::string& Caminho() const { return caminho_; }
+    const std::vector<ValorColmeia>& Valores() const { return valores_; }
 
     const ValorColmeia* Valor(std::string_view nome) const;
     // Returns whether anything changed.
     bool DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados);
     bool RemoveValor(std::string_view nome);
+
+private:
+    std::optional<std::size_t> Posicao(std::string_view nome) const;
+    void Reindexa();
+
+    std::string caminho_;
+    std::vector<ValorColmeia> valores_;
+    // Names folded to lower case, kept only once a key holds more values than a plain search suits.
+    std::unordered_map<std::string, std::size_t> indice_;
 };
 
 // Whether a full key path can be kept: no empty part, no control code.
@@ -44,8 +60,8 @@ public:
     ChaveColmeia& Garante(std::string_view caminho);
     // Creates the key unless it exists; returns whether it was created.
     bool Cria(std::string_view caminho);
-    // Removes the key with every key below it; its parent goes on existing. Returns whether anything
-    // was removed.
+    // Removes the key with every key below it; its parent goes on existing, spelled as it was.
+    // Returns whether anything was removed.
     bool Remove(std::string_view caminho);
     // Whether some other key lies below this one.
     bool TemSubchaves(std::string_view caminho) const;
@@ -53,9 +69,19 @@ public:
     const std::vector<ChaveColmeia>& Chaves() const { return chaves_; }
 
 private:
+    // A path, or the leading parts of one, as the keys hold it.
+    struct Prefixo {
+        std::string grafia;     // as the first key in order that has it spells it
+        std::size_t abaixo = 0; // keys strictly below it
+    };
+
     std::string Grafia(std::string_view caminho) const;
+    void Indexa(std::size_t posicao);
+    void Reindexa();
 
     std::vector<ChaveColmeia> chaves_;
+    std::unordered_map<std::string, std::size_t> posicoes_; // folded path to its place in chaves_
+    std::unordered_map<std::string, Prefixo> prefixos_;     // folded path or leading parts of a key
 };
 
 } // namespace plataforma

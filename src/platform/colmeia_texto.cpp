@@ -174,7 +174,7 @@ public:
                 atual_.clear();
                 return;
             }
-            atual_ = colmeia.Garante(caminho).caminho;
+            atual_ = colmeia.Garante(caminho).Caminho();
             return;
         }
         const auto valor =
@@ -201,10 +201,10 @@ std::string EscreveColmeia(const Colmeia& colmeia) {
     std::string texto(kCabecalho);
     texto += "\n";
     for (const ChaveColmeia& chave : colmeia.Chaves()) {
-        if (chave.valores.empty() && colmeia.TemSubchaves(chave.caminho))
+        if (chave.Valores().empty() && colmeia.TemSubchaves(chave.Caminho()))
             continue;
-        texto += "\n[" + DeCp1252(chave.caminho) + "]\n";
-        for (const ValorColmeia& valor : chave.valores)
+        texto += "\n[" + DeCp1252(chave.Caminho()) + "]\n";
+        for (const ValorColmeia& valor : chave.Valores())
             texto += LinhaValor(valor) + "\n";
     }
     return texto;

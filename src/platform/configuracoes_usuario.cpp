@@ -27,7 +27,7 @@ std::optional<std::string> Caminho(const std::string& aplicacao, const std::stri
 std::string GetSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave,
                        const std::string& padrao) {
     const auto caminho = secao.empty() ? std::nullopt : Caminho(aplicacao, secao);
-    const auto colmeia = caminho ? LeColmeia() : std::nullopt;
+    const auto colmeia = caminho ? LeColmeia() : nullptr;
     const ChaveColmeia* achada = colmeia ? colmeia->Acha(*caminho) : nullptr;
     const ValorColmeia* valor = achada ? achada->Valor(ParaCp1252(chave)) : nullptr;
     if (!valor || valor->tipo != REG_SZ)
@@ -49,11 +49,11 @@ std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::strin
                                                                 const std::string& secao) {
     std::vector<std::pair<std::string, std::string>> pares;
     const auto caminho = secao.empty() ? std::nullopt : Caminho(aplicacao, secao);
-    const auto colmeia = caminho ? LeColmeia() : std::nullopt;
+    const auto colmeia = caminho ? LeColmeia() : nullptr;
     const ChaveColmeia* achada = colmeia ? colmeia->Acha(*caminho) : nullptr;
     if (!achada)
         return pares;
-    for (const ValorColmeia& valor : achada->valores)
+    for (const ValorColmeia& valor : achada->Valores())
         if (valor.tipo == REG_SZ)
             pares.emplace_back(DeCp1252(valor.nome), DeCp1252(valor.dados));
     return pares;
@@ -70,5 +70,9 @@ void DeleteSetting(const std::string& aplicacao, const std::string& secao, const
         return achada && achada->RemoveValor(ParaCp1252(chave));
     });
 }
+
+LoteConfiguracoes::LoteConfiguracoes() { AbreLoteColmeia(); }
+
+LoteConfiguracoes::~LoteConfiguracoes() { FechaLoteColmeia(); }
 
 } // namespace plataforma

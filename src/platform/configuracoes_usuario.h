@@ -26,4 +26,15 @@ std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::strin
 void DeleteSetting(const std::string& aplicacao, const std::string& secao = "",
                    const std::string& chave = "");
 
+// While one lives, the calls above change the store in memory only, and its end writes them all as one
+// replacement of the store (nothing when none changed it). Meant for a group of writes, such as the
+// values of one tab; reads in between see the group's writes. Batches nest; the outermost one writes.
+class LoteConfiguracoes {
+public:
+    LoteConfiguracoes();
+    ~LoteConfiguracoes();
+    LoteConfiguracoes(const LoteConfiguracoes&) = delete;
+    LoteConfiguracoes& operator=(const LoteConfiguracoes&) = delete;
+};
+
 } // namespace plataforma

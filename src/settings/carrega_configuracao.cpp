@@ -1,27 +1,19 @@
 #include "app/diretorio_windows.h"
 #include "app/frm_telvanor01.h"
 #include "mail/contas_email.h"
-#include "platform/configuracoes_usuario.h"
 #include "platform/pastas.h"
 #include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/navegador.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <filesystem>
 #include <stdexcept>
 
 namespace quelza {
 namespace {
-
-using Leitor = std::string (*)(const char* secao, const char* chave);
-
-std::string DoArquivo(const char* secao, const char* chave) { return LeIni(ArquivoConfig(), secao, chave); }
-
-std::string DoUsuario(const char* secao, const char* chave) {
-    return plataforma::GetSetting(AplicacaoConfiguracoes, secao, chave);
-}
 
 // One step of the loader: when it fails, its target keeps what it held and loading goes on.
 template <typename Acao> void Passo(Acao&& acao) {
@@ -31,16 +23,8 @@ template <typename Acao> void Passo(Acao&& acao) {
     }
 }
 
-void Texto(std::string& variavel, Leitor ler, const char* secao, const char* chave) {
-    Passo([&] { variavel = ler(secao, chave); });
-}
-
-template <typename Inteiro> void Numero(Inteiro& variavel, Leitor ler, const char* secao, const char* chave) {
-    Passo([&] { variavel = LeNumero<Inteiro>(ler(secao, chave)); });
-}
-
-void Hora(HoraDoDia& variavel, Leitor ler, const char* secao, const char* chave) {
-    Passo([&] { variavel = LeHora(ler(secao, chave)); });
+void Le(const LinhaConfiguracao& linha) {
+    Passo([&] { LeConfiguracao(linha); });
 }
 
 // The steps that touch the main window fail without one.
@@ -61,7 +45,7 @@ void AplicaRediscar(const std::string& texto) {
         RediscarLigado = true;
         if (SemBrancos(Caption(janela.lblAcesso)).empty()) {
             RediscarLigado = false;
-            GravaIni(ArquivoConfig(), "Config", "Rediscar", TextoBooleano(false));
+            GravaConfiguracao(tabela::RediscarLigado);
             return;
         }
         janela.img.at(51)->DefinePicture(janela.imgX.at(52));
@@ -88,7 +72,7 @@ void PrimeiraPartida() {
     Passo(SalvaPadroesIniciais);
     Passo([] { GravaEntradaIniciarComWindows(true); });
     Passo(AjustaNavegador);
-    Passo([] { GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "0"); });
+    Passo([] { GravaTexto(tabela::PrimeiraVez, "0"); });
     Passo(CopiaArquivoRegistro);
 }
 
@@ -96,39 +80,24 @@ void PrimeiraPartida() {
 
 void CarregaConfiguração() {
     std::string rediscar;
-    Texto(rediscar, DoArquivo, "Config", "Rediscar");
+    Passo([&] { rediscar = LeTexto(tabela::RediscarLigado); });
 
-    Numero(AgendarConexão, DoArquivo, "Config", "Agendar Conexão");
-    Hora(HoraConexão, DoArquivo, "Config", "Hora da Conexão");
-    Texto(ProgramaExecutar, DoArquivo, "Config", "Executar");
-    Numero(AgendarDesconexão, DoArquivo, "Config", "Agendar Desconexão");
-    Hora(HoraDesconexão, DoArquivo, "Config", "Hora da Desconexão");
-    Numero(NãoDeixarAgendado, DoArquivo, "Config", "Não deixar Agendado");
-    Numero(DesligarComputador, DoArquivo, "Config", "Desligar Computador");
-    Numero(PrimeiraVez, DoArquivo, "Config", "Primeira Vez");
-
-    Texto(PáginaInicial, DoArquivo, "IE", "Página Inicial");
-    Texto(PáginaTravada, DoArquivo, "IE", "Travada");
-
-    Numero(IniciarIE, DoUsuario, "ini", "IE");
-    Numero(SomLigado, DoUsuario, "Som", "Ligado");
-    Numero(SomIniciando, DoUsuario, "Som", "Iniciando");
-    Texto(SomBomDia, DoUsuario, "Som", "Bom Dia");
-    Texto(SomBoaTarde, DoUsuario, "Som", "Boa Tarde");
-    Texto(SomBoaNoite, DoUsuario, "Som", "Boa Noite");
-    Texto(SomFinalizando, DoUsuario, "Som", "Finalizando");
-    Texto(SomTemEmail, DoUsuario, "Som", "Tem Email");
-    Texto(SomConectado, DoUsuario, "Som", "Conectado");
-    Texto(SomDesconectado, DoUsuario, "Som", "Desconectado");
-    Numero(PosiçãoX, DoUsuario, "ini", "X");
-    Numero(PosiçãoY, DoUsuario, "ini", "Y");
-    Texto(IniciarComWindows, DoUsuario, "ini", "Iniciar Com Windows");
+    for (const LinhaConfiguracao* linha :
+         {&tabela::AgendarConexão,     &tabela::HoraConexão,      &tabela::ProgramaExecutar,
+          &tabela::AgendarDesconexão,  &tabela::HoraDesconexão,   &tabela::NãoDeixarAgendado,
+          &tabela::DesligarComputador, &tabela::PrimeiraVez,      &tabela::PáginaInicial,
+          &tabela::PáginaTravada,      &tabela::IniciarIE,        &tabela::SomLigado,
+          &tabela::SomIniciando,       &tabela::SomBomDia,        &tabela::SomBoaTarde,
+          &tabela::SomBoaNoite,        &tabela::SomFinalizando,   &tabela::SomTemEmail,
+          &tabela::SomConectado,       &tabela::SomDesconectado,  &tabela::PosiçãoX,
+          &tabela::PosiçãoY,           &tabela::IniciarComWindows})
+        Le(*linha);
 
     Passo([] { GravaEntradaIniciarComWindows(IniciarComWindows == "1"); });
 
-    Numero(ChecarAoConectar, DoArquivo, "Pop3", "Cheque ao Conectar");
-    Numero(TempoDeEspera, DoArquivo, "Pop3", "Tempo de Espera");
-    Numero(ChecarPeriodicamente, DoArquivo, "Pop3", "Checar Periodicamente");
+    for (const LinhaConfiguracao* linha :
+         {&tabela::ChecarAoConectar, &tabela::TempoDeEspera, &tabela::ChecarPeriodicamente})
+        Le(*linha);
 
     Passo([] {
         if (ChecarPeriodicamente == 0)
@@ -140,7 +109,7 @@ void CarregaConfiguração() {
     if (PrimeiraVez == 1)
         PrimeiraPartida();
 
-    Passo([] { CarregaContasEmail(AplicacaoConfiguracoes, "Email"); });
+    Passo([] { CarregaContasEmail(AplicacaoConfiguracoes, SecaoContasEmail); });
 }
 
 } // namespace quelza

@@ -2,27 +2,31 @@
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/padroes_iniciais.h"
-#include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 namespace quelza {
+namespace {
+
+std::string DaVersaoAnterior(const LinhaConfiguracao& linha) {
+    return plataforma::GetSetting(AplicacaoAnterior, linha.secao, linha.chave);
+}
+
+} // namespace
 
 // The previous version kept the access and the account values in plain text; they are carried over
-// scrambled and its settings are deleted, so this runs once.
+// scrambled and its settings are deleted, so this runs once. The whole move is one replacement of the
+// store: a crash leaves either both versions' settings as they were or the move done.
 void MigraVersãoAnterior() {
-    using plataforma::GetSetting;
-    using plataforma::SaveSetting;
-
-    if (GetSetting(AplicacaoAnterior, "ini", "Y").empty())
+    if (DaVersaoAnterior(tabela::PosiçãoY).empty())
         return;
 
-    AcessoDialUp = GetSetting(AplicacaoAnterior, "Acesso", "DialUp");
-    UsuárioAcesso = GetSetting(AplicacaoAnterior, "Acesso", "Usuário");
-    SenhaAcesso = GetSetting(AplicacaoAnterior, "Acesso", "Senha");
-    SaveSetting(AplicacaoConfiguracoes, "Acesso", "DialUp", Embaralha(AcessoDialUp, ChaveCredenciais));
-    SaveSetting(AplicacaoConfiguracoes, "Acesso", "Usuário", Embaralha(UsuárioAcesso, ChaveCredenciais));
-    SaveSetting(AplicacaoConfiguracoes, "Acesso", "Senha", Embaralha(SenhaAcesso, ChaveCredenciais));
+    const plataforma::LoteConfiguracoes lote;
+    AcessoDialUp = DaVersaoAnterior(tabela::AcessoDialUp);
+    UsuárioAcesso = DaVersaoAnterior(tabela::UsuárioAcesso);
+    SenhaAcesso = DaVersaoAnterior(tabela::SenhaAcesso);
+    GravaConfiguracoes(tabela::Acesso);
 
-    const auto contas = plataforma::GetAllSettings(AplicacaoAnterior, "Email");
+    const auto contas = plataforma::GetAllSettings(AplicacaoAnterior, SecaoContasEmail);
     if (contas.empty()) {
         plataforma::DeleteSetting(AplicacaoAnterior);
         TemContasEmail = false;
@@ -33,8 +37,8 @@ void MigraVersãoAnterior() {
     ContasEmail.assign(contas.size(), ContaEmail{});
     for (std::size_t i = 0; i < contas.size(); ++i) {
         ContasEmail[i].NomeDaConta = contas[i].first;
-        SaveSetting(AplicacaoConfiguracoes, "Email", contas[i].first,
-                    Embaralha(contas[i].second, ChaveCredenciais));
+        plataforma::SaveSetting(AplicacaoConfiguracoes, SecaoContasEmail, contas[i].first,
+                                Embaralha(contas[i].second, ChaveCredenciais));
     }
     plataforma::DeleteSetting(AplicacaoAnterior);
     DefinePadroesIniciais();
