@@ -3,9 +3,8 @@
 #include "dialogs/frm_telvanor04.h"
 #include "dialogs/frm_telvanor09.h"
 #include "platform/qt/mensagens.h"
-#include "settings/configuracao.h"
-#include "settings/formas_texto.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -121,15 +120,7 @@ void frmTelvanor09::GravaAbaAgendamento() {
     quelza::NãoDeixarAgendado = Valor(Check4);
     quelza::DesligarComputador = Valor(Check3);
 
-    const std::string arquivo = quelza::ArquivoConfig();
-    auto grava = [&](const char* chave, const std::string& valor) {
-        quelza::GravaIni(arquivo, "Config", chave, valor);
-    };
-    grava("Agendar Conexão", quelza::NumeroAlinhado(quelza::AgendarConexão));
-    grava("Hora da Conexão", quelza::TextoHora(quelza::HoraConexão));
-    grava("Executar", quelza::ProgramaExecutar);
-    grava("Agendar Desconexão", quelza::NumeroAlinhado(quelza::AgendarDesconexão));
-    grava("Hora da Desconexão", quelza::TextoHora(quelza::HoraDesconexão));
-    grava("Não Deixar Agendado", quelza::NumeroAlinhado(quelza::NãoDeixarAgendado));
-    grava("Desligar Computador", quelza::NumeroAlinhado(quelza::DesligarComputador));
+    using namespace quelza::tabela;
+    quelza::GravaConfiguracoes({&AgendarConexão, &HoraConexão, &ProgramaExecutar, &AgendarDesconexão,
+                                &HoraDesconexão, &NãoDeixarAgendado, &DesligarComputador});
 }

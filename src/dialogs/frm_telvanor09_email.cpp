@@ -9,6 +9,7 @@
 #include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -115,7 +116,7 @@ void frmTelvanor09::CarregaAbaEmail() {
 }
 
 void frmTelvanor09::CarregaContas() {
-    quelza::CarregaContasEmail(quelza::AplicacaoConfiguracoes, "Email");
+    quelza::CarregaContasEmail(quelza::AplicacaoConfiguracoes, quelza::SecaoContasEmail);
     PreencheList1();
 }
 
@@ -133,11 +134,8 @@ void frmTelvanor09::GravaAbaEmail() {
     if (frmTelvanor01::Existe())
         frmTelvanor01::Atual().tmrEmail.Enabled(periodico);
 
-    const std::string arquivo = quelza::ArquivoConfig();
-    quelza::GravaIni(arquivo, "Pop3", "Cheque ao Conectar", quelza::NumeroAlinhado(quelza::ChecarAoConectar));
-    quelza::GravaIni(arquivo, "Pop3", "Tempo de Espera", quelza::NumeroAlinhado(quelza::TempoDeEspera));
-    quelza::GravaIni(arquivo, "Pop3", "Checar Periodicamente",
-                     quelza::NumeroAlinhado(quelza::ChecarPeriodicamente));
+    using namespace quelza::tabela;
+    quelza::GravaConfiguracoes({&ChecarAoConectar, &TempoDeEspera, &ChecarPeriodicamente});
 }
 
 void frmTelvanor09::MostraConta(QDialog& conta) {

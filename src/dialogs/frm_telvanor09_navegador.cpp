@@ -1,11 +1,10 @@
 // Tab 4, "Internet Explorer": opening the browser on connecting, its start page and the lock on it.
 #include "app/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/configuracoes_usuario.h"
-#include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/navegador.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -77,10 +76,7 @@ void frmTelvanor09::GravaAbaNavegador() {
     quelza::PáginaTravada = chkTravaPáginaInicial->isChecked() ? "1" : "0";
     quelza::PáginaInicial = quelza::SemBrancos(txtPáginaInicial->text().toStdString());
     quelza::AjustaNavegador();
-    const std::string arquivo = quelza::ArquivoConfig();
-    quelza::GravaIni(arquivo, "IE", "Página Inicial", quelza::PáginaInicial);
-    quelza::GravaIni(arquivo, "IE", "Travada", quelza::PáginaTravada);
+    quelza::GravaConfiguracoes({&quelza::tabela::PáginaInicial, &quelza::tabela::PáginaTravada});
     quelza::IniciarIE = chkIniIE->isChecked() ? 1 : 0;
-    plataforma::SaveSetting(quelza::AplicacaoConfiguracoes, "ini", "IE",
-                            quelza::NumeroSimples(quelza::IniciarIE));
+    quelza::GravaConfiguracao(quelza::tabela::IniciarIE);
 }

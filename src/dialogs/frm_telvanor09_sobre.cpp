@@ -1,13 +1,12 @@
 // Tab 5, "e-Telvanor": the program's name, its author's links and starting with the session.
 #include "app/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/configuracoes_usuario.h"
 #include "platform/pastas.h"
 #include "platform/qt/shell.h"
-#include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QGridLayout>
 #include <QVBoxLayout>
@@ -82,6 +81,5 @@ void frmTelvanor09::Label5_Click() { Abre(Label5->text().toStdString()); }
 void frmTelvanor09::GravaAbaSobre() {
     quelza::IniciarComWindows = chkIniciarComWindows->isChecked() ? "1" : "0";
     quelza::GravaEntradaIniciarComWindows(quelza::IniciarComWindows == "1");
-    plataforma::SaveSetting(quelza::AplicacaoConfiguracoes, "Ini", "Iniciar Com Windows",
-                            quelza::IniciarComWindows);
+    quelza::GravaConfiguracao(quelza::tabela::IniciarComWindows);
 }

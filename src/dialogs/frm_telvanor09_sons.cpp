@@ -1,11 +1,10 @@
 // Tab 3, "Sons": sounds on or off, the three greetings and the four event cues, each with its file.
 #include "dialogs/frm_telvanor02.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/configuracoes_usuario.h"
 #include "platform/qt/mensagens.h"
-#include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QGridLayout>
 #include <QStyle>
@@ -13,20 +12,14 @@
 
 namespace {
 
-// The path variables of txtSom(0) to txtSom(6), with their keys in section "Som".
-struct SomDaCaixa {
-    std::string* variavel;
-    const char* chave;
-};
+// The settings of txtSom(0) to txtSom(6).
+constexpr std::array<const quelza::LinhaConfiguracao*, 7> Sons{
+    &quelza::tabela::SomBomDia,      &quelza::tabela::SomBoaTarde, &quelza::tabela::SomBoaNoite,
+    &quelza::tabela::SomFinalizando, &quelza::tabela::SomTemEmail, &quelza::tabela::SomConectado,
+    &quelza::tabela::SomDesconectado};
 
-std::array<SomDaCaixa, 7> Sons() {
-    return {{{&quelza::SomBomDia, "Bom Dia"},
-             {&quelza::SomBoaTarde, "Boa Tarde"},
-             {&quelza::SomBoaNoite, "Boa Noite"},
-             {&quelza::SomFinalizando, "Finalizando"},
-             {&quelza::SomTemEmail, "Tem Email"},
-             {&quelza::SomConectado, "Conectado"},
-             {&quelza::SomDesconectado, "Desconectado"}}};
+std::string& Caminho(int indice) {
+    return quelza::variaveis.*std::get<std::string quelza::Variaveis::*>(Sons.at(indice)->variavel);
 }
 
 constexpr int PrimeiroEvento = 3;
@@ -91,24 +84,22 @@ QWidget* frmTelvanor09::CriaAbaSons() {
 }
 
 void frmTelvanor09::CarregaAbaSons() {
-    const auto sons = Sons();
     chkSom->setChecked(quelza::SomLigado != 0);
     chkIniciando->setChecked(quelza::SomIniciando != 0);
     for (int i = 0; i < PrimeiroEvento; ++i)
-        txtSom[i]->setText(quelza::SomIniciando == 1 ? QString::fromStdString(*sons[i].variavel) : QString());
+        txtSom[i]->setText(quelza::SomIniciando == 1 ? QString::fromStdString(Caminho(i)) : QString());
     const std::array<QCheckBox*, 4> eventos = ChecksEventos();
     for (int i = PrimeiroEvento; i < 7; ++i) {
-        const bool ligado = !quelza::SemBrancos(*sons[i].variavel).empty();
+        const bool ligado = !quelza::SemBrancos(Caminho(i)).empty();
         eventos[i - PrimeiroEvento]->setChecked(ligado);
-        txtSom[i]->setText(ligado ? QString::fromStdString(*sons[i].variavel) : QString());
+        txtSom[i]->setText(ligado ? QString::fromStdString(Caminho(i)) : QString());
     }
 }
 
 void frmTelvanor09::chkIniciando_Click() {
-    const auto sons = Sons();
     const bool ligado = chkIniciando->isChecked();
     for (int i = 0; i < PrimeiroEvento; ++i) {
-        txtSom[i]->setText(ligado ? QString::fromStdString(*sons[i].variavel) : QString());
+        txtSom[i]->setText(ligado ? QString::fromStdString(Caminho(i)) : QString());
         txtSom[i]->setEnabled(ligado);
     }
 }
@@ -116,7 +107,7 @@ void frmTelvanor09::chkIniciando_Click() {
 void frmTelvanor09::chkSomEvento_Click(int indice) {
     const std::array<QCheckBox*, 4> eventos = ChecksEventos();
     const bool ligado = eventos.at(indice - PrimeiroEvento)->isChecked();
-    txtSom.at(indice)->setText(ligado ? QString::fromStdString(*Sons()[indice].variavel) : QString());
+    txtSom.at(indice)->setText(ligado ? QString::fromStdString(Caminho(indice)) : QString());
     txtSom[indice]->setEnabled(ligado);
 }
 
@@ -129,15 +120,11 @@ void frmTelvanor09::cmdProcurarSom_Click(int Index) {
 void frmTelvanor09::GravaAbaSons() {
     quelza::SomLigado = chkSom->isChecked() ? 1 : 0;
     quelza::SomIniciando = chkIniciando->isChecked() ? 1 : 0;
-    const auto sons = Sons();
     for (int i = 0; i < 7; ++i)
-        *sons[i].variavel = quelza::SemBrancos(txtSom[i]->text().toStdString());
+        Caminho(i) = quelza::SemBrancos(txtSom[i]->text().toStdString());
 
-    auto salva = [](const char* chave, const std::string& valor) {
-        plataforma::SaveSetting(quelza::AplicacaoConfiguracoes, "Som", chave, valor);
-    };
-    salva("Ligado", quelza::NumeroSimples(quelza::SomLigado));
-    salva("Iniciando", quelza::NumeroSimples(quelza::SomIniciando));
-    for (const SomDaCaixa& som : sons)
-        salva(som.chave, *som.variavel);
+    std::vector<const quelza::LinhaConfiguracao*> linhas{&quelza::tabela::SomLigado,
+                                                         &quelza::tabela::SomIniciando};
+    linhas.insert(linhas.end(), Sons.begin(), Sons.end());
+    quelza::GravaConfiguracoes(linhas);
 }

@@ -2,8 +2,8 @@
 
 #include "platform/qt/mensagens.h"
 #include "platform/qt/shell.h"
-#include "settings/configuracao.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 namespace quelza {
 
@@ -12,7 +12,7 @@ void CriaAcessoDialUp(const std::string& arquivo, const std::string& pasta) {
     constexpr std::uint32_t SemDono = 0;
     const std::intptr_t resultado = plataforma::ShellExecuteA(SemDono, "Open", arquivo.c_str(), "",
                                                               pasta.c_str(), plataforma::SW_SHOWNORMAL);
-    GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "1");
+    GravaTexto(tabela::PrimeiraVez, "1");
     if (resultado <= 32)
         plataforma::MsgBox(ErroCriaAcesso, plataforma::vbOKOnly, TituloAplicacao);
 }

@@ -5,14 +5,14 @@
 #include "platform/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 namespace quelza {
 namespace {
 
-constexpr const char* SecaoEmail = "Email";
-
 void GravaConta(const ContaEmail& conta) {
-    plataforma::SaveSetting(AplicacaoConfiguracoes, SecaoEmail, conta.NomeDaConta, CodificaContaEmail(conta));
+    plataforma::SaveSetting(AplicacaoConfiguracoes, SecaoContasEmail, conta.NomeDaConta,
+                            CodificaContaEmail(conta));
 }
 
 } // namespace
@@ -49,19 +49,21 @@ void AdicionaConta(const ContaEmail& conta) {
 
 void SubstituiConta(std::size_t indice, const ContaEmail& conta) {
     // The store keeps the case a name was first written in: a title whose case changed is written
-    // anew, with the whole section, so that the list keeps its order at the next start.
+    // anew, with the whole section, so that the list keeps its order at the next start. One
+    // replacement of the store, so no account is ever missing from it.
+    plataforma::LoteConfiguracoes lote;
     if (ContasEmail.at(indice).NomeDaConta != conta.NomeDaConta)
-        plataforma::DeleteSetting(AplicacaoConfiguracoes, SecaoEmail);
+        plataforma::DeleteSetting(AplicacaoConfiguracoes, SecaoContasEmail);
     ContasEmail[indice] = conta;
     for (const ContaEmail& c : ContasEmail)
         GravaConta(c);
 }
 
 void RemoveConta(std::size_t indice) {
-    plataforma::DeleteSetting(AplicacaoConfiguracoes, SecaoEmail, ContasEmail.at(indice).NomeDaConta);
+    plataforma::DeleteSetting(AplicacaoConfiguracoes, SecaoContasEmail, ContasEmail.at(indice).NomeDaConta);
     if (ContasEmail.size() == 1)
         TemContasEmail = false;
-    CarregaContasEmail(AplicacaoConfiguracoes, SecaoEmail);
+    CarregaContasEmail(AplicacaoConfiguracoes, SecaoContasEmail);
 }
 
 } // namespace quelza

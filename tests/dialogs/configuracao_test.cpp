@@ -9,11 +9,11 @@
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/gravacao_recusada.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -345,22 +345,38 @@ TEST_F(Configuracao, AbaSobreSegueIniciarComWindows) {
 }
 
 TEST_F(Configuracao, EscritaRecusadaMudaAVariavelESemAviso) {
-    // A settings file that cannot be written: a folder stands where the file should be.
-    std::filesystem::create_directory(ArquivoConfig());
-    frmTelvanor09& d = Abre(frmTelvanor09::AbaAgendamento);
-    d.Check5->click();
-    d.Text2->setText("/bin/true");
-    d.cmdAplicar_Click();
-    d.SSTab1->setCurrentIndex(frmTelvanor09::AbaEmail);
-    d.chkSempre->click();
-    d.txtMinutos->setText("9");
-    d.cmdAplicar_Click();
-
-    EXPECT_EQ(AgendarConexão, 1);
-    EXPECT_EQ(ProgramaExecutar, "/bin/true");
-    EXPECT_EQ(ChecarPeriodicamente, 9);
-    EXPECT_TRUE(interface->mensagens.empty());
-    EXPECT_TRUE(std::filesystem::is_directory(ArquivoConfig()));
+    const struct {
+        int aba;
+        std::function<void(frmTelvanor09&)> mexe;
+        std::function<bool()> mudou;
+        std::function<std::string()> guardado;
+    } casos[] = {
+        {frmTelvanor09::AbaAcesso, [](frmTelvanor09& d) { d.txtSenha->setText("nova"); },
+         [] { return SenhaAcesso == "nova"; }, [] { return Usuario("Acesso", "Senha"); }},
+        {frmTelvanor09::AbaEmail, [](frmTelvanor09& d) { d.txtSegundos->setText("99"); },
+         [] { return TempoDeEspera == 99; }, [] { return Arquivo("Pop3", "Tempo de Espera"); }},
+        {frmTelvanor09::AbaAgendamento, [](frmTelvanor09& d) { d.Check5->click(); },
+         [] { return AgendarConexão == 1; }, [] { return Arquivo("Config", "Agendar Conexão"); }},
+        {frmTelvanor09::AbaSons, [](frmTelvanor09& d) { d.chkSom->setChecked(false); },
+         [] { return SomLigado == 0; }, [] { return Usuario("Som", "Ligado"); }},
+        {frmTelvanor09::AbaNavegador, [](frmTelvanor09& d) { d.opcInicial[2]->click(); },
+         [] { return PáginaInicial == "about:blank"; }, [] { return Arquivo("IE", "Página Inicial"); }},
+        {frmTelvanor09::AbaSobre, [](frmTelvanor09& d) { d.chkIniciarComWindows->setChecked(true); },
+         [] { return IniciarComWindows == "1"; }, [] { return Usuario("ini", "Iniciar Com Windows"); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.aba);
+        frmTelvanor09& d = Abre(c.aba);
+        const std::string antes = c.guardado();
+        c.mexe(d);
+        {
+            GravacaoRecusada recusada;
+            d.cmdAplicar_Click();
+        }
+        EXPECT_TRUE(c.mudou());
+        EXPECT_EQ(c.guardado(), antes);
+        EXPECT_TRUE(interface->mensagens.empty());
+    }
 }
 
 TEST_F(Configuracao, VerificarELinksDoDesenvolvedor) {
