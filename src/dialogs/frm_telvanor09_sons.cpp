@@ -71,6 +71,17 @@ QWidget* frmTelvanor09::CriaAbaSons() {
     grade->setRowMinimumHeight(2 + PrimeiroEvento, 8);
     grade->setColumnStretch(1, 1);
     txtSom[0]->setMinimumWidth(txtSom[0]->fontMetrics().averageCharWidth() * 40);
+    // Tab goes row by row: each event's check box, then its file and its browse button.
+    QWidget* anterior = chkIniciando;
+    for (int i = 0; i < 7; ++i) {
+        for (QWidget* proximo : {i < PrimeiroEvento ? nullptr : rotulos[i], static_cast<QWidget*>(txtSom[i]),
+                                 static_cast<QWidget*>(cmdProcurarSom[i])}) {
+            if (!proximo)
+                continue;
+            setTabOrder(anterior, proximo);
+            anterior = proximo;
+        }
+    }
 
     connect(chkIniciando, &QCheckBox::clicked, this, [this] { chkIniciando_Click(); });
     const std::array<QCheckBox*, 4> eventos = ChecksEventos();

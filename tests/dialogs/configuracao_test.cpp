@@ -414,4 +414,23 @@ TEST_F(Configuracao, AbreNaAbaComOFocoNoPrimeiroControle) {
     }
 }
 
+TEST_F(Configuracao, TabSegueAOrdemVisualDosSons) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaSons);
+    std::vector<QWidget*> esperada{d.chkSom, d.chkIniciando};
+    const std::array<QCheckBox*, 4> eventos{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
+                                            d.chkSomDesconectado};
+    for (int i = 0; i < 7; ++i) {
+        if (i >= 3)
+            esperada.push_back(eventos[i - 3]);
+        esperada.push_back(d.txtSom[i]);
+        esperada.push_back(d.cmdProcurarSom[i]);
+    }
+    std::vector<QWidget*> cadeia{d.chkSom};
+    for (QWidget* w = d.chkSom->nextInFocusChain(); cadeia.size() < esperada.size();
+         w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            cadeia.push_back(w);
+    EXPECT_EQ(cadeia, esperada);
+}
+
 } // namespace
