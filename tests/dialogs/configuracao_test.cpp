@@ -101,13 +101,13 @@ TEST_F(Configuracao, CarregaAsAbasDasVariaveis) {
     d.Check2->click();
     EXPECT_FALSE(d.Check3->isEnabled());
 
-    const std::array<std::pair<const char*, bool>, 4> eventos{
+    const std::array<std::pair<const char*, bool>, 4> cues{
         {{"/sons/fim.wav", true}, {"", false}, {"", false}, {"/sons/caiu.wav", true}}};
     const auto checks = std::array<QCheckBox*, 4>{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
                                                   d.chkSomDesconectado};
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(d.txtSom[3 + i]->text().toStdString(), eventos[i].first) << i;
-        EXPECT_EQ(checks[i]->isChecked(), eventos[i].second) << i;
+        EXPECT_EQ(d.txtSom[3 + i]->text().toStdString(), cues[i].first) << i;
+        EXPECT_EQ(checks[i]->isChecked(), cues[i].second) << i;
         EXPECT_TRUE(d.txtSom[3 + i]->isEnabled()) << "loading leaves the boxes enabled";
     }
     EXPECT_FALSE(d.chkTravaPáginaInicial->isChecked()) << "a lock that is not a number shows unchecked";
@@ -403,8 +403,8 @@ TEST_F(Configuracao, VerificarELinksDoDesenvolvedor) {
 TEST_F(Configuracao, AbreNaAbaComOFocoNoPrimeiroControle) {
     for (int aba = 0; aba < 6; ++aba) {
         SCOPED_TRACE(aba);
-        interface->aoMostrarModal = [aba](QDialog& dialogo) {
-            auto& d = static_cast<frmTelvanor09&>(dialogo);
+        interface->aoMostrarModal = [aba](QDialog& modal) {
+            auto& d = static_cast<frmTelvanor09&>(modal);
             d.show();
             EXPECT_EQ(d.SSTab1->currentIndex(), aba);
             EXPECT_EQ(d.focusWidget(), d.PrimeiroControle(aba));
@@ -417,11 +417,11 @@ TEST_F(Configuracao, AbreNaAbaComOFocoNoPrimeiroControle) {
 TEST_F(Configuracao, TabSegueAOrdemVisualDosSons) {
     frmTelvanor09& d = Abre(frmTelvanor09::AbaSons);
     std::vector<QWidget*> esperada{d.chkSom, d.chkIniciando};
-    const std::array<QCheckBox*, 4> eventos{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
-                                            d.chkSomDesconectado};
+    const std::array<QCheckBox*, 4> checks{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
+                                           d.chkSomDesconectado};
     for (int i = 0; i < 7; ++i) {
         if (i >= 3)
-            esperada.push_back(eventos[i - 3]);
+            esperada.push_back(checks[i - 3]);
         esperada.push_back(d.txtSom[i]);
         esperada.push_back(d.cmdProcurarSom[i]);
     }

@@ -63,15 +63,15 @@ TEST_F(Seletores, CadaSeletorListaOsSeusArquivos) {
     frmTelvanor04 programa(&destino);
     EXPECT_EQ(programa.windowTitle(), "Localizar Arquivo");
     EXPECT_EQ(Itens(programa.File1), Lista({"programa"}));
-    frmTelvanor02 som(txtSom);
-    EXPECT_EQ(som.windowTitle(), "Localizar Som");
-    EXPECT_EQ(Itens(som.File1), Lista({"Alto.WAV", "baixo.wav"}));
-    EXPECT_EQ(som.Dir1->Path(), Raiz());
-    const auto pastas = Itens(som.Dir1);
-    ASSERT_GE(pastas.size(), 3u);
-    EXPECT_EQ(pastas.front(), "/");
-    EXPECT_EQ(pastas[pastas.size() - 2], QDir(raiz.path()).dirName().toStdString());
-    EXPECT_EQ(pastas.back(), "pasta") << "hidden folders stay out";
+    frmTelvanor02 sons(txtSom);
+    EXPECT_EQ(sons.windowTitle(), "Localizar Som");
+    EXPECT_EQ(Itens(sons.File1), Lista({"Alto.WAV", "baixo.wav"}));
+    EXPECT_EQ(sons.Dir1->Path(), Raiz());
+    const auto linhas = Itens(sons.Dir1);
+    ASSERT_GE(linhas.size(), 3u);
+    EXPECT_EQ(linhas.front(), "/");
+    EXPECT_EQ(linhas[linhas.size() - 2], QDir(raiz.path()).dirName().toStdString());
+    EXPECT_EQ(linhas.back(), "pasta") << "hidden folders stay out";
 }
 
 TEST_F(Seletores, OkSoDepoisDeEscolherUmArquivoDesdeAUltimaMudanca) {
@@ -100,10 +100,10 @@ TEST_F(Seletores, OkEscreveOCaminhoNaCaixaCerta) {
     EXPECT_EQ(destino.text().toStdString(), Raiz() + "/pasta/ferramenta");
     EXPECT_EQ(programa.result(), QDialog::Accepted);
 
-    frmTelvanor02 som(txtSom);
-    som.Tag = "4";
-    som.File1->setCurrentRow(1);
-    som.Command1_Click();
+    frmTelvanor02 sons(txtSom);
+    sons.Tag = "4";
+    sons.File1->setCurrentRow(1);
+    sons.Command1_Click();
     for (int i = 0; i < 7; ++i)
         EXPECT_EQ(txtSom[i]->text().toStdString(), i == 4 ? Raiz() + "/baixo.wav" : "") << i;
 }
