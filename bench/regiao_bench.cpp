@@ -1,13 +1,15 @@
 // Speed of the window outline: reading the shipped region file, and reading and scanning a full-HD
-// picture with many transparent runs.
+// picture with many transparent runs, and its region file in scan order and in reverse order.
 #include "platform/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QFile>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -52,6 +54,27 @@ const std::string& ArquivoGrande() {
     return nome;
 }
 
+// The same runs written last row first: reading must not slow down with the order.
+const std::string& ArquivoInvertido() {
+    static QTemporaryDir pasta;
+    static const std::string nome = [] {
+        QFile grande(QString::fromStdString(ArquivoGrande()));
+        if (!grande.open(QIODevice::ReadOnly))
+            std::abort();
+        const QByteArray texto = grande.readAll();
+        const qsizetype quebra = texto.indexOf("\r\n") + 2;
+        QList<QByteArray> registros = texto.mid(quebra).split('|');
+        std::reverse(registros.begin(), registros.end());
+        const std::string n = pasta.filePath(QStringLiteral("invertido.rgn")).toStdString();
+        QFile invertido(QString::fromStdString(n));
+        if (!invertido.open(QIODevice::WriteOnly))
+            std::abort();
+        invertido.write(texto.left(quebra) + registros.join('|'));
+        return n;
+    }();
+    return nome;
+}
+
 std::size_t Retangulos(std::uint32_t h) {
     std::vector<plataforma::RECT> r;
     plataforma::RetangulosDaRegiao(h, r);
@@ -73,6 +96,7 @@ void LeArquivo(benchmark::State& estado, const std::string& (*arquivo)()) {
 const std::string& ArquivoDaJanela() { return ArquivoEntregue; }
 BENCHMARK_CAPTURE(LeArquivo, ArquivoDaJanela, ArquivoDaJanela)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(LeArquivo, ArquivoFullHd, ArquivoGrande)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LeArquivo, ArquivoFullHdInvertido, ArquivoInvertido)->Unit(benchmark::kMillisecond);
 
 void FiguraFullHd(benchmark::State& estado) {
     const Figura& figura = FiguraGrande();

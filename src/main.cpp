@@ -1,8 +1,11 @@
 // Process entry: the application object, then the main window's load handler.
 #include "app/frm_telvanor01.h"
+#include "platform/nm/escolha_discagem.h"
 #include "platform/qt/instancia.h"
 #include "platform/qt/sinais.h"
+#include "platform/ras.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QApplication>
 
@@ -16,6 +19,13 @@ int main(int argc, char* argv[]) {
     std::string linhaDeComando;
     for (int i = 1; i < argc; ++i)
         linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
+
+    quelza::LeConfiguracao(quelza::tabela::Discagem);
+    plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem, true);
+    // The service talks over the bus the application object owns: it goes before the application.
+    struct DevolveServico {
+        ~DevolveServico() { plataforma::DefineServicoDiscagem(nullptr); }
+    } devolveServico;
 
     frmTelvanor01 janela;
     plataforma::AoTerminar([&janela] { janela.Descarrega(); });

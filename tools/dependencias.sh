@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs and that this machine lacks.
 # Usage: tools/dependencias.sh [programa|testes]
-#   programa: what building and running the program needs;
+#   programa: what building, running and packaging the program needs;
 #   testes:   that plus what the tests, the real-window checks and the benchmarks need.
 set -euo pipefail
 
-programa=(build-essential cmake pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+programa=(build-essential dpkg-dev cmake pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
           libqt6multimedia6 gstreamer1.0-plugins-base fonts-dejavu-core)
-testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format
-        desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick)
+testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang
+        desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick
+        appstream librsvg2-bin dbus-daemon python3-dbus python3-dbusmock)
 
 pacotes=("${programa[@]}")
 if [[ "${1:-programa}" == testes ]]; then

@@ -1,9 +1,12 @@
 #include "platform/arquivo_atomico.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -57,6 +60,54 @@ void SincronizaPasta(const std::string& pasta) {
     }
 }
 
+// A temporary file of ours is "<name>.XXXXXX", the six characters mkostemp's.
+bool TemporarioDe(std::string_view entrada, std::string_view nome) {
+    if (entrada.size() != nome.size() + 7 || entrada.substr(0, nome.size()) != nome ||
+        entrada[nome.size()] != '.')
+        return false;
+    for (const char c : entrada.substr(nome.size() + 1))
+        if (!((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')))
+            return false;
+    return true;
+}
+
+// Removes the temporary files that writers killed mid-write left beside `destino`. A writer holds
+// its temporary file's lock until the rename, so a file whose lock is free has no writer any more.
+void RemoveOrfaos(const std::string& pasta, const std::string& destino) {
+    const std::string nome = destino.substr(destino.rfind('/') + 1);
+    DIR* diretorio = ::opendir(pasta.c_str());
+    if (!diretorio)
+        return;
+    while (const dirent* entrada = ::readdir(diretorio)) {
+        if (!TemporarioDe(entrada->d_name, nome))
+            continue;
+        const std::string caminho = pasta + "/" + entrada->d_name;
+        const int fd = ::open(caminho.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(caminho.c_str());
+        ::close(fd);
+    }
+    ::closedir(diretorio);
+}
+
+// A new temporary file beside `destino`, locked. The lock is taken after the file exists, so a
+// cleaner may remove it in between; then another one is made.
+int CriaTemporario(const std::string& destino, std::string& temporario) {
+    for (int tentativa = 0; tentativa < 16; ++tentativa) {
+        temporario = destino + ".XXXXXX";
+        const int fd = ::mkostemp(temporario.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        struct stat info {};
+        if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &info) == 0 && info.st_nlink > 0)
+            return fd;
+        ::close(fd);
+    }
+    return -1;
+}
+
 } // namespace
 
 LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
@@ -67,17 +118,25 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
         return leitura;
     }
     leitura.estado = EstadoLeitura::Lido;
-    char bloco[8192];
+    // Read straight into the text, grown as the file turns out longer than it said.
+    struct stat info {};
+    std::size_t tamanho =
+        ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+    std::string& texto = leitura.conteudo;
+    std::size_t lidos = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, bloco, sizeof bloco);
+        if (lidos == texto.size())
+            texto.resize(std::max<std::size_t>({tamanho + 1, texto.size() * 2, 4096}));
+        const ssize_t n = ::read(fd, texto.data() + lidos, texto.size() - lidos);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
             leitura.estado = EstadoLeitura::Falhou;
         if (n <= 0)
             break;
-        leitura.conteudo.append(bloco, static_cast<std::size_t>(n));
+        lidos += static_cast<std::size_t>(n);
     }
+    texto.resize(lidos);
     ::close(fd);
     if (leitura.estado == EstadoLeitura::Falhou)
         leitura.conteudo.clear();
@@ -87,18 +146,22 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
 bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, std::optional<mode_t> modo) {
     const std::string destino = Destino(caminho);
     const mode_t modoFinal = ModoPara(destino, modo);
-    std::string temporario = destino + ".XXXXXX";
-    const int fd = ::mkostemp(temporario.data(), O_CLOEXEC);
+    std::string temporario;
+    const int fd = CriaTemporario(destino, temporario);
     if (fd < 0)
         return false;
     const bool gravado = GravaTudo(fd, conteudo) && ::fchmod(fd, modoFinal) == 0 && ::fsync(fd) == 0;
-    const bool fechado = ::close(fd) == 0;
-    if (!gravado || !fechado || ::rename(temporario.c_str(), destino.c_str()) != 0) {
+    // Renamed while still open and locked, so no cleaner takes it for an orphan before then.
+    const bool renomeado = gravado && ::rename(temporario.c_str(), destino.c_str()) == 0;
+    if (!renomeado)
         ::unlink(temporario.c_str());
+    const bool fechado = ::close(fd) == 0;
+    if (!renomeado)
         return false;
-    }
-    SincronizaPasta(Pasta(destino));
-    return true;
+    const std::string pasta = Pasta(destino);
+    SincronizaPasta(pasta);
+    RemoveOrfaos(pasta, destino);
+    return fechado;
 }
 
 } // namespace plataforma

@@ -1,5 +1,6 @@
 // Whole-file reads and crash-safe whole-file replacement for the stores kept in files. A crash during
-// a write leaves either the old content or the new one, never a mix; nothing here locks a file.
+// a write leaves either the old content or the new one, never a mix; the lock that
+// keeps two writers apart is trava_arquivo.h's.
 #pragma once
 
 #include <optional>
@@ -18,7 +19,8 @@ struct LeituraArquivo {
 
 LeituraArquivo LeArquivoInteiro(const std::string& caminho);
 
-// Writes a temporary file beside the target, flushes it to disk and renames it over the target.
+// Writes a temporary file beside the target, flushes it to disk and renames it over the target; then
+// removes the temporary files of earlier writes to the target that were killed before their rename.
 // Without `modo`, an existing file keeps its mode and a new one gets 0666 less the umask. A symbolic
 // link is followed, so the file it names is replaced and the link stays.
 bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo,

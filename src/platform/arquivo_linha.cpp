@@ -1,8 +1,10 @@
 #include "platform/arquivo_linha.h"
 
 #include <atomic>
+#include <cstddef>
 #include <cstring>
 #include <fcntl.h>
+#include <optional>
 #include <sys/file.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
@@ -28,6 +30,22 @@ private:
 
 std::atomic_ref<std::uint32_t> Geracao(DadosLinha& dados) {
     return std::atomic_ref<std::uint32_t>(dados.geracao);
+}
+
+// Another process, or a hand, may have cut the file short; reading the mapping past its end would
+// kill the program.
+bool TamanhoCerto(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && info.st_size == static_cast<off_t>(sizeof(DadosLinha));
+}
+
+// The record's connection when its bytes make one of this version; nothing otherwise.
+std::optional<ConexaoSimulada> ConexaoDoRegistro(const unsigned char* bytes) {
+    std::uint32_t versao;
+    std::memcpy(&versao, bytes + offsetof(DadosLinha, versao), sizeof versao);
+    if (versao != VersaoDados)
+        return std::nullopt;
+    return ConexaoDosBytes(bytes + offsetof(DadosLinha, conexao));
 }
 
 } // namespace
@@ -66,11 +84,19 @@ ArquivoLinha::~ArquivoLinha() {
 const ConexaoSimulada& ArquivoLinha::Le() {
     if (!dados_)
         return copia_;
-    if (copiaValida_ && Geracao(*dados_).load(std::memory_order_acquire) == geracaoCopia_)
+    if (!TamanhoCerto(fd_)) {
+        copia_ = {};
+        copiaValida_ = false;
+        return copia_;
+    }
+    // The whole record is compared, not only its generation: a hand or a stray program may change
+    // any byte without bumping it, and every read must see what the file holds.
+    if (copiaValida_ && std::memcmp(bruto_, static_cast<const void*>(dados_), sizeof bruto_) == 0)
         return copia_;
     Trava trava(fd_, LOCK_SH);
-    copia_ = dados_->conexao;
-    geracaoCopia_ = Geracao(*dados_).load(std::memory_order_relaxed);
+    std::memcpy(bruto_, static_cast<const void*>(dados_), sizeof bruto_);
+    // A damaged record reads as no connection until the next change rewrites it.
+    copia_ = ConexaoDoRegistro(bruto_).value_or(ConexaoSimulada{});
     copiaValida_ = true;
     return copia_;
 }
@@ -79,6 +105,16 @@ bool ArquivoLinha::Altera(const std::function<void(DadosLinha&)>& muda) {
     if (!dados_)
         return false;
     Trava trava(fd_, LOCK_EX);
+    if (!TamanhoCerto(fd_) && ::ftruncate(fd_, sizeof(DadosLinha)) != 0)
+        return false;
+    unsigned char bytes[sizeof(DadosLinha)];
+    std::memcpy(bytes, static_cast<const void*>(dados_), sizeof bytes);
+    if (!ConexaoDoRegistro(bytes)) {
+        const std::uint32_t geracao = Geracao(*dados_).load(std::memory_order_relaxed);
+        std::memset(static_cast<void*>(dados_), 0, sizeof(DadosLinha));
+        dados_->versao = VersaoDados;
+        dados_->geracao = geracao;
+    }
     muda(*dados_);
     Geracao(*dados_).fetch_add(1, std::memory_order_release);
     return true;

@@ -1,7 +1,9 @@
 #include "platform/catalogo_simulado.h"
 
+#include "platform/arquivo_atomico.h"
 #include "platform/cp1252.h"
 #include "platform/perfil.h"
+#include "platform/perfil_texto.h"
 
 #include <cerrno>
 #include <charconv>
@@ -29,11 +31,20 @@ std::string TextoPadrao() {
     return texto;
 }
 
-std::string Le(const std::string& arquivo, const std::string& secao, const char* chaveUtf8) {
-    char buffer[1024];
-    GetPrivateProfileStringA(secao.c_str(), ParaCp1252(chaveUtf8).c_str(), "", buffer, sizeof buffer,
-                             arquivo.c_str());
-    return buffer;
+// A value as the 1024-character buffer the line always read it with holds it.
+std::string Le(std::string_view texto, const std::string& secao, const char* chaveUtf8) {
+    std::string valor = LeValorPerfil(texto, secao, ParaCp1252(chaveUtf8)).value_or("");
+    if (valor.size() > 1023)
+        valor.resize(1023);
+    return valor;
+}
+
+// The entries' names. An empty name or one holding a NUL cannot be dialled; in a NUL-separated list
+// it would also end the list early or split into two names, so it is no entry.
+std::vector<std::string> Nomes(std::string_view texto) {
+    std::vector<std::string> nomes = NomesSecoes(texto);
+    std::erase_if(nomes, [](const std::string& n) { return n.empty() || n.find('\0') != std::string::npos; });
+    return nomes;
 }
 
 // A number of the file, or `padrao` when the value is missing or not a whole non-negative number.
@@ -43,16 +54,16 @@ std::uint32_t Numero(const std::string& texto, std::uint32_t padrao) {
     return erro == std::errc{} && fim == texto.data() + texto.size() ? valor : padrao;
 }
 
-EntradaCatalogo LeEntrada(const std::string& arquivo, const std::string& secao) {
+EntradaCatalogo LeEntrada(std::string_view texto, const std::string& secao) {
     EntradaCatalogo entrada;
     entrada.nome = secao;
-    entrada.telefone = Le(arquivo, secao, "Telefone");
-    entrada.usuario = Le(arquivo, secao, "Usuário");
-    entrada.senha = Le(arquivo, secao, "Senha");
-    entrada.discagemMs = Numero(Le(arquivo, secao, "Discagem"), entrada.discagemMs);
-    entrada.autenticacaoMs = Numero(Le(arquivo, secao, "Autenticação"), entrada.autenticacaoMs);
-    entrada.quedaS = Numero(Le(arquivo, secao, "Queda"), entrada.quedaS);
-    entrada.erro = Numero(Le(arquivo, secao, "Erro"), entrada.erro);
+    entrada.telefone = Le(texto, secao, "Telefone");
+    entrada.usuario = Le(texto, secao, "Usuário");
+    entrada.senha = Le(texto, secao, "Senha");
+    entrada.discagemMs = Numero(Le(texto, secao, "Discagem"), entrada.discagemMs);
+    entrada.autenticacaoMs = Numero(Le(texto, secao, "Autenticação"), entrada.autenticacaoMs);
+    entrada.quedaS = Numero(Le(texto, secao, "Queda"), entrada.quedaS);
+    entrada.erro = Numero(Le(texto, secao, "Erro"), entrada.erro);
     return entrada;
 }
 
@@ -77,26 +88,14 @@ void GaranteCatalogo(const std::string& arquivo) {
 }
 
 std::vector<std::string> NomesDoCatalogo(const std::string& arquivo) {
-    // Grown until the list fits: the reader cuts a list that does not fit and returns size - 2.
-    constexpr std::size_t Limite = std::size_t{1} << 24;
-    std::vector<char> buffer(16384);
-    std::uint32_t usados = GetPrivateProfileSectionNamesA(buffer.data(), buffer.size(), arquivo.c_str());
-    while (usados + 2 >= buffer.size() && buffer.size() < Limite) {
-        buffer.resize(buffer.size() * 2);
-        usados = GetPrivateProfileSectionNamesA(buffer.data(), buffer.size(), arquivo.c_str());
-    }
-    std::vector<std::string> nomes;
-    for (std::size_t i = 0; i < usados && buffer[i] != '\0';) {
-        nomes.emplace_back(&buffer[i]);
-        i += nomes.back().size() + 1;
-    }
-    return nomes;
+    return Nomes(LeArquivoInteiro(arquivo).conteudo);
 }
 
 std::optional<EntradaCatalogo> EntradaDoCatalogo(const std::string& arquivo, const std::string& nome) {
-    for (const std::string& secao : NomesDoCatalogo(arquivo)) {
+    const std::string texto = LeArquivoInteiro(arquivo).conteudo;
+    for (const std::string& secao : Nomes(texto)) {
         if (IguaisSemCaixa(secao, nome))
-            return LeEntrada(arquivo, secao);
+            return LeEntrada(texto, secao);
     }
     return std::nullopt;
 }
@@ -122,10 +121,11 @@ bool GravaEntradaCatalogo(const std::string& arquivo, const EntradaCatalogo& ent
 }
 
 std::optional<EntradaCatalogo> LePredefinicao(const std::string& arquivo) {
-    const std::string nome = Le(arquivo, "Entrada", "Nome");
+    const std::string texto = LeArquivoInteiro(arquivo).conteudo;
+    const std::string nome = Le(texto, "Entrada", "Nome");
     if (nome.empty())
         return std::nullopt;
-    EntradaCatalogo entrada = LeEntrada(arquivo, "Entrada");
+    EntradaCatalogo entrada = LeEntrada(texto, "Entrada");
     entrada.nome = nome;
     return entrada;
 }

@@ -113,22 +113,23 @@ ChaveColmeia* Colmeia::Acha(std::string_view caminho) {
 }
 
 ChaveColmeia& Colmeia::Garante(std::string_view caminho) {
-    if (ChaveColmeia* achada = Acha(caminho))
-        return *achada;
-    chaves_.emplace_back(Grafia(caminho));
-    Indexa(chaves_.size() - 1);
+    std::string dobrado = SemCaixa(caminho);
+    const auto [lugar, nova] = posicoes_.try_emplace(dobrado, chaves_.size());
+    if (!nova)
+        return chaves_[lugar->second];
+    chaves_.emplace_back(Grafia(caminho, dobrado));
+    IndexaPrefixos(chaves_.size() - 1, std::move(dobrado));
     return chaves_.back();
 }
 
 // The longest leading run of whole parts that some key already holds takes that key's spelling; a
 // root name not covered by one takes its own.
-std::string Colmeia::Grafia(std::string_view caminho) const {
+std::string Colmeia::Grafia(std::string_view caminho, const std::string& dobrado) const {
     std::string grafia(caminho);
     const std::size_t raiz = std::min(caminho.find('\\'), caminho.size());
     for (const RaizRegistro& r : kRaizesRegistro)
         if (IguaisSemCaixa(r.nome, caminho.substr(0, raiz)))
             grafia.replace(0, raiz, r.nome);
-    const std::string dobrado = SemCaixa(caminho);
     for (std::size_t fim = dobrado.size(); fim != std::string::npos && fim > 0;
          fim = dobrado.rfind('\\', fim - 1)) {
         const auto prefixo = prefixos_.find(dobrado.substr(0, fim));
@@ -140,26 +141,30 @@ std::string Colmeia::Grafia(std::string_view caminho) const {
     return grafia;
 }
 
-void Colmeia::Indexa(std::size_t posicao) {
+// From the key up: once a leading part has a key below it, so have all the shorter ones.
+void Colmeia::IndexaPrefixos(std::size_t posicao, std::string dobrado) {
     const std::string& caminho = chaves_[posicao].Caminho();
-    const std::string dobrado = SemCaixa(caminho);
-    posicoes_.emplace(dobrado, posicao);
-    for (std::size_t fim = 0; fim != std::string::npos;) {
-        fim = dobrado.find('\\', fim + 1);
-        const std::size_t tamanho = std::min(fim, dobrado.size());
-        Prefixo& prefixo =
-            prefixos_.try_emplace(dobrado.substr(0, tamanho), Prefixo{caminho.substr(0, tamanho)})
-                .first->second;
-        if (tamanho < dobrado.size())
-            ++prefixo.abaixo;
+    prefixos_.try_emplace(dobrado, Prefixo{caminho, false});
+    for (std::size_t fim = dobrado.rfind('\\'); fim != std::string::npos && fim > 0;
+         fim = dobrado.rfind('\\')) {
+        dobrado.resize(fim);
+        auto prefixo = prefixos_.find(dobrado);
+        if (prefixo == prefixos_.end())
+            prefixo = prefixos_.emplace(dobrado, Prefixo{caminho.substr(0, fim), false}).first;
+        else if (prefixo->second.abaixo)
+            break;
+        prefixo->second.abaixo = true;
     }
 }
 
 void Colmeia::Reindexa() {
     posicoes_.clear();
     prefixos_.clear();
-    for (std::size_t i = 0; i < chaves_.size(); ++i)
-        Indexa(i);
+    for (std::size_t i = 0; i < chaves_.size(); ++i) {
+        std::string dobrado = SemCaixa(chaves_[i].Caminho());
+        posicoes_.emplace(dobrado, i);
+        IndexaPrefixos(i, std::move(dobrado));
+    }
 }
 
 bool Colmeia::Cria(std::string_view caminho) {
@@ -193,7 +198,7 @@ bool Colmeia::Remove(std::string_view caminho) {
 
 bool Colmeia::TemSubchaves(std::string_view caminho) const {
     const auto prefixo = prefixos_.find(SemCaixa(caminho));
-    return prefixo != prefixos_.end() && prefixo->second.abaixo > 0;
+    return prefixo != prefixos_.end() && prefixo->second.abaixo;
 }
 
 } // namespace plataforma

@@ -71,12 +71,13 @@ public:
 private:
     // A path, or the leading parts of one, as the keys hold it.
     struct Prefixo {
-        std::string grafia;     // as the first key in order that has it spells it
-        std::size_t abaixo = 0; // keys strictly below it
+        std::string grafia;  // as the first key in order that has it spells it
+        bool abaixo = false; // some key lies strictly below it
     };
 
-    std::string Grafia(std::string_view caminho) const;
-    void Indexa(std::size_t posicao);
+    // `dobrado` is `caminho` in lower case.
+    std::string Grafia(std::string_view caminho, const std::string& dobrado) const;
+    void IndexaPrefixos(std::size_t posicao, std::string dobrado);
     void Reindexa();
 
     std::vector<ChaveColmeia> chaves_;

@@ -28,6 +28,8 @@ std::string Aspas(std::string_view bytes) {
             char hex[5];
             std::snprintf(hex, sizeof hex, "\\x%02x", c);
             texto += hex;
+        } else if (c < 0x80) {
+            texto += byte; // the same in both code pages
         } else {
             texto += DeCp1252(std::string_view(&byte, 1));
         }
@@ -171,19 +173,19 @@ public:
             const std::string caminho = Bytes(linha.substr(1, linha.size() - 2));
             if (!CaminhoChaveValido(caminho)) {
                 danificada_ = true;
-                atual_.clear();
+                atual_ = nullptr;
                 return;
             }
-            atual_ = colmeia.Garante(caminho).Caminho();
+            atual_ = &colmeia.Garante(caminho);
             return;
         }
         const auto valor =
-            atual_.empty() || (linha.front() != '"' && linha.front() != '@') ? std::nullopt : Valor(linha);
+            !atual_ || (linha.front() != '"' && linha.front() != '@') ? std::nullopt : Valor(linha);
         if (!valor) {
             danificada_ = true;
             return;
         }
-        ChaveColmeia& chave = colmeia.Garante(atual_);
+        ChaveColmeia& chave = *atual_;
         // A second value of the same name would replace the first when written back.
         if (chave.Valor(valor->nome))
             danificada_ = true;
@@ -192,7 +194,8 @@ public:
 
 private:
     bool& danificada_;
-    std::string atual_;
+    // The key of the last header; only a header adds keys, so it stays valid until the next one.
+    ChaveColmeia* atual_ = nullptr;
 };
 
 } // namespace

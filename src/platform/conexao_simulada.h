@@ -5,6 +5,7 @@
 #include "platform/ras.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace plataforma {
 
@@ -32,5 +33,10 @@ struct EstadoLinha {
 };
 
 EstadoLinha EstadoDaConexao(const ConexaoSimulada& conexao, std::int64_t agoraMs);
+
+// The connection held by `sizeof(ConexaoSimulada)` bytes in the record's own layout, as a file shared
+// with other processes holds it; nothing when they cannot be one: a Boolean other than 0 or 1, an
+// entry name without its end, or a time no clock shows, whose sums with the delays would overflow.
+std::optional<ConexaoSimulada> ConexaoDosBytes(const void* bytes);
 
 } // namespace plataforma

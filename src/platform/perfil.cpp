@@ -1,54 +1,27 @@
 #include "platform/perfil.h"
 
 #include "platform/arquivo_atomico.h"
+#include "platform/instalacao.h"
 #include "platform/perfil_texto.h"
+#include "platform/trava_arquivo.h"
 
 #include <algorithm>
 #include <cstring>
-#include <dirent.h>
+#include <optional>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace plataforma {
 namespace {
 
-bool IguaisSemCaixaAscii(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        const auto minuscula = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        return minuscula(x) == minuscula(y);
-    });
-}
-
-// Callers name the same settings file "Config.ini" and "config.ini", as a case-blind file system
-// allows. When the exact name is missing, an existing file of the same name in another case stands
-// for it, so a write never leaves two files that the reads confuse.
-std::string ResolveNome(const std::string& arquivo) {
-    struct stat info {};
-    if (::stat(arquivo.c_str(), &info) == 0)
-        return arquivo;
-    const auto barra = arquivo.rfind('/');
-    const std::string pasta =
-        barra == std::string::npos ? "." : arquivo.substr(0, std::max<std::size_t>(barra, 1));
-    const std::string nome = barra == std::string::npos ? arquivo : arquivo.substr(barra + 1);
-    DIR* diretorio = ::opendir(pasta.c_str());
-    if (!diretorio)
-        return arquivo;
-    std::vector<std::string> candidatos;
-    while (const dirent* entrada = ::readdir(diretorio))
-        if (IguaisSemCaixaAscii(entrada->d_name, nome))
-            candidatos.emplace_back(entrada->d_name);
-    ::closedir(diretorio);
-    if (candidatos.empty())
-        return arquivo;
-    std::sort(candidatos.begin(), candidatos.end());
-    return arquivo.substr(0, barra + 1) + candidatos.front();
-}
-
-// The file's lines as they stand; a missing or unreadable file reads as an empty one.
-std::vector<LinhaPerfil> LinhasDe(const char* arquivo) {
-    return arquivo ? SeparaLinhas(LeArquivoInteiro(ResolveNome(arquivo)).conteudo)
-                   : std::vector<LinhaPerfil>{};
+// The file's text as it stands; a missing or unreadable file reads as an empty one. Callers name
+// the same settings file "Config.ini" and "config.ini", as a case-blind file system allows, so an
+// existing file of the same name in another case stands for a missing one (and a write never leaves
+// two files that the reads confuse). An installed copy reads the user's own copy first.
+std::string TextoDe(const char* arquivo) {
+    return arquivo ? LeArquivoInteiro(CaminhoDeLeitura(arquivo)).conteudo : std::string();
 }
 
 std::uint32_t CopiaTexto(std::string_view texto, char* buffer, std::uint32_t tamanho) {
@@ -84,39 +57,56 @@ std::uint32_t CopiaLista(const std::vector<std::string>& nomes, char* buffer, st
 
 std::uint32_t GetPrivateProfileStringA(const char* secao, const char* chave, const char* padrao, char* buffer,
                                        std::uint32_t tamanho, const char* arquivo) {
-    const std::vector<LinhaPerfil> linhas = LinhasDe(arquivo);
+    const std::string texto = TextoDe(arquivo);
     if (!secao)
-        return CopiaLista(NomesSecoes(linhas), buffer, tamanho);
+        return CopiaLista(NomesSecoes(texto), buffer, tamanho);
     if (!chave)
-        return CopiaLista(NomesChaves(linhas, secao), buffer, tamanho);
-    const auto valor = LeValorPerfil(linhas, secao, chave);
+        return CopiaLista(NomesChaves(texto, secao), buffer, tamanho);
+    const auto valor = LeValorPerfil(texto, secao, chave);
     return CopiaTexto(valor ? std::string_view(*valor) : std::string_view(padrao ? padrao : ""), buffer,
                       tamanho);
 }
 
 std::uint32_t GetPrivateProfileSectionNamesA(char* buffer, std::uint32_t tamanho, const char* arquivo) {
-    return CopiaLista(NomesSecoes(LinhasDe(arquivo)), buffer, tamanho);
+    return CopiaLista(NomesSecoes(TextoDe(arquivo)), buffer, tamanho);
 }
 
 bool WritePrivateProfileStringA(const char* secao, const char* chave, const char* valor,
                                 const char* arquivo) {
     if (!secao || !arquivo || (chave && valor && !GravavelNoPerfil(secao, chave, valor)))
         return false;
-    const std::string caminho = ResolveNome(arquivo);
-    const LeituraArquivo leitura = LeArquivoInteiro(caminho);
+    const std::optional<std::string> caminho = CaminhoDeGravacao(arquivo);
+    if (!caminho)
+        return false;
+    struct stat info {};
+    const bool existia = ::stat(caminho->c_str(), &info) == 0;
+    // Another process may be writing the same file: read it again under the lock, or one of the two
+    // changes is lost.
+    const TravaArquivo trava(*caminho);
+    LeituraArquivo leitura = LeArquivoInteiro(*caminho);
     if (leitura.estado == EstadoLeitura::Falhou)
         return false;
-    std::vector<LinhaPerfil> linhas = SeparaLinhas(leitura.conteudo);
+    std::string& texto = leitura.conteudo;
     if (!chave)
-        RemoveSecaoPerfil(linhas, secao);
+        RemoveSecaoPerfil(texto, secao);
     else if (!valor)
-        RemoveChavePerfil(linhas, secao, chave);
+        RemoveChavePerfil(texto, secao, chave);
     else
-        GravaValorPerfil(linhas, secao, chave, valor);
-    // Removing from a file that does not exist leaves no file behind.
-    if (leitura.estado == EstadoLeitura::Ausente && linhas.empty())
+        GravaValorPerfil(texto, secao, chave, valor);
+    if (!existia && texto.empty()) {
+        // Removing from a file that does not exist leaves no file behind, not even the lock's.
+        if (trava.Obtida() && ::stat(caminho->c_str(), &info) == 0 && info.st_size == 0)
+            ::unlink(caminho->c_str());
         return true;
-    return GravaArquivoAtomico(caminho, JuntaLinhas(linhas));
+    }
+    // The lock creates a missing file 0600; a new settings file gets the usual mode instead.
+    std::optional<mode_t> modo;
+    if (!existia) {
+        const mode_t mascara = ::umask(0);
+        ::umask(mascara);
+        modo = 0666 & ~mascara;
+    }
+    return GravaArquivoAtomico(*caminho, texto, modo);
 }
 
 } // namespace plataforma

@@ -1,7 +1,8 @@
 // Private-profile (INI) files with the Windows semantics: case-blind section and key names, blanks
 // around names and values ignored, quotes stripped, writes that keep every other line as it was.
 // Section, key and value texts are Windows-1252 bytes; the file name is a native path, whose last
-// part also matches an existing file of the same name in another case.
+// part also matches an existing file of the same name in another case. A file of an installed program
+// folder is read and written through the user's copy (instalacao.h).
 #pragma once
 
 #include <cstdint>

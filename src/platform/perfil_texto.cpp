@@ -21,6 +21,23 @@ std::string_view SemAspas(std::string_view valor) {
     return valor;
 }
 
+// One line of the text: where it starts, its text without the ending, and where the next one starts.
+// A line ends at LF, and a CR just before the LF belongs to the ending.
+struct Linha {
+    std::size_t inicio;
+    std::string_view texto;
+    std::size_t proxima;
+    bool terminada() const { return proxima > inicio + texto.size(); }
+};
+
+Linha LinhaEm(std::string_view t, std::size_t inicio) {
+    const auto quebra = t.find('\n', inicio);
+    if (quebra == std::string_view::npos)
+        return {inicio, t.substr(inicio), t.size()};
+    const std::size_t fim = quebra > inicio && t[quebra - 1] == '\r' ? quebra - 1 : quebra;
+    return {inicio, t.substr(inicio, fim - inicio), quebra + 1};
+}
+
 // What one line is: a section header, a key, or anything else (blank, comment, stray text), which is
 // kept but never matched.
 struct Classe {
@@ -45,108 +62,103 @@ Classe Classifica(std::string_view linha) {
     return {Classe::Chave, Apara(aparada.substr(0, igual)), Apara(aparada.substr(igual + 1))};
 }
 
-// Lines of the first section named `secao`: from its header (inclusive) to the next header.
+// The first section named `secao`: its header line, and where its last line ends (the next header's
+// start, or the end of the text).
 struct Faixa {
-    std::size_t cabecalho;
+    Linha cabecalho;
     std::size_t fim;
 };
 
-std::optional<Faixa> AchaSecao(const std::vector<LinhaPerfil>& linhas, std::string_view secao) {
-    for (std::size_t i = 0; i < linhas.size(); ++i) {
-        const Classe classe = Classifica(linhas[i].texto);
+std::optional<Faixa> AchaSecao(std::string_view t, std::string_view secao) {
+    secao = Apara(secao);
+    for (std::size_t p = 0; p < t.size();) {
+        const Linha l = LinhaEm(t, p);
+        p = l.proxima;
+        const Classe classe = Classifica(l.texto);
         if (classe.tipo != Classe::Secao || !IguaisSemCaixa(classe.nome, secao))
             continue;
-        std::size_t fim = i + 1;
-        while (fim < linhas.size() && Classifica(linhas[fim].texto).tipo != Classe::Secao)
-            ++fim;
-        return Faixa{i, fim};
+        while (p < t.size()) {
+            const Linha seguinte = LinhaEm(t, p);
+            if (Classifica(seguinte.texto).tipo == Classe::Secao)
+                break;
+            p = seguinte.proxima;
+        }
+        return Faixa{l, p};
     }
     return std::nullopt;
 }
 
-std::optional<std::size_t> AchaChave(const std::vector<LinhaPerfil>& linhas, const Faixa& faixa,
-                                     std::string_view chave) {
-    for (std::size_t i = faixa.cabecalho + 1; i < faixa.fim; ++i) {
-        const Classe classe = Classifica(linhas[i].texto);
-        if (classe.tipo == Classe::Chave && IguaisSemCaixa(classe.nome, chave))
-            return i;
+// Calls `visita` for each line of the section after its header, until it returns true.
+template <typename F> std::optional<Linha> PercorreSecao(std::string_view t, const Faixa& faixa, F visita) {
+    for (std::size_t p = faixa.cabecalho.proxima; p < faixa.fim;) {
+        const Linha l = LinhaEm(t, p);
+        if (visita(l))
+            return l;
+        p = l.proxima;
     }
     return std::nullopt;
 }
 
-std::string FimDoTexto(const std::vector<LinhaPerfil>& linhas) {
-    for (const LinhaPerfil& linha : linhas)
-        if (!linha.fim.empty())
-            return linha.fim;
-    return "\r\n";
+std::optional<Linha> AchaChave(std::string_view t, const Faixa& faixa, std::string_view chave) {
+    chave = Apara(chave);
+    return PercorreSecao(t, faixa, [&](const Linha& l) {
+        const Classe classe = Classifica(l.texto);
+        return classe.tipo == Classe::Chave && IguaisSemCaixa(classe.nome, chave);
+    });
 }
 
-// Inserts a line after `posicao`, giving that line an ending first when it is the unfinished last one.
-void InsereDepois(std::vector<LinhaPerfil>& linhas, std::size_t posicao, std::string texto,
-                  const std::string& fim) {
-    if (linhas[posicao].fim.empty())
-        linhas[posicao].fim = fim;
-    linhas.insert(linhas.begin() + static_cast<std::ptrdiff_t>(posicao) + 1,
-                  LinhaPerfil{std::move(texto), fim});
+std::string_view FimDoTexto(std::string_view t) {
+    const auto quebra = t.find('\n');
+    if (quebra == std::string_view::npos)
+        return "\r\n";
+    return quebra > 0 && t[quebra - 1] == '\r' ? "\r\n" : "\n";
+}
+
+// Inserts a line after `linha`, giving that line an ending first when it is the unfinished last one.
+void InsereDepois(std::string& t, const Linha& linha, std::string_view nova, std::string_view fim) {
+    std::string inserida;
+    if (!linha.terminada())
+        inserida = fim;
+    inserida.append(nova).append(fim);
+    t.insert(linha.proxima, inserida);
 }
 
 } // namespace
 
-std::vector<LinhaPerfil> SeparaLinhas(std::string_view conteudo) {
-    std::vector<LinhaPerfil> linhas;
-    while (!conteudo.empty()) {
-        const auto quebra = conteudo.find('\n');
-        if (quebra == std::string_view::npos) {
-            linhas.push_back({std::string(conteudo), ""});
-            break;
-        }
-        const bool comRetorno = quebra > 0 && conteudo[quebra - 1] == '\r';
-        const std::size_t tamanho = comRetorno ? quebra - 1 : quebra;
-        linhas.push_back({std::string(conteudo.substr(0, tamanho)), comRetorno ? "\r\n" : "\n"});
-        conteudo.remove_prefix(quebra + 1);
-    }
-    return linhas;
-}
-
-std::string JuntaLinhas(const std::vector<LinhaPerfil>& linhas) {
-    std::string texto;
-    for (const LinhaPerfil& linha : linhas)
-        texto += linha.texto + linha.fim;
-    return texto;
-}
-
-std::vector<std::string> NomesSecoes(const std::vector<LinhaPerfil>& linhas) {
+std::vector<std::string> NomesSecoes(std::string_view t) {
     std::vector<std::string> nomes;
-    for (const LinhaPerfil& linha : linhas) {
-        const Classe classe = Classifica(linha.texto);
+    for (std::size_t p = 0; p < t.size();) {
+        const Linha l = LinhaEm(t, p);
+        p = l.proxima;
+        const Classe classe = Classifica(l.texto);
         if (classe.tipo == Classe::Secao)
             nomes.emplace_back(classe.nome);
     }
     return nomes;
 }
 
-std::vector<std::string> NomesChaves(const std::vector<LinhaPerfil>& linhas, std::string_view secao) {
+std::vector<std::string> NomesChaves(std::string_view t, std::string_view secao) {
     std::vector<std::string> nomes;
-    const auto faixa = AchaSecao(linhas, secao);
+    const auto faixa = AchaSecao(t, secao);
     if (!faixa)
         return nomes;
-    for (std::size_t i = faixa->cabecalho + 1; i < faixa->fim; ++i) {
-        const Classe classe = Classifica(linhas[i].texto);
+    PercorreSecao(t, *faixa, [&](const Linha& l) {
+        const Classe classe = Classifica(l.texto);
         if (classe.tipo == Classe::Chave)
             nomes.emplace_back(classe.nome);
-    }
+        return false;
+    });
     return nomes;
 }
 
-std::optional<std::string> LeValorPerfil(const std::vector<LinhaPerfil>& linhas, std::string_view secao,
-                                         std::string_view chave) {
-    const auto faixa = AchaSecao(linhas, secao);
+std::optional<std::string> LeValorPerfil(std::string_view t, std::string_view secao, std::string_view chave) {
+    const auto faixa = AchaSecao(t, secao);
     if (!faixa)
         return std::nullopt;
-    const auto linha = AchaChave(linhas, *faixa, chave);
+    const auto linha = AchaChave(t, *faixa, chave);
     if (!linha)
         return std::nullopt;
-    return std::string(SemAspas(Classifica(linhas[*linha].texto).valor));
+    return std::string(SemAspas(Classifica(linha->texto).valor));
 }
 
 bool GravavelNoPerfil(std::string_view secao, std::string_view chave, std::string_view valor) {
@@ -158,43 +170,43 @@ bool GravavelNoPerfil(std::string_view secao, std::string_view chave, std::strin
            chave.find('=') == std::string_view::npos && nome.front() != '[' && nome.front() != ';';
 }
 
-void GravaValorPerfil(std::vector<LinhaPerfil>& linhas, std::string_view secao, std::string_view chave,
+void GravaValorPerfil(std::string& t, std::string_view secao, std::string_view chave,
                       std::string_view valor) {
-    const std::string fim = FimDoTexto(linhas);
-    const auto faixa = AchaSecao(linhas, secao);
+    const std::string fim(FimDoTexto(t));
+    const std::string novaChave = std::string(Apara(chave)) + "=" + std::string(valor);
+    const auto faixa = AchaSecao(t, secao);
     if (!faixa) {
-        if (!linhas.empty() && linhas.back().fim.empty())
-            linhas.back().fim = fim;
-        linhas.push_back({"[" + std::string(secao) + "]", fim});
-        linhas.push_back({std::string(chave) + "=" + std::string(valor), fim});
+        if (!t.empty() && t.back() != '\n')
+            t += fim;
+        t.append("[").append(Apara(secao)).append("]").append(fim).append(novaChave).append(fim);
         return;
     }
-    if (const auto linha = AchaChave(linhas, *faixa, chave)) {
+    if (const auto linha = AchaChave(t, *faixa, chave)) {
         // The key's own spelling and spacing up to '=' stay as the file had them.
-        std::string& texto = linhas[*linha].texto;
-        texto = texto.substr(0, texto.find('=') + 1) + std::string(valor);
+        const std::size_t igual = linha->inicio + linha->texto.find('=');
+        t.replace(igual + 1, linha->inicio + linha->texto.size() - igual - 1, valor);
         return;
     }
-    std::size_t ultima = faixa->cabecalho;
-    for (std::size_t i = faixa->cabecalho + 1; i < faixa->fim; ++i)
-        if (!Apara(linhas[i].texto).empty())
-            ultima = i;
-    InsereDepois(linhas, ultima, std::string(chave) + "=" + std::string(valor), fim);
+    Linha ultima = faixa->cabecalho;
+    PercorreSecao(t, *faixa, [&](const Linha& l) {
+        if (!Apara(l.texto).empty())
+            ultima = l;
+        return false;
+    });
+    InsereDepois(t, ultima, novaChave, fim);
 }
 
-void RemoveChavePerfil(std::vector<LinhaPerfil>& linhas, std::string_view secao, std::string_view chave) {
-    const auto faixa = AchaSecao(linhas, secao);
+void RemoveChavePerfil(std::string& t, std::string_view secao, std::string_view chave) {
+    const auto faixa = AchaSecao(t, secao);
     if (!faixa)
         return;
-    if (const auto linha = AchaChave(linhas, *faixa, chave))
-        linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(*linha));
+    if (const auto linha = AchaChave(t, *faixa, chave))
+        t.erase(linha->inicio, linha->proxima - linha->inicio);
 }
 
-void RemoveSecaoPerfil(std::vector<LinhaPerfil>& linhas, std::string_view secao) {
-    const auto faixa = AchaSecao(linhas, secao);
-    if (faixa)
-        linhas.erase(linhas.begin() + static_cast<std::ptrdiff_t>(faixa->cabecalho),
-                     linhas.begin() + static_cast<std::ptrdiff_t>(faixa->fim));
+void RemoveSecaoPerfil(std::string& t, std::string_view secao) {
+    if (const auto faixa = AchaSecao(t, secao))
+        t.erase(faixa->cabecalho.inicio, faixa->fim - faixa->cabecalho.inicio);
 }
 
 } // namespace plataforma

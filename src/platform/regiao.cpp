@@ -1,6 +1,7 @@
 #include "platform/regiao.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 namespace plataforma {
@@ -60,73 +61,111 @@ Regiao* Busca(HRGN h) {
     return &e.regiao;
 }
 
-// Removes [esquerda, direita) from the spans. The scan removes runs from left to right, so the
-// remainder it splits is usually the last span and the insertion costs nothing.
-void SubtraiIntervalo(std::vector<Trecho>& trechos, std::int32_t esquerda, std::int32_t direita) {
-    auto inicio = std::upper_bound(trechos.begin(), trechos.end(), esquerda,
-                                   [](std::int32_t x, const Trecho& t) { return x < t.direita; });
-    auto fim = inicio;
-    while (fim != trechos.end() && fim->esquerda < direita)
-        ++fim;
-    if (inicio == fim)
+// Appends rows [topo, base) holding `trechos`, keeping the canonical form: a band that touches the
+// last one with the same spans extends it, and rows without spans are no band at all.
+void Acrescenta(Regiao& r, std::int32_t topo, std::int32_t base, const std::vector<Trecho>& trechos) {
+    if (trechos.empty() || topo >= base)
         return;
-    Trecho restos[2];
-    int n = 0;
-    if (inicio->esquerda < esquerda)
-        restos[n++] = {inicio->esquerda, esquerda};
-    if ((fim - 1)->direita > direita)
-        restos[n++] = {direita, (fim - 1)->direita};
-    const auto afetados = fim - inicio;
-    if (n <= afetados) {
-        std::copy(restos, restos + n, inicio);
-        trechos.erase(inicio + n, fim);
-    } else {
-        *inicio = restos[0];
-        trechos.insert(inicio + 1, restos[1]);
+    if (!r.faixas.empty() && r.faixas.back().base == topo && r.faixas.back().trechos == trechos) {
+        r.faixas.back().base = base;
+        return;
+    }
+    r.faixas.push_back({topo, base, trechos});
+}
+
+// The spans of `a` less those of `b`, both sorted and disjoint, in one pass over each.
+void SubtraiTrechos(const std::vector<Trecho>& a, const std::vector<Trecho>& b, std::vector<Trecho>& saida) {
+    saida.clear();
+    std::size_t k = 0;
+    for (const Trecho& t : a) {
+        while (k < b.size() && b[k].direita <= t.esquerda)
+            ++k;
+        std::int32_t x = t.esquerda;
+        for (std::size_t m = k; m < b.size() && b[m].esquerda < t.direita; ++m) {
+            if (b[m].esquerda > x)
+                saida.push_back({x, b[m].esquerda});
+            x = std::max(x, b[m].direita);
+        }
+        if (x < t.direita)
+            saida.push_back({x, t.direita});
     }
 }
 
-void SubtraiRetangulo(Regiao& r, const RECT& q) {
-    if (q.left >= q.right || q.top >= q.bottom)
-        return;
-    auto& f = r.faixas;
-    std::size_t i = std::upper_bound(f.begin(), f.end(), q.top,
-                                     [](std::int32_t y, const Faixa& b) { return y < b.base; }) -
-                    f.begin();
-    if (i < f.size() && f[i].topo < q.top) {
-        Faixa baixo{q.top, f[i].base, f[i].trechos};
-        f[i].base = q.top;
-        f.insert(f.begin() + i + 1, std::move(baixo));
-        ++i;
-    }
-    const std::size_t primeira = i;
-    for (; i < f.size() && f[i].topo < q.bottom; ++i) {
-        if (f[i].base > q.bottom) {
-            Faixa baixo{q.bottom, f[i].base, f[i].trechos};
-            f[i].base = q.bottom;
-            f.insert(f.begin() + i + 1, std::move(baixo));
+// A sweep down both band lists at once: time linear in their sizes, whatever the outlines.
+Regiao Diferenca(const Regiao& a, const Regiao& b) {
+    Regiao saida;
+    std::vector<Trecho> resto;
+    std::size_t j = 0;
+    for (const Faixa& fa : a.faixas) {
+        std::int32_t y = fa.topo;
+        while (y < fa.base) {
+            while (j < b.faixas.size() && b.faixas[j].base <= y)
+                ++j;
+            if (j == b.faixas.size() || b.faixas[j].topo >= fa.base) {
+                Acrescenta(saida, y, fa.base, fa.trechos);
+                break;
+            }
+            const Faixa& fb = b.faixas[j];
+            if (fb.topo > y) {
+                Acrescenta(saida, y, fb.topo, fa.trechos);
+                y = fb.topo;
+            }
+            const std::int32_t fim = std::min(fa.base, fb.base);
+            SubtraiTrechos(fa.trechos, fb.trechos, resto);
+            Acrescenta(saida, y, fim, resto);
+            y = fim;
         }
-        SubtraiIntervalo(f[i].trechos, q.left, q.right);
     }
-    std::size_t ultima = i;
+    return saida;
+}
 
-    // Keep the canonical form around the bands just touched.
-    const auto vazias = std::remove_if(f.begin() + primeira, f.begin() + ultima,
-                                       [](const Faixa& b) { return b.trechos.empty(); });
-    const std::size_t removidas = (f.begin() + ultima) - vazias;
-    f.erase(vazias, f.begin() + ultima);
-    ultima -= removidas;
-    std::size_t j = std::max<std::size_t>(primeira, 1);
-    while (j <= ultima && j < f.size()) {
-        if (f[j - 1].base == f[j].topo && f[j - 1].trechos == f[j].trechos) {
-            f[j - 1].base = f[j].base;
-            f.erase(f.begin() + j);
-            if (ultima > 0)
-                --ultima;
-        } else {
-            ++j;
-        }
+bool AntesNaVarredura(const RECT& a, const RECT& b) {
+    return a.top != b.top ? a.top < b.top : a.left < b.left;
+}
+
+// The union of the rectangles, swept from top to bottom with the rectangles that cover the current
+// rows kept sorted by their left edge. Rectangles already in scan order (a picture's runs) are
+// never sorted again.
+Regiao Uniao(const std::vector<RECT>& retangulos) {
+    const auto vazio = [](const RECT& r) { return r.left >= r.right || r.top >= r.bottom; };
+    std::vector<RECT> copia;
+    const std::vector<RECT>* fonte = &retangulos;
+    if (std::any_of(retangulos.begin(), retangulos.end(), vazio) ||
+        !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura)) {
+        copia = retangulos;
+        std::erase_if(copia, vazio);
+        std::sort(copia.begin(), copia.end(), AntesNaVarredura);
+        fonte = &copia;
     }
+    const std::vector<RECT>& q = *fonte;
+    Regiao saida;
+    std::vector<RECT> ativos;
+    std::vector<Trecho> trechos;
+    std::size_t i = 0;
+    std::int32_t y = 0;
+    while (i < q.size() || !ativos.empty()) {
+        if (ativos.empty())
+            y = q[i].top;
+        const std::size_t antigos = ativos.size();
+        while (i < q.size() && q[i].top == y)
+            ativos.push_back(q[i++]);
+        if (antigos > 0)
+            std::inplace_merge(ativos.begin(), ativos.begin() + static_cast<std::ptrdiff_t>(antigos),
+                               ativos.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
+        std::int32_t base = i < q.size() ? q[i].top : std::numeric_limits<std::int32_t>::max();
+        trechos.clear();
+        for (const RECT& r : ativos) {
+            base = std::min(base, r.bottom);
+            if (!trechos.empty() && r.left <= trechos.back().direita)
+                trechos.back().direita = std::max(trechos.back().direita, r.right);
+            else
+                trechos.push_back({r.left, r.right});
+        }
+        Acrescenta(saida, y, base, trechos);
+        y = base;
+        std::erase_if(ativos, [y](const RECT& r) { return r.bottom <= y; });
+    }
+    return saida;
 }
 
 void Retangulos(const Regiao& r, std::vector<RECT>& saida) {
@@ -184,14 +223,8 @@ int CombineRgn(HRGN destino, HRGN fonte1, HRGN fonte2, int modo) {
     const Regiao* b = Busca(fonte2);
     if (b == nullptr)
         return ERROR;
-    // The subtrahend is read before the destination changes, as it may be the same region. The
-    // buffer is kept between calls: the scan subtracts one small rectangle per run.
-    static std::vector<RECT> cortes;
-    Retangulos(*b, cortes);
-    if (d != a)
-        d->faixas = a->faixas;
-    for (const RECT& q : cortes)
-        SubtraiRetangulo(*d, q);
+    // Built apart first: the destination may also be either source.
+    d->faixas = Diferenca(*a, *b).faixas;
     return Complexidade(*d);
 }
 
@@ -207,6 +240,14 @@ int DeleteObject(HRGN objeto) {
     t.livres.push_back(indice);
     --t.vivas;
     return 1;
+}
+
+HRGN ExtCreateRegion(const std::vector<RECT>& retangulos) {
+    Regiao uniao = Uniao(retangulos);
+    const HRGN h = CreateRectRgn(0, 0, 0, 0);
+    if (Regiao* r = Busca(h))
+        r->faixas = std::move(uniao.faixas);
+    return h;
 }
 
 bool RetangulosDaRegiao(HRGN regiao, std::vector<RECT>& retangulos) {

@@ -33,6 +33,11 @@ HRGN CreateRectRgn(int x1, int y1, int x2, int y2);
 // The destination must already be a region; it may also be one of the sources.
 int CombineRgn(HRGN destino, HRGN fonte1, HRGN fonte2, int modo);
 
+// The union of the rectangles, in any order and overlapping or not, as a new region: what the
+// published call builds from a region-data record's rectangles (no transform is offered). Returns 0
+// only when no handle is left.
+HRGN ExtCreateRegion(const std::vector<RECT>& retangulos);
+
 // Returns non-zero when the handle named a live region.
 int DeleteObject(HRGN objeto);
 

@@ -1,6 +1,7 @@
 #include "app/diretorio_windows.h"
 #include "app/frm_telvanor01.h"
 #include "mail/contas_email.h"
+#include "platform/instalacao.h"
 #include "platform/pastas.h"
 #include "settings/configuracao.h"
 #include "settings/formas_texto.h"
@@ -59,11 +60,15 @@ void AplicaRediscar(const std::string& texto) {
     }
 }
 
-// The copy of the shipped ".reg" file goes to the system folder; the program never reads it back.
+// The copy of the shipped ".reg" file goes to the system folder (the user's copy of it, for an
+// installed program); the program never reads it back.
 void CopiaArquivoRegistro() {
     std::string nome = "WinSys";
-    const std::string destino = DiretórioWindows(nome) + "/e-Telvanor3Std.reg";
-    std::filesystem::copy_file(plataforma::PastaPrograma() + "/e-Telvanor3Std.reg", destino,
+    const std::optional<std::string> destino =
+        plataforma::CaminhoDeGravacao(DiretórioWindows(nome) + "/e-Telvanor3Std.reg");
+    if (!destino)
+        throw std::runtime_error("a cópia do usuário não pôde ser criada");
+    std::filesystem::copy_file(plataforma::PastaPrograma() + "/e-Telvanor3Std.reg", *destino,
                                std::filesystem::copy_options::overwrite_existing);
 }
 

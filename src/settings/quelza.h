@@ -50,6 +50,8 @@ struct Variaveis {
     std::string AcessoDialUp;
     std::string UsuárioAcesso;
     std::string SenhaAcesso;
+    // Which service dials: "networkmanager", or anything else for the simulated line.
+    std::string Discagem;
     std::string BufferIni;
     std::string DiretórioSistema;
 
@@ -82,9 +84,7 @@ struct Variaveis {
 inline Variaveis variaveis;
 
 // Every variable back to its initial value (0, False, empty, 00:00:00).
-inline void ReiniciaQuelza() {
-    variaveis = Variaveis{};
-}
+inline void ReiniciaQuelza() { variaveis = Variaveis{}; }
 
 inline bool& RediscarLigado = variaveis.RediscarLigado;
 inline std::int16_t& AgendarConexão = variaveis.AgendarConexão;
@@ -116,6 +116,7 @@ inline std::int16_t& ChecarPeriodicamente = variaveis.ChecarPeriodicamente;
 inline std::string& AcessoDialUp = variaveis.AcessoDialUp;
 inline std::string& UsuárioAcesso = variaveis.UsuárioAcesso;
 inline std::string& SenhaAcesso = variaveis.SenhaAcesso;
+inline std::string& Discagem = variaveis.Discagem;
 inline std::string& BufferIni = variaveis.BufferIni;
 inline std::string& DiretórioSistema = variaveis.DiretórioSistema;
 

@@ -115,6 +115,8 @@ inline constexpr LinhaConfiguracao AcessoDialUp{&V::AcessoDialUp, Usuario, "Aces
 inline constexpr LinhaConfiguracao UsuárioAcesso{&V::UsuárioAcesso, Usuario, "Acesso", "Usuário",
                                                  Embaralhado};
 inline constexpr LinhaConfiguracao SenhaAcesso{&V::SenhaAcesso, Usuario, "Acesso", "Senha", Embaralhado};
+// Read by main, before the main window, to choose the dial-up service.
+inline constexpr LinhaConfiguracao Discagem{&V::Discagem, ArquivoConfig, "Linux", "Discagem", Texto};
 
 // Every row: the loader's in the order it reads them, then the ones it leaves to others.
 inline constexpr const LinhaConfiguracao* Todas[] = {
@@ -149,6 +151,7 @@ inline constexpr const LinhaConfiguracao* Todas[] = {
     &AcessoDialUp,
     &UsuárioAcesso,
     &SenhaAcesso,
+    &Discagem,
 };
 
 // What the first start and the migration save, in their order.

@@ -1,107 +1,65 @@
 #include "shape/cria_regiao.h"
 
 #include "app/controles.h"
+#include "platform/arquivo_atomico.h"
 #include "platform/regiao.h"
+#include "shape/arquivo_regiao.h"
 #include "shape/varredura_figura.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <optional>
-#include <string_view>
 
 using namespace plataforma;
 
 namespace {
 
-// Removes one run from the region: its rectangle is made, subtracted and freed again.
-bool Subtrai(HRGN regiao, const Corrido& c) {
-    const HRGN corte = CreateRectRgn(c.x0, c.y, c.x1, c.y + 1);
-    if (corte == 0)
+// Removes every run from the region at once: the runs become one region, subtracted in one sweep.
+bool Subtrai(HRGN regiao, const std::vector<Corrido>& corridos) {
+    std::vector<RECT> retangulos;
+    retangulos.reserve(corridos.size());
+    for (const Corrido& c : corridos)
+        retangulos.push_back({c.x0, c.y, c.x1, c.y + 1});
+    const HRGN cortes = ExtCreateRegion(retangulos);
+    if (cortes == 0)
         return false;
-    const bool ok = CombineRgn(regiao, regiao, corte, RGN_DIFF) != ERROR;
-    DeleteObject(corte);
+    const bool ok = CombineRgn(regiao, regiao, cortes, RGN_DIFF) != ERROR;
+    DeleteObject(cortes);
     return ok;
-}
-
-// A decimal number without sign; anything else, or a number too large for a coordinate, is unreadable.
-std::optional<int> Numero(std::string_view texto) {
-    int valor = 0;
-    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
-    if (texto.empty() || texto.front() == '-' || erro != std::errc() || fim != texto.data() + texto.size())
-        return std::nullopt;
-    return valor;
-}
-
-std::optional<std::string> LeArquivo(const std::string& nome) {
-    std::ifstream arquivo(nome, std::ios::binary);
-    if (!arquivo)
-        return std::nullopt;
-    std::string texto((std::istreambuf_iterator<char>(arquivo)), std::istreambuf_iterator<char>());
-    if (arquivo.bad())
-        return std::nullopt;
-    return texto;
-}
-
-// One record "x0,x1@y"; an unreadable record is skipped.
-std::optional<Corrido> Registro(std::string_view r) {
-    const auto virgula = r.find(',');
-    const auto arroba = r.find('@', virgula == std::string_view::npos ? 0 : virgula);
-    if (virgula == std::string_view::npos || arroba == std::string_view::npos)
-        return std::nullopt;
-    const auto x0 = Numero(r.substr(0, virgula));
-    const auto x1 = Numero(r.substr(virgula + 1, arroba - virgula - 1));
-    const auto y = Numero(r.substr(arroba + 1));
-    if (!x0 || !x1 || !y)
-        return std::nullopt;
-    return Corrido{*x0, *x1, *y};
 }
 
 } // namespace
 
 bool CriaRegiao::CriaRegiãoDeArquivo(const std::string& NomeArquivoRegião) {
     DestroiRegião();
-    const auto texto = LeArquivo(NomeArquivoRegião);
-    if (!texto)
+    const LeituraArquivo leitura = LeArquivoInteiro(NomeArquivoRegião);
+    if (leitura.estado != EstadoLeitura::Lido)
         return true;
-    const std::string_view t = *texto;
-    const auto quebra = t.find("\r\n");
-    const std::string_view cabecalho = t.substr(0, quebra);
-    const auto virgula = cabecalho.find(',');
-    if (virgula == std::string_view::npos)
-        return true;
-    const auto W = Numero(cabecalho.substr(0, virgula));
-    const auto H = Numero(cabecalho.substr(virgula + 1));
-    if (!W || !H || *W == 0 || *H == 0)
+    const auto arquivo = InterpretaArquivoRegiao(leitura.conteudo);
+    if (!arquivo)
         return true;
 
     // One row shorter than the picture scan's base: files made by the region-file maker rely on it.
-    hRegião = CreateRectRgn(1, 1, *W, *H - 1);
-    if (quebra == std::string_view::npos)
-        return true;
-    std::string_view resto = t.substr(quebra + 2);
-    while (!resto.empty()) {
-        const auto barra = resto.find('|');
-        if (const auto corrido = Registro(resto.substr(0, barra)))
-            Subtrai(hRegião, *corrido);
-        resto = barra == std::string_view::npos ? std::string_view() : resto.substr(barra + 1);
-    }
+    // A picture one row high has no row left, not a row above the picture.
+    hRegião = CreateRectRgn(1, 1, arquivo->largura, std::max(arquivo->altura - 1, 1));
+    if (hRegião != 0 && !Subtrai(hRegião, arquivo->corridos))
+        DestroiRegião();
     return true;
 }
 
 bool CriaRegiao::CriaRegiãoDeFigura(const Figura& figura, std::uint32_t CorTransp) {
     DestroiRegião();
-    const bool ok = VarreFigura(
-        figura.Handle, CorTransp,
-        [this](int W, int H) {
-            hRegião = CreateRectRgn(1, 1, W, H);
-            return hRegião != 0;
-        },
-        [this](const Corrido& c) { return Subtrai(hRegião, c); });
+    const auto varredura = VarreFigura(figura.Handle, CorTransp);
+    if (!varredura)
+        return false;
+    hRegião = CreateRectRgn(1, 1, varredura->largura, varredura->altura);
     // Half an outline is worse than none.
-    if (!ok)
+    if (hRegião == 0 || !Subtrai(hRegião, varredura->corridos)) {
         DestroiRegião();
-    return ok;
+        return false;
+    }
+    return true;
 }
 
 void CriaRegiao::DestroiRegião() {
@@ -113,23 +71,19 @@ void CriaRegiao::DestroiRegião() {
 
 bool CriaRegiao::CriaArquivoRegião(const Figura& figura, std::uint32_t CorTransp,
                                    const std::string& NomeArquivo) {
-    std::string texto;
-    bool primeiro = true;
-    const bool varreu = VarreFigura(
-        figura.Handle, CorTransp,
-        [&](int W, int H) {
-            texto = std::to_string(W) + "," + std::to_string(H) + "\r\n";
-            return true;
-        },
-        [&](const Corrido& c) {
-            if (!primeiro)
-                texto += '|';
-            primeiro = false;
-            texto += std::to_string(c.x0) + "," + std::to_string(c.x1) + "@" + std::to_string(c.y);
-            return true;
-        });
-    if (!varreu)
+    const auto varredura = VarreFigura(figura.Handle, CorTransp);
+    if (!varredura)
         return false;
+    std::string texto = std::to_string(varredura->largura) + "," + std::to_string(varredura->altura) + "\r\n";
+    texto.reserve(texto.size() + varredura->corridos.size() * 14);
+    char registro[48];
+    bool primeiro = true;
+    for (const Corrido& c : varredura->corridos) {
+        const int n =
+            std::snprintf(registro, sizeof registro, "%s%d,%d@%d", primeiro ? "" : "|", c.x0, c.x1, c.y);
+        texto.append(registro, static_cast<std::size_t>(n));
+        primeiro = false;
+    }
     std::ofstream arquivo(NomeArquivo, std::ios::binary | std::ios::trunc);
     arquivo << texto;
     arquivo.close();

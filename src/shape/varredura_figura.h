@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
+#include <vector>
 
 // A transparent run: columns x0 up to, not including, x1 of row y.
 struct Corrido {
@@ -12,9 +13,11 @@ struct Corrido {
     int y;
 };
 
-// Calls `aoAchar` for every run in scan order, after calling `aoMedir` with the picture's width and
-// height. Returns false when the picture's pixels cannot be reached or a callback returns false; the
-// memory context is released in every case.
-bool VarreFigura(std::uint32_t bitmap, std::uint32_t corTransparente,
-                 const std::function<bool(int, int)>& aoMedir,
-                 const std::function<bool(const Corrido&)>& aoAchar);
+struct Varredura {
+    int largura;
+    int altura;
+    std::vector<Corrido> corridos; // in scan order: by row, then by column
+};
+
+// Nothing when the picture's pixels cannot be reached; the memory context is released in every case.
+std::optional<Varredura> VarreFigura(std::uint32_t bitmap, std::uint32_t corTransparente);

@@ -3,6 +3,7 @@
 // line tool, a second process.
 #include "pastas_teste.h"
 
+#include "platform/arquivo_linha.h"
 #include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
 #include "platform/ras.h"
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <sys/wait.h>
 
 using namespace plataforma;
@@ -303,3 +305,75 @@ TEST_F(LinhaSimuladaTeste, PredefinicaoAcrescentaOuSubstituiAEntradaDoMesmoNome)
 }
 
 } // namespace
+
+// A name the NUL-separated list cannot carry must neither end the list early nor split in two.
+TEST_F(LinhaSimuladaTeste, NomeVazioOuComNulNaoEscondeNemPartemEntradas) {
+    Grava(Catalogo(),
+          std::string("[Um]\r\n[]\r\n[Dois]\r\n[Tr\0s]\r\n[  ]\r\n[Quatro]\r\nTelefone=4\r\n", 52));
+    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Um", "Dois", "Quatro"));
+    HRASCONN conexao = 0;
+    EXPECT_EQ(Disca("Quatro", "", "", &conexao), 0u);
+    EXPECT_EQ(Disca("Tr"), ERROR_PORT_ALREADY_OPEN);
+    RasHangUpA(conexao);
+}
+
+// Any bytes in the shared state file read as no connection, never as a state worked out from garbage;
+// the next dial writes a clean record.
+TEST_F(LinhaSimuladaTeste, ArquivoDeEstadoDanificadoLeComoSemConexaoEADiscagemORefaz) {
+    const std::string estado = Raiz() + "/run/e-Telvanor/linha-simulada";
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca(kPadrao, "", "", &conexao), 0u);
+    Avanca(5s);
+    ASSERT_EQ(PrimeiraConexao(), conexao);
+    std::string bom = Conteudo(estado);
+    ASSERT_EQ(bom.size(), sizeof(DadosLinha));
+    // The good record with bytes put at the given places; the good one changes as the case loops.
+    const auto Com = [&](std::initializer_list<std::pair<std::size_t, std::string>> trocas) {
+        return [&bom, v = std::vector(trocas)] {
+            std::string t = bom;
+            for (const auto& [onde, bytes] : v)
+                t.replace(onde, bytes.size(), bytes);
+            return t;
+        };
+    };
+    const std::size_t c = offsetof(DadosLinha, conexao);
+    const std::string tempoEnorme(8, '\x7f');
+    const struct {
+        const char* nome;
+        std::function<std::string()> conteudo;
+    } casos[] = {
+        {"booleano 2", Com({{c + offsetof(ConexaoSimulada, credenciaisAceitas), "\x02"}})},
+        {"booleano 255", Com({{c + offsetof(ConexaoSimulada, derrubada), "\xff"}})},
+        {"inicio perto do limite", Com({{c + offsetof(ConexaoSimulada, inicioMs), tempoEnorme}})},
+        {"desligada perto do limite", Com({{c + offsetof(ConexaoSimulada, desligada), "\x01"},
+                                           {c + offsetof(ConexaoSimulada, desligadaMs), tempoEnorme}})},
+        {"nome sem fim",
+         Com({{c + offsetof(ConexaoSimulada, entrada), std::string(RAS_MaxEntryName + 1, 'x')}})},
+        {"outra versao", Com({{offsetof(DadosLinha, versao), "\x09"}})},
+        {"cortado", [&] { return bom.substr(0, 10); }},
+        {"vazio", [] { return std::string(); }},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        const std::string conteudo = caso.conteudo();
+        {
+            // Written in place, as another process or a hand would, with the mapping still open.
+            std::fstream f(estado, std::ios::in | std::ios::out | std::ios::binary);
+            f.write(conteudo.data(), static_cast<std::streamsize>(conteudo.size()));
+        }
+        if (conteudo.size() < bom.size())
+            std::filesystem::resize_file(estado, conteudo.size());
+        EXPECT_EQ(PrimeiraConexao(), 0u);
+        EXPECT_EQ(EstadoDe(conexao, ERROR_INVALID_HANDLE_RAS).rasconnstate, 0);
+        HRASCONN nova = 0;
+        ASSERT_EQ(Disca(kPadrao, "", "", &nova), 0u);
+        Avanca(5s);
+        EXPECT_EQ(EstadoDe(nova).rasconnstate, RASCS_Connected);
+        EXPECT_EQ(Conteudo(estado).size(), sizeof(DadosLinha));
+        RasHangUpA(nova);
+        Avanca(1s);
+        ASSERT_EQ(Disca(kPadrao, "", "", &conexao), 0u);
+        Avanca(5s);
+        bom = Conteudo(estado);
+    }
+}

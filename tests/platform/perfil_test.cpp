@@ -8,8 +8,12 @@
 
 #include <gmock/gmock.h>
 
+#include <fcntl.h>
 #include <set>
+#include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace plataforma;
@@ -177,3 +181,81 @@ TEST_F(Perfil, NomeEmOutraCaixaModoELigacaoSimbolicaFicam) {
 }
 
 } // namespace
+
+// Names with blanks around them are the same names, so a repeated write replaces its own line instead
+// of adding one more each time.
+TEST_F(Perfil, BrancosEmVoltaDosNomesNaoFazemOArquivoCrescer) {
+    for (int vez = 0; vez < 3; ++vez) {
+        EXPECT_TRUE(Escreve(" Config\t", "  Rediscar ", std::to_string(vez)));
+        EXPECT_TRUE(Escreve("Config", "\tOutra", "x"));
+    }
+    EXPECT_EQ(Conteudo(arquivo), "[Config]\r\nRediscar=2\r\nOutra=x\r\n");
+    for (const auto& [secao, chave] : {std::pair{"Config", "Rediscar"}, {" Config ", " Rediscar\t"}})
+        EXPECT_EQ(Le(secao, chave), "2") << "'" << secao << "' '" << chave << "'";
+    EXPECT_TRUE(WritePrivateProfileStringA(" Config ", " Outra ", nullptr, arquivo.c_str()));
+    EXPECT_TRUE(WritePrivateProfileStringA("  config", nullptr, nullptr, arquivo.c_str()));
+    EXPECT_EQ(Conteudo(arquivo), "");
+}
+
+// A file of nothing but line ends is read and written with memory near its own size.
+TEST_F(Perfil, MilhoesDeLinhasVaziasCabemEmPoucaMemoria) {
+    const std::size_t tamanho = 10u << 20;
+    Grava(arquivo, std::string(tamanho, '\n') + "[Config]\nRediscar=1\n");
+    const auto pico = [] {
+        rusage uso{};
+        ::getrusage(RUSAGE_SELF, &uso);
+        return static_cast<std::size_t>(uso.ru_maxrss) * 1024;
+    };
+    const std::size_t antes = pico();
+    EXPECT_EQ(Le("Config", "Rediscar"), "1");
+    EXPECT_TRUE(Escreve("Config", "Rediscar", "2"));
+    EXPECT_EQ(Le("Config", "Rediscar"), "2");
+    EXPECT_LT(pico() - antes, 8 * tamanho);
+}
+
+// Two processes adding keys to one file at once: the lock around each read-modify-write keeps every
+// key of both.
+TEST_F(Perfil, DoisProcessosGravandoNaoPerdemChaves) {
+    constexpr int Chaves = 60;
+    std::vector<pid_t> filhos;
+    for (const char* processo : {"A", "B"}) {
+        const pid_t pid = ::fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            bool ok = true;
+            for (int i = 0; i < Chaves; ++i)
+                ok = Escreve("Config", processo + std::to_string(i), "1") && ok;
+            ::_exit(ok ? 0 : 1);
+        }
+        filhos.push_back(pid);
+    }
+    for (const pid_t pid : filhos) {
+        int estado = 0;
+        ASSERT_EQ(::waitpid(pid, &estado, 0), pid);
+        EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0);
+    }
+    for (const char* processo : {"A", "B"})
+        for (int i = 0; i < Chaves; ++i)
+            EXPECT_EQ(Le("Config", processo + std::to_string(i)), "1") << processo << i;
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run")) << "no file left beside it";
+}
+
+// A writer killed before its rename leaves its temporary file; the next write removes it, but not
+// the file of a writer still at work (its lock is held), nor files that only look alike.
+TEST_F(Perfil, GravacaoRemoveTemporariosDeEscritoresMortos) {
+    const std::vector<std::string> orfaos = {"Config.ini.a1B2c3", "Config.ini.ZZZZZZ"};
+    const std::vector<std::string> alheios = {"Config.ini.bak",    "Config.ini.a1B2c", "Config.ini.a1B2c3d",
+                                              "Config.ini.a-B2c3", "Outro.ini.a1B2c3", "Config.ini.emUso1"};
+    for (const auto& nome : orfaos)
+        Grava(Raiz() + "/" + nome, "[Config]\r\nmeio escrito");
+    for (const auto& nome : alheios)
+        Grava(Raiz() + "/" + nome, "alheio");
+    const int emUso = ::open((Raiz() + "/Config.ini.emUso1").c_str(), O_RDONLY);
+    ASSERT_EQ(::flock(emUso, LOCK_EX), 0);
+    EXPECT_TRUE(Escreve("Config", "Rediscar", "1"));
+    ::close(emUso);
+    std::vector<std::string> esperado = alheios;
+    esperado.insert(esperado.end(), {"Config.ini", "config", "run"});
+    std::sort(esperado.begin(), esperado.end());
+    EXPECT_EQ(Entradas(Raiz()), esperado);
+}

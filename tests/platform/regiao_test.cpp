@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -89,6 +90,35 @@ TEST(Regiao, DiferencaConfereComGradeDePixels) {
             cortes.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 3 + 1});
         }
         CortaEConfere(37, 23, cortes);
+    }
+}
+
+// The union of many rectangles in any order equals the pixels they cover, in the same canonical form
+// as a difference: the whole grid less the union is the grid less each rectangle.
+TEST(Regiao, UniaoDeRetangulosConfereComGradeDePixels) {
+    std::mt19937 gerador(1311);
+    std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), lado(0, 7);
+    for (int rodada = 0; rodada < 40; ++rodada) {
+        SCOPED_TRACE(rodada);
+        std::vector<RECT> retangulos;
+        for (int n = 0; n < 80; ++n) {
+            const int x0 = x(gerador), y0 = y(gerador);
+            retangulos.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 2});
+        }
+        if (rodada % 2)
+            std::reverse(retangulos.begin(), retangulos.end());
+        const HRGN uniao = ExtCreateRegion(retangulos);
+        const HRGN grade = CreateRectRgn(0, 0, 37, 23), umAUm = CreateRectRgn(0, 0, 37, 23);
+        CombineRgn(grade, grade, uniao, RGN_DIFF);
+        for (const RECT& r : retangulos) {
+            const HRGN corte = CreateRectRgn(r.left, r.top, r.right, r.bottom);
+            CombineRgn(umAUm, umAUm, corte, RGN_DIFF);
+            DeleteObject(corte);
+        }
+        EXPECT_EQ(Retangulos(grade), Retangulos(umAUm));
+        CortaEConfere(37, 23, Retangulos(uniao));
+        for (HRGN h : {uniao, grade, umAUm})
+            DeleteObject(h);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "platform/colmeia.h"
 #include "platform/configuracoes_usuario.h"
 #include "platform/cp1252.h"
+#include "platform/instalacao.h"
 #include "platform/registro_api.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
@@ -12,6 +13,8 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace {
 
@@ -107,6 +110,27 @@ TEST_F(CarregaConfiguracao, PrimeiraPartidaGravaOsPadroes) {
     EXPECT_FALSE(RediscarLigado);
     EXPECT_EQ(ContasEmail, (std::vector<ContaEmail>{{"Casa", "pop.casa", "ana", "pw"}}));
     EXPECT_FALSE(janela.tmrEmail.Enabled());
+}
+
+TEST_F(CarregaConfiguracao, PrimeiraPartidaInstaladaGravaSoNaPastaDoUsuario) {
+    Config(Instalado);
+    GravaArquivo(Programa("e-Telvanor3Std.reg"), "REGEDIT4\r\n");
+    GravaArquivo(Programa(plataforma::MarcaInstalacao), "");
+    const std::string instalado = LeArquivo(ArquivoConfig());
+
+    CarregaConfiguração();
+
+    EXPECT_EQ(LeArquivo(ArquivoConfig()), instalado);
+    EXPECT_FALSE(std::filesystem::exists(Programa("sistema/e-Telvanor3Std.reg")));
+    std::string esperado = Instalado;
+    esperado.replace(esperado.find("Primeira Vez=1"), 14, "Primeira Vez=0");
+    esperado.replace(esperado.find("Rediscar=True"), 13, "Rediscar=False");
+    EXPECT_EQ(LeArquivo(pastas.Usuario() + "/Config.ini"), ComoArquivo(esperado));
+    EXPECT_EQ(Ini("Config", "Primeira Vez"), "0");
+    EXPECT_EQ(LeArquivo(pastas.Usuario() + "/sistema/e-Telvanor3Std.reg"), "REGEDIT4\r\n");
+    // What is read stays in the installed folder.
+    EXPECT_EQ(Run(), Programa("e-Telvanor3Std /bandeja") + '\0');
+    EXPECT_EQ(SomBomDia, Programa("e-bomdia.wav"));
 }
 
 TEST_F(CarregaConfiguracao, SegundaPartidaNaoRepeteOsPadroes) {

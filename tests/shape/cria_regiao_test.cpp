@@ -125,6 +125,56 @@ TEST_F(CriaRegiaoTeste, ArquivoIlegivelDeixaAJanelaInteira) {
     }
 }
 
+// A run outside the picture was not written from it; near the integer limit it once wrapped round and
+// erased the whole outline.
+TEST_F(CriaRegiaoTeste, CorridoForaDaFiguraRejeitaOArquivo) {
+    const std::size_t antes = RegioesVivas();
+    for (const char* texto : {"6,4\r\n1,2@1|1,3@2147483647", "6,4\r\n1,2@4", "6,4\r\n1,7@1",
+                              "6,4\r\n2147483646,2147483647@1", "6,4\r\n4,2@1"}) {
+        SCOPED_TRACE(texto);
+        Grava("r.rgn", texto);
+        CriaRegiao r;
+        EXPECT_TRUE(r.CriaRegiãoDeArquivo(Caminho("r.rgn")));
+        EXPECT_EQ(r.Handle(), 0u);
+        EXPECT_EQ(RegioesVivas(), antes);
+    }
+}
+
+// The file's base is one row shorter than the picture; with one row or two nothing is left, and
+// nothing may appear above the picture either.
+TEST_F(CriaRegiaoTeste, FiguraBaixaNaoDaLinhaForaDela) {
+    for (const auto& [texto, esperado] : {std::pair{"5,1\r\n", std::vector<RECT>{}},
+                                          {"5,2\r\n1,2@1", {}},
+                                          {"5,3\r\n1,2@1", {{2, 1, 5, 2}}}}) {
+        SCOPED_TRACE(texto);
+        Grava("r.rgn", texto);
+        CriaRegiao r;
+        EXPECT_TRUE(r.CriaRegiãoDeArquivo(Caminho("r.rgn")));
+        ASSERT_NE(r.Handle(), 0u);
+        EXPECT_EQ(Retangulos(r.Handle()), esperado);
+    }
+}
+
+// Runs in any order cut the same outline as in scan order.
+TEST_F(CriaRegiaoTeste, OrdemDosRegistrosNaoMudaARegiao) {
+    std::string direto = "40,30\r\n", inverso = direto;
+    std::vector<std::string> registros;
+    for (int y = 1; y < 29; ++y)
+        for (int x = 1 + y % 3; x + 2 < 40; x += 4)
+            registros.push_back(std::to_string(x) + "," + std::to_string(x + 2) + "@" + std::to_string(y));
+    for (std::size_t i = 0; i < registros.size(); ++i) {
+        direto += (i ? "|" : "") + registros[i];
+        inverso += (i ? "|" : "") + registros[registros.size() - 1 - i];
+    }
+    Grava("direto.rgn", direto);
+    Grava("inverso.rgn", inverso);
+    CriaRegiao a, b;
+    a.CriaRegiãoDeArquivo(Caminho("direto.rgn"));
+    b.CriaRegiãoDeArquivo(Caminho("inverso.rgn"));
+    EXPECT_GT(Retangulos(a.Handle()).size(), 28u * 9u);
+    EXPECT_EQ(Retangulos(b.Handle()), Retangulos(a.Handle()));
+}
+
 TEST_F(CriaRegiaoTeste, RegistrosIlegiveisSaoPulados) {
     Grava("bom.rgn", "6,4\r\n1,2@1|3,5@2");
     Grava("ruim.rgn", "6,4\r\n1,2@1|x,5@1||4@2|3,5@2|7,8");

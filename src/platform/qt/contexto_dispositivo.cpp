@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
@@ -91,6 +92,17 @@ COLORREF GetPixel(HDC contexto, int x, int y) {
     const QRgb p = reinterpret_cast<const QRgb*>(imagem.constScanLine(y))[x];
     return static_cast<COLORREF>(qBlue(p)) << 16 | static_cast<COLORREF>(qGreen(p)) << 8 |
            static_cast<COLORREF>(qRed(p));
+}
+
+int GetDIBits(HDC contexto, HBITMAP bitmap, int inicio, int linhas, std::uint32_t* bits) {
+    const QImage* imagem = Imagem(bitmap);
+    if (contextos().count(contexto) == 0 || imagem == nullptr || inicio < 0)
+        return 0;
+    const int fim = std::min(imagem->height(), inicio + std::max(linhas, 0));
+    const auto largura = static_cast<std::size_t>(imagem->width());
+    for (int y = inicio; y < fim; ++y, bits += largura)
+        std::memcpy(bits, imagem->constScanLine(y), largura * sizeof *bits);
+    return std::max(fim - inicio, 0);
 }
 
 int DeleteDC(HDC contexto) { return contextos().erase(contexto) > 0 ? 1 : 0; }

@@ -44,6 +44,11 @@ int GetObjectA(HGDIOBJ objeto, int tamanho, void* destino);
 // The colour 0x00BBGGRR of a pixel of the selected bitmap, CLR_INVALID outside it.
 COLORREF GetPixel(HDC contexto, int x, int y);
 
+// Copies `linhas` rows of the bitmap from row `inicio` (counted from the top) into `bits`, one 32-bit
+// pixel 0x00RRGGBB each, as a top-down 32-bit device-independent bitmap holds them; returns the rows
+// copied, 0 for an unknown context or bitmap. A whole row costs one call instead of one per pixel.
+int GetDIBits(HDC contexto, HBITMAP bitmap, int inicio, int linhas, std::uint32_t* bits);
+
 // Returns non-zero when the context existed.
 int DeleteDC(HDC contexto);
 

@@ -1,0 +1,76 @@
+#include "shape/arquivo_regiao.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+// A decimal number without sign filling the whole text; nothing for anything else or a number too
+// large for a coordinate.
+std::optional<int> Numero(std::string_view texto) {
+    int valor = 0;
+    const auto [fim, erro] = std::from_chars(texto.data(), texto.data() + texto.size(), valor);
+    if (texto.empty() || texto.front() == '-' || erro != std::errc() || fim != texto.data() + texto.size())
+        return std::nullopt;
+    return valor;
+}
+
+// Reads the digits at `p` into `valor`; false when there are none or they pass a coordinate's range.
+bool Algarismos(const char*& p, const char* fim, int& valor) {
+    const char* inicio = p;
+    std::int64_t v = 0;
+    for (; p < fim && static_cast<unsigned char>(*p - '0') < 10; ++p)
+        if ((v = v * 10 + (*p - '0')) > std::numeric_limits<int>::max())
+            return false;
+    valor = static_cast<int>(v);
+    return p != inicio;
+}
+
+bool Separador(const char*& p, const char* fim, char c) { return p < fim && *p++ == c; }
+
+// The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
+// pass over the bytes: this file can hold half a million records.
+std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
+    std::vector<Corrido> corridos;
+    corridos.reserve(resto.size() / 8);
+    const char* p = resto.data();
+    const char* const fim = p + resto.size();
+    while (p < fim) {
+        Corrido c{};
+        const bool legivel = Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
+                             Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
+        if (!legivel) {
+            const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
+            p = barra ? static_cast<const char*>(barra) : fim;
+        }
+        if (p < fim)
+            ++p;
+        if (!legivel)
+            continue;
+        if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
+            return std::nullopt;
+        corridos.push_back(c);
+    }
+    return corridos;
+}
+
+} // namespace
+
+std::optional<Varredura> InterpretaArquivoRegiao(std::string_view t) {
+    const auto quebra = t.find("\r\n");
+    const std::string_view cabecalho = t.substr(0, quebra);
+    const auto virgula = cabecalho.find(',');
+    if (virgula == std::string_view::npos)
+        return std::nullopt;
+    const auto W = Numero(cabecalho.substr(0, virgula));
+    const auto H = Numero(cabecalho.substr(virgula + 1));
+    if (!W || !H || *W == 0 || *H == 0)
+        return std::nullopt;
+    auto corridos =
+        Corridos(quebra == std::string_view::npos ? std::string_view() : t.substr(quebra + 2), *W, *H);
+    if (!corridos)
+        return std::nullopt;
+    return Varredura{*W, *H, std::move(*corridos)};
+}

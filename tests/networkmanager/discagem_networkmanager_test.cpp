@@ -1,0 +1,428 @@
+// The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
+#include "networkmanager/networkmanager_simulado.h"
+#include "support/pastas_temporarias.h"
+#include "support/relogio_ajustavel.h"
+
+#include "platform/cp1252.h"
+#include "platform/nm/discagem_networkmanager.h"
+#include "platform/nm/escolha_discagem.h"
+#include "platform/nm/estado_nm.h"
+#include "platform/ras.h"
+
+#include <gtest/gtest.h>
+
+#include <QDBusArgument>
+#include <QDBusObjectPath>
+#include <QDBusPendingCall>
+
+#include <chrono>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace plataforma;
+using namespace plataforma::nm;
+using namespace std::chrono_literals;
+
+constexpr uint DispositivoIp = 70;
+constexpr uint RazaoNenhuma = 1;
+
+struct Linha {
+    HRASCONN conexao;
+    std::string nome;
+};
+
+// A profile's user name; its password left to agents unless `senhaFlags` says otherwise (0: kept by
+// NetworkManager itself; -1: no flags at all, which means the same).
+QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario, int senhaFlags = 1) {
+    QVariantMap credenciais{{QStringLiteral("username"), QString::fromLatin1(usuario)}};
+    if (senhaFlags >= 0)
+        credenciais.insert(QStringLiteral("password-flags"), static_cast<uint>(senhaFlags));
+    return {{QString::fromLatin1(secao), credenciais}};
+}
+
+std::vector<std::string> Entradas() {
+    static RASENTRYNAMEA entradas[64];
+    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
+    std::uint32_t bytes = sizeof entradas, quantas = 0;
+    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
+    std::vector<std::string> nomes;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        nomes.push_back(DeCp1252(entradas[i].szEntryName));
+    return nomes;
+}
+
+std::uint32_t Disca(const std::string& entrada, const std::string& usuario, const std::string& senha,
+                    HRASCONN* conexao) {
+    RASDIALPARAMSA p{};
+    p.dwSize = sizeof p;
+    const std::string ansi = ParaCp1252(entrada);
+    ansi.copy(p.szEntryName, RAS_MaxEntryName);
+    usuario.copy(p.szUserName, UNLEN);
+    senha.copy(p.szPassword, PWLEN);
+    return RasDialA(nullptr, nullptr, &p, 0xFFFFFFFF, nullptr, conexao);
+}
+
+RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
+    RASCONNSTATUSA estado{};
+    estado.dwSize = sizeof estado;
+    const std::uint32_t resultado = RasGetConnectStatusA(conexao, &estado);
+    if (codigo)
+        *codigo = resultado;
+    return estado;
+}
+
+std::vector<Linha> Conexoes() {
+    static RASCONNA conexoes[16];
+    conexoes[0].dwSize = sizeof(RASCONNA);
+    std::uint32_t bytes = sizeof conexoes, quantas = 0;
+    EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
+    std::vector<Linha> linhas;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        linhas.push_back({conexoes[i].hrasconn, DeCp1252(conexoes[i].szEntryName)});
+    return linhas;
+}
+
+bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
+    return NetworkManagerSimulado::Ate([&] {
+        const RASCONNSTATUSA lido = Estado(conexao);
+        return lido.rasconnstate == estado && lido.dwError == erro;
+    });
+}
+
+class DiscagemNetworkManagerTeste : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DefineRelogio(relogio_);
+        ASSERT_TRUE(nm_->Iniciado()) << "dbus-daemon or python3-dbusmock did not start";
+    }
+    void TearDown() override {
+        DefineServicoDiscagem(nullptr);
+        servico_.reset();
+        DefineRelogio(nullptr);
+    }
+
+    void Liga(int prazoMs = DiscagemNetworkManager::PrazoPadraoMs) {
+        conexao_ = nm_->NovaConexao();
+        servico_ = std::make_shared<DiscagemNetworkManager>(conexao_, prazoMs);
+        DefineServicoDiscagem(servico_);
+        ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
+    }
+
+    int Ativacoes() { return nm_->Chamadas(QStringLiteral("ActivateConnection")); }
+
+    std::shared_ptr<RelogioAjustavel> relogio_ = std::make_shared<RelogioAjustavel>();
+    std::unique_ptr<NetworkManagerSimulado> nm_ = std::make_unique<NetworkManagerSimulado>();
+    QDBusConnection conexao_{QString()};
+    std::shared_ptr<DiscagemNetworkManager> servico_;
+};
+
+TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
+    const struct {
+        const char* id;
+        const char* tipo;
+        QMap<QString, QVariantMap> extra;
+        bool listado;
+    } perfis[] = {
+        {"Cabo", "802-3-ethernet", {}, false},
+        {"Provedor", "pppoe", Usuario("pppoe", "ana"), true},
+        {"Conexão Móvel", "gsm", {}, true},
+        {"Celular BT", "bluetooth", {{"bluetooth", {{"type", "dun"}}}}, true},
+        {"Rede BT", "bluetooth", {{"bluetooth", {{"type", "panu"}}}}, false},
+        {"Trabalho", "vpn", {}, true},
+        {"Casa", "802-11-wireless", {}, false},
+        {"Linha ADSL", "adsl", {}, true},
+        {"CDMA", "cdma", {}, true},
+    };
+    std::vector<std::string> esperadas;
+    for (const auto& p : perfis) {
+        nm_->AdicionaPerfil(QString::fromUtf8(p.id), QString::fromLatin1(p.tipo), p.extra);
+        if (p.listado)
+            esperadas.push_back(p.id);
+    }
+    Liga();
+    EXPECT_EQ(Entradas(), esperadas);
+
+    // Profiles added and removed while the program runs follow at once.
+    const QString novo = nm_->AdicionaPerfil(QStringLiteral("Outro Provedor"), QStringLiteral("pppoe"));
+    esperadas.push_back("Outro Provedor");
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+    nm_->RemovePerfil(novo);
+    esperadas.pop_back();
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+
+    HRASCONN conexao = 99;
+    EXPECT_EQ(Disca("Cabo", "", "", &conexao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "not a dial-up profile";
+    EXPECT_EQ(conexao, 0u);
+}
+
+TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASenhaPeloAgente) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    const QString outro = nm_->AdicionaPerfil(QStringLiteral("Outro"), QStringLiteral("pppoe"));
+    Liga();
+
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "ana", "segredo", &conexao), 0u);
+    ASSERT_NE(conexao, 0u);
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice) << "the dial shows at once";
+    ASSERT_EQ(Conexoes().size(), 1u);
+    EXPECT_EQ(Conexoes()[0].conexao, conexao);
+    EXPECT_EQ(Conexoes()[0].nome, "Provedor");
+    HRASCONN segunda = 0;
+    EXPECT_EQ(Disca("Outro", "", "", &segunda), ERROR_PORT_ALREADY_OPEN) << "one dial at a time";
+
+    const QString ativa = nm_->UltimaAtiva();
+    const struct {
+        uint dispositivo;
+        RASCONNSTATE esperado;
+    } passos[] = {{40, RASCS_OpenPort},
+                  {50, RASCS_ConnectDevice},
+                  {60, RASCS_Authenticate},
+                  {DispositivoIp, RASCS_Authenticate}};
+    for (const auto& passo : passos) {
+        nm_->MudaDispositivo(passo.dispositivo, RazaoNenhuma);
+        EXPECT_TRUE(ChegaA(conexao, passo.esperado)) << passo.dispositivo;
+    }
+
+    // The agent answers NetworkManager for the profile dialled, and for no other.
+    QString erro;
+    const auto segredos = nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil),
+                                            QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(erro, QString());
+    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
+              QStringLiteral("segredo"));
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(outro), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_TRUE(erro.startsWith(QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets")))
+        << erro.toStdString();
+
+    // Anyone else on the bus asking the agent, even for the profile dialled, gets nothing.
+    QDBusConnection estranho = nm_->NovaConexao();
+    auto pedido = QDBusMessage::createMethodCall(
+        conexao_.baseService(), QStringLiteral("/org/freedesktop/NetworkManager/SecretAgent"),
+        QStringLiteral("org.freedesktop.NetworkManager.SecretAgent"), QStringLiteral("GetSecrets"));
+    Configuracao configuracao;
+    configuracao[QStringLiteral("connection")][QStringLiteral("uuid")] = nm_->UuidDoPerfil(perfil);
+    pedido << QVariant::fromValue(configuracao) << QVariant::fromValue(QDBusObjectPath(perfil))
+           << QStringLiteral("pppoe") << QStringList() << 0u;
+    const QDBusPendingCall resposta = estranho.asyncCall(pedido);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return resposta.isFinished(); }));
+    EXPECT_EQ(resposta.error().name(),
+              QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets"));
+
+    nm_->MudaDispositivo(100, RazaoNenhuma);
+    nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Connected));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0) << "the profile's own user name: no copy";
+
+    // Once up, the password is forgotten.
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_FALSE(erro.isEmpty());
+
+    // Hang-up deactivates it; it reads disconnected until NetworkManager lets it go.
+    EXPECT_EQ(RasHangUpA(conexao), 0u);
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_Disconnected);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().empty(); }));
+    EXPECT_TRUE(nm_->Ativas().isEmpty());
+    std::uint32_t codigo = 0;
+    Estado(conexao, &codigo);
+    EXPECT_EQ(codigo, ERROR_INVALID_HANDLE_RAS);
+    EXPECT_EQ(RasHangUpA(conexao), ERROR_INVALID_HANDLE_RAS);
+}
+
+TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesligada) {
+    const QString cabo = nm_->AdicionaPerfil(QStringLiteral("Cabo"), QStringLiteral("802-3-ethernet"));
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga();
+    const QString ativaCabo = nm_->AtivaPorFora(cabo, QStringLiteral("cabo"), AtivaAtivada);
+    nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
+    const Linha linha = Conexoes()[0];
+    EXPECT_EQ(linha.nome, "Provedor");
+    EXPECT_TRUE(ChegaA(linha.conexao, RASCS_Connected));
+    HRASCONN outra = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &outra), ERROR_PORT_ALREADY_OPEN);
+
+    EXPECT_EQ(RasHangUpA(linha.conexao), 0u);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().empty(); }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("DeactivateConnection")), 1);
+    EXPECT_EQ(nm_->Ativas(), QStringList{ativaCabo}) << "only the dial-up connection was hung up";
+}
+
+TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
+    const QString perfil =
+        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    Liga();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "bia", "dela", &conexao), 0u);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return nm_->Perfis().size() == 2; }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 1);
+    EXPECT_EQ(Ativacoes(), 0);
+
+    const auto salvo = nm_->ConfiguracaoDoPerfil(perfil);
+    EXPECT_EQ(salvo.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
+              QStringLiteral("ana"));
+    const auto copia = nm_->ConfiguracaoDoPerfil(nm_->Perfis().last());
+    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
+              QStringLiteral("bia"));
+    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("password-flags")).toUInt(), 1u);
+    EXPECT_EQ(copia.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString(),
+              QStringLiteral("Provedor"));
+    const QString uuidCopia =
+        copia.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
+    EXPECT_NE(uuidCopia, nm_->UuidDoPerfil(perfil));
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+        return Entradas() == std::vector<std::string>{"Provedor"};
+    })) << "the copy is not an entry of its own";
+
+    QString erro;
+    const auto segredos =
+        nm_->PedeSegredos(conexao_.baseService(), uuidCopia, QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
+              QStringLiteral("dela"));
+    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
+    EXPECT_EQ(Conexoes().size(), 1u);
+}
+
+// The dial's credentials reach NetworkManager through a copy of the profile exactly when activating
+// the profile itself would not use them.
+TEST_F(DiscagemNetworkManagerTeste, CopiaSoQuandoOPerfilNaoUsariaAsCredenciaisDaDiscagem) {
+    const struct {
+        const char* id;
+        int senhaFlags;
+        const char* usuario;
+        const char* senha;
+        bool copia;
+    } casos[] = {
+        {"Mesmo usuário", 1, "ana", "x", false}, {"Outro usuário", 1, "bia", "x", true},
+        {"Senha guardada", 0, "ana", "x", true}, {"Senha sem flags", -1, "ana", "x", true},
+        {"Sem credenciais", 0, "", "", false},   {"Senha não guardada", 2, "ana", "x", false},
+    };
+    for (const auto& c : casos)
+        nm_->AdicionaPerfil(QString::fromUtf8(c.id), QStringLiteral("pppoe"),
+                            Usuario("pppoe", "ana", c.senhaFlags));
+    Liga();
+    int copias = 0, diretas = 0;
+    for (const auto& c : casos) {
+        HRASCONN conexao = 0;
+        ASSERT_EQ(Disca(c.id, c.usuario, c.senha, &conexao), 0u) << c.id;
+        (c.copia ? copias : diretas) += 1;
+        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+            return nm_->Chamadas(QStringLiteral("AddAndActivate2")) == copias && Ativacoes() == diretas &&
+                   nm_->Ativas().size() == 1;
+        })) << c.id;
+        EXPECT_EQ(RasHangUpA(conexao), 0u);
+        EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
+            return Conexoes().empty() && nm_->Ativas().isEmpty();
+        })) << c.id;
+    }
+}
+
+TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Trabalho"), QStringLiteral("vpn"));
+    Liga();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Trabalho", "bia", "dela", &conexao), 0u);
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == 1; }));
+    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0);
+    QString erro;
+    const auto segredos =
+        nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("vpn"), 0, &erro);
+    EXPECT_EQ(erro, QString());
+    const auto vpn = qdbus_cast<QMap<QString, QString>>(
+        segredos.value(QStringLiteral("vpn")).value(QStringLiteral("secrets")));
+    EXPECT_EQ(vpn.value(QStringLiteral("password")), QStringLiteral("dela"));
+}
+
+TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaDiscar) {
+    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga();
+    nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
+    const HRASCONN conexao = Conexoes()[0].conexao;
+    nm_->Para();
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_RASMAN_CANNOT_INITIALIZE));
+    HRASCONN nova = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &nova), ERROR_RASMAN_CANNOT_INITIALIZE);
+    EXPECT_TRUE(Entradas().empty());
+}
+
+TEST_F(DiscagemNetworkManagerTeste, RecusaDoNetworkManagerViraCodigo) {
+    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    nm_->DefineMetodo(QStringLiteral("GetPermissions"), QString(), QStringLiteral("a{ss}"),
+                      QStringLiteral("ret = {'org.freedesktop.NetworkManager.network-control': 'no'}"));
+    Liga();
+    HRASCONN conexao = 0;
+    EXPECT_EQ(Disca("Provedor", "", "", &conexao), ERROR_ACCESS_DENIED_RAS)
+        << "known refusal: the dial says so";
+    EXPECT_TRUE(Conexoes().empty());
+
+    // Allowed now, yet the activation itself is refused.
+    nm_->DefineMetodo(QStringLiteral("GetPermissions"), QString(), QStringLiteral("a{ss}"),
+                      QStringLiteral("ret = {'org.freedesktop.NetworkManager.network-control': 'yes'}"));
+    nm_->DefineMetodo(QStringLiteral("ActivateConnection"), QStringLiteral("ooo"), QStringLiteral("o"),
+                      QStringLiteral("raise dbus.exceptions.DBusException('not allowed', "
+                                     "name='org.freedesktop.NetworkManager.PermissionDenied')"));
+    nm_->EmiteSinal(QStringLiteral("CheckPermissions"));
+    ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Disca("Provedor", "", "", &conexao) == 0; }));
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_ACCESS_DENIED_RAS));
+}
+
+TEST_F(DiscagemNetworkManagerTeste, ChamadaSemRespostaViraErroDepoisDoPrazo) {
+    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Liga(300);
+    nm_->Congela();
+    HRASCONN conexao = 0;
+    ASSERT_EQ(Disca("Provedor", "", "", &conexao), 0u) << "the dial returns without waiting for an answer";
+    EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_REQUEST_TIMEOUT));
+    nm_->Solta();
+}
+
+TEST(DiscagemSemNetworkManager, DiscarDevolveUmCodigoENadaFicaListado) {
+    NetworkManagerSimulado barramento(false);
+    ASSERT_TRUE(barramento.Iniciado());
+    auto servico = std::make_shared<DiscagemNetworkManager>(barramento.NovaConexao());
+    RASDIALPARAMSA p{};
+    p.dwSize = sizeof p;
+    std::string("Provedor").copy(p.szEntryName, RAS_MaxEntryName);
+    HRASCONN conexao = 0;
+    EXPECT_EQ(servico->Disca(p, &conexao), ERROR_RASMAN_CANNOT_INITIALIZE);
+    std::uint32_t quantas = 9;
+    EXPECT_EQ(servico->Conexoes(nullptr, 0, &quantas), 0u);
+    EXPECT_EQ(quantas, 0u);
+    EXPECT_EQ(servico->Entradas(nullptr, 0, &quantas), 0u);
+    EXPECT_EQ(quantas, 0u);
+}
+
+// The choice the configuration dialog offers: taken at once while no connection is up, never under a
+// line that is.
+TEST(EscolhaDiscagemNoBarramento, TrocaDeServicoSoSemConexao) {
+    PastasTemporarias pastas;
+    auto relogio = std::make_shared<RelogioAjustavel>();
+    DefineRelogio(relogio);
+    NetworkManagerSimulado nm;
+    ASSERT_TRUE(nm.Iniciado());
+    nm.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    EXPECT_TRUE(NetworkManagerResponde());
+
+    ASSERT_TRUE(AplicaEscolhaDiscagem("", true));
+    HRASCONN simulada = 0;
+    ASSERT_EQ(Disca("Provedor Simulado", "", "", &simulada), 0u);
+    EXPECT_FALSE(AplicaEscolhaDiscagem("networkmanager"));
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"}) << "the simulated line stays";
+
+    RasHangUpA(simulada);
+    relogio->Avanca(1h);
+    EXPECT_TRUE(AplicaEscolhaDiscagem("networkmanager"));
+    EXPECT_TRUE(
+        NetworkManagerSimulado::Ate([] { return Entradas() == std::vector<std::string>{"Provedor"}; }));
+    EXPECT_TRUE(AplicaEscolhaDiscagem("simulada"));
+    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"});
+    DefineRelogio(nullptr);
+}
+
+} // namespace

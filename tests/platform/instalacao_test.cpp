@@ -1,0 +1,135 @@
+// An installed program folder stays as it was installed: what is told to become an installation,
+// where the settings file is read and written for each user, and that the user's copy starts from the
+// installed file and stands for it under either spelling of its name.
+#include "pastas_teste.h"
+
+#include "platform/instalacao.h"
+#include "platform/pastas.h"
+#include "platform/perfil.h"
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace plataforma;
+
+namespace {
+
+class Instalacao : public PastasTeste {
+protected:
+    Instalacao() {
+        std::filesystem::create_directories(Programa() + "/sistema");
+        Grava(Programa() + "/Config.ini",
+              "[Config]\r\nPrimeira Vez=1\r\n\r\n[Pop3]\r\nTempo de Espera= 30\r\n");
+        DefinePastaPrograma(Programa());
+    }
+    ~Instalacao() override {
+        ::chmod(Programa().c_str(), 0755);
+        DefinePastaPrograma("");
+    }
+
+    std::string Programa() const { return Raiz() + "/programa"; }
+    void Instala() const { Grava(Programa() + "/" + MarcaInstalacao, ""); }
+
+    static std::string Le(const std::string& arquivo, const char* secao, const char* chave) {
+        char buffer[255];
+        const std::uint32_t n =
+            GetPrivateProfileStringA(secao, chave, "", buffer, sizeof buffer, arquivo.c_str());
+        return std::string(buffer, n);
+    }
+    static bool Escreve(const std::string& arquivo, const char* secao, const char* chave, const char* valor) {
+        return WritePrivateProfileStringA(secao, chave, valor, arquivo.c_str());
+    }
+
+    // Asks as a user other than root, whom no permission stops; the folders must let that user in.
+    // The answer is 1 or 0, and 2 when the question could not be asked.
+    int ComoUsuarioComum(const std::function<bool()>& pergunta) const {
+        if (::geteuid() != 0)
+            return pergunta() ? 1 : 0;
+        ::chmod(Raiz().c_str(), 0755);
+        const pid_t filho = ::fork();
+        if (filho == 0)
+            ::_exit(::setgid(65534) != 0 || ::setuid(65534) != 0 ? 2 : pergunta() ? 1 : 0);
+        int estado = 0;
+        ::waitpid(filho, &estado, 0);
+        return WIFEXITED(estado) ? WEXITSTATUS(estado) : 2;
+    }
+};
+
+TEST_F(Instalacao, MarcaOuPastaSemEscritaFazemDaPastaUmaInstalacao) {
+    ::chmod(Programa().c_str(), 0777);
+    EXPECT_EQ(ComoUsuarioComum([] { return ProgramaInstalado(); }), 0) << "pasta de todos, sem marca";
+    ::chmod(Programa().c_str(), 0555);
+    EXPECT_EQ(ComoUsuarioComum([] { return ProgramaInstalado(); }), 1) << "pasta sem escrita";
+    ::chmod(Programa().c_str(), 0755);
+    Instala();
+    EXPECT_TRUE(ProgramaInstalado()) << "marca, mesmo para quem pode escrever";
+}
+
+TEST_F(Instalacao, CadaUsuarioGravaNaSuaCopiaComecadaDoArquivoInstalado) {
+    Instala();
+    const std::string instalado = Conteudo(Programa() + "/Config.ini");
+    EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Primeira Vez"), "1");
+
+    // The callers spell the file both ways; the copy keeps the installed spelling.
+    ASSERT_TRUE(Escreve(Programa() + "/config.ini", "Config", "Primeira Vez", "0"));
+    EXPECT_EQ(Conteudo(Programa() + "/Config.ini"), instalado);
+    EXPECT_EQ(Entradas(Programa()), (std::vector<std::string>{"Config.ini", MarcaInstalacao, "sistema"}));
+    EXPECT_EQ(Conteudo(PastaUsuario() + "/Config.ini"),
+              "[Config]\r\nPrimeira Vez=0\r\n\r\n[Pop3]\r\nTempo de Espera= 30\r\n");
+    for (const char* nome : {"/Config.ini", "/config.ini", "/CONFIG.INI"}) {
+        EXPECT_EQ(Le(Programa() + nome, "Config", "Primeira Vez"), "0") << nome;
+        EXPECT_EQ(Le(Programa() + nome, "Pop3", "Tempo de Espera"), "30") << nome;
+    }
+
+    // A second user starts from the installed file, untouched by the first.
+    ::setenv("XDG_CONFIG_HOME", (Raiz() + "/outro").c_str(), 1);
+    EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Primeira Vez"), "1");
+    ASSERT_TRUE(Escreve(Programa() + "/Config.ini", "Config", "Rediscar", "False"));
+    EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Primeira Vez"), "1");
+    EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Rediscar"), "False");
+    EXPECT_EQ(Conteudo(Programa() + "/Config.ini"), instalado);
+}
+
+TEST_F(Instalacao, SoOQueFicaDentroDaPastaInstaladaVaiParaACopiaDoUsuario) {
+    Grava(Raiz() + "/fora.ini", "");
+    struct Caso {
+        bool instalado;
+        std::string caminho;
+        std::string gravado; // where the write lands
+    };
+    const std::vector<Caso> casos = {
+        {false, Programa() + "/Config.ini", Programa() + "/Config.ini"},
+        {false, Programa() + "/sistema/e-Telvanor3Std.reg", Programa() + "/sistema/e-Telvanor3Std.reg"},
+        {true, Programa() + "/sistema/e-Telvanor3Std.reg", PastaUsuario() + "/sistema/e-Telvanor3Std.reg"},
+        {true, Programa() + "/./sistema//e-Telvanor3Std.reg", PastaUsuario() + "/sistema/e-Telvanor3Std.reg"},
+        {true, Programa() + "/../fora.ini", Programa() + "/../fora.ini"},
+        {true, Raiz() + "/fora.ini", Raiz() + "/fora.ini"},
+        {true, Programa(), Programa()},
+    };
+    for (const Caso& c : casos) {
+        if (c.instalado)
+            Instala();
+        const auto gravado = CaminhoDeGravacao(c.caminho);
+        ASSERT_TRUE(gravado.has_value()) << c.caminho;
+        EXPECT_EQ(std::filesystem::path(*gravado).lexically_normal(),
+                  std::filesystem::path(c.gravado).lexically_normal())
+            << c.caminho;
+        // A file the installation lacks gets its folder ready, but no file yet.
+        EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(*gravado).parent_path()))
+            << c.caminho;
+        EXPECT_EQ(CaminhoDeLeitura(c.caminho), c.caminho) << "nada gravado ainda: " << c.caminho;
+    }
+}
+
+TEST_F(Instalacao, ArquivoInstaladoIlegivelNaoViraUmaCopiaIncompleta) {
+    Instala();
+    std::filesystem::remove(Programa() + "/Config.ini");
+    std::filesystem::create_directory(Programa() + "/Config.ini");
+    EXPECT_FALSE(CaminhoDeGravacao(Programa() + "/Config.ini").has_value());
+    EXPECT_FALSE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "0"));
+    EXPECT_FALSE(std::filesystem::exists(PastaUsuario() + "/Config.ini"));
+}
+
+} // namespace
