@@ -2,6 +2,7 @@
 
 #include "platform/qt/figuras.h"
 
+#include <QAnyStringView>
 #include <QMouseEvent>
 
 namespace {
@@ -14,9 +15,7 @@ EventoMouse Argumentos(const QMouseEvent* evento) {
 
 } // namespace
 
-Figura Figura::Nova(const QPixmap& pixmap) {
-    return Figura{plataforma::RegistraFigura(pixmap), pixmap};
-}
+Figura Figura::Nova(const QPixmap& pixmap) { return Figura{plataforma::RegistraFigura(pixmap), pixmap}; }
 
 Imagem::Imagem(QWidget* pai, int indice) : QLabel(pai), Index(indice) {
     setScaledContents(true);
@@ -66,10 +65,12 @@ void Temporizador::Enabled(bool habilitado) {
         timer_.stop();
 }
 
-std::string Caption(const QLabel* rotulo) {
-    return rotulo->text().toStdString();
-}
+std::string Caption(const QLabel* rotulo) { return rotulo->text().toStdString(); }
 
+// The poller writes the same captions ten times a second; an unchanged one is left alone, as setText
+// itself would, without building a QString first to find that out.
 void DefineCaption(QLabel* rotulo, const std::string& texto) {
+    if (QAnyStringView::equal(rotulo->text(), QUtf8StringView(texto)))
+        return;
     rotulo->setText(QString::fromStdString(texto));
 }

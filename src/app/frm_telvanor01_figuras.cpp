@@ -2,18 +2,27 @@
 #include "shape/figura_imagem.h"
 
 #include <QFont>
+#include <QImageReader>
 #include <QPalette>
 
 #include <map>
 
 namespace {
 
+// The pictures are all PNG: read as such, without the format guess that loads every image plugin
+// of the system to ask each whether it knows the file.
+QImage LePng(const QString& nome) {
+    QImageReader leitor(QStringLiteral(":/figuras/") + nome, "png");
+    leitor.setAutoDetectImageFormat(false);
+    return leitor.read();
+}
+
 // Each picture file is read once; every window's pictures share its pixels.
 Figura Carrega(const QString& nome) {
     static std::map<QString, QImage> lidas;
     auto it = lidas.find(nome);
     if (it == lidas.end())
-        it = lidas.emplace(nome, QImage(QStringLiteral(":/figuras/") + nome)).first;
+        it = lidas.emplace(nome, LePng(nome)).first;
     return FiguraDeImagem(it->second);
 }
 

@@ -6,9 +6,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string_view>
+#include <unistd.h>
 
 namespace plataforma {
 namespace {
@@ -151,14 +152,26 @@ bool LinhaSimulada::Derruba() {
 }
 
 LinhaSimulada& LinhaSimuladaDoUsuario() {
-    static const char* const Variaveis[] = {"XDG_CONFIG_HOME", "HOME", "XDG_RUNTIME_DIR"};
+    static constexpr std::string_view Variaveis[] = {"XDG_CONFIG_HOME", "HOME", "XDG_RUNTIME_DIR"};
     static std::string vistas[std::size(Variaveis)];
     static std::unique_ptr<LinhaSimulada> linha;
+    // Every dial-up call of the poller comes here, a dozen a tick: the three variables are found in
+    // one pass over the environment, and only entries that begin as they do are compared.
+    const char* valores[std::size(Variaveis)] = {};
+    for (char** entrada = environ; *entrada; ++entrada) {
+        const char* texto = *entrada;
+        for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
+            const std::string_view nome = Variaveis[i];
+            if (texto[0] == nome[0] && !valores[i] && std::strncmp(texto, nome.data(), nome.size()) == 0 &&
+                texto[nome.size()] == '=')
+                valores[i] = texto + nome.size() + 1;
+        }
+    }
     bool mudou = !linha;
     for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
-        const char* valor = std::getenv(Variaveis[i]);
-        if (vistas[i] != (valor ? valor : "")) {
-            vistas[i] = valor ? valor : "";
+        const char* valor = valores[i] ? valores[i] : "";
+        if (vistas[i] != valor) {
+            vistas[i] = valor;
             mudou = true;
         }
     }

@@ -37,6 +37,10 @@ TEST_F(DiscagemTeste, CadaEstadoTemSeuTextoESeuTesteDeConexaoAtiva) {
 }
 
 TEST_F(DiscagemTeste, SemConexaoOHandleZeraEOCodigoE6) {
+    // Nothing of an earlier listing of a connection is read back from the one of none.
+    servico->conexoes = {{11, "Primeira", RASCS_Connected}};
+    ASSERT_TRUE(ConexãoAtiva());
+    servico->conexoes.clear();
     hConexão = 99;
     EXPECT_FALSE(ConexãoAtiva());
     EXPECT_EQ(hConexão, 0u);
