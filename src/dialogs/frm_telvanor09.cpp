@@ -2,33 +2,105 @@
 
 #include "platform/qt/mensagens.h"
 
-#include <QHBoxLayout>
+#include <QDialogButtonBox>
 #include <QVBoxLayout>
 
 frmTelvanor09::frmTelvanor09(QWidget* pai) : QDialog(pai) {
     setWindowTitle(QStringLiteral("Configurar"));
     SSTab1 = new QTabWidget(this);
-    for (const char* titulo :
-         {"Acesso", "Verificar Email", "Agendamento", "Sons", "Internet Explorer", "e-Telvanor"})
-        SSTab1->addTab(new QWidget(SSTab1), QString::fromUtf8(titulo));
+    // Every tab's caption stays in sight: the dialog is as wide as the six of them.
+    SSTab1->setUsesScrollButtons(false);
+    SSTab1->addTab(CriaAbaAcesso(), QStringLiteral("Acesso"));
+    SSTab1->addTab(CriaAbaEmail(), QStringLiteral("Verificar Email"));
+    SSTab1->addTab(CriaAbaAgendamento(), QStringLiteral("Agendamento"));
+    SSTab1->addTab(CriaAbaSons(), QStringLiteral("Sons"));
+    SSTab1->addTab(CriaAbaNavegador(), QStringLiteral("Internet Explorer"));
+    SSTab1->addTab(CriaAbaSobre(), QStringLiteral("e-Telvanor"));
+
     cmdOK = new QPushButton(QStringLiteral("&OK"), this);
     cmdCancelar = new QPushButton(QStringLiteral("&Cancelar"), this);
     cmdAplicar = new QPushButton(QStringLiteral("&Aplicar"), this);
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancelar, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter anywhere in the dialog is "&OK"; Escape is "&Cancelar" (the dialog's own reject).
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    connect(cmdCancelar, &QPushButton::clicked, this, [this] { cmdCancelar_Click(); });
+    connect(cmdAplicar, &QPushButton::clicked, this, [this] { cmdAplicar_Click(); });
 
-    auto* botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(cmdOK);
-    botoes->addWidget(cmdCancelar);
-    botoes->addWidget(cmdAplicar);
+    auto* botoes = new QDialogButtonBox(this);
+    botoes->addButton(cmdOK, QDialogButtonBox::AcceptRole);
+    botoes->addButton(cmdCancelar, QDialogButtonBox::RejectRole);
+    botoes->addButton(cmdAplicar, QDialogButtonBox::ApplyRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(SSTab1);
-    layout->addLayout(botoes);
+    layout->addWidget(botoes);
+
+    Form_Load();
+}
+
+void frmTelvanor09::Form_Load() {
+    CarregaAbaAcesso();
+    CarregaAbaEmail();
+    CarregaAbaAgendamento();
+    CarregaAbaSons();
+    CarregaContas();
+    CarregaAbaNavegador();
+    CarregaAbaSobre();
+}
+
+void frmTelvanor09::cmdAplicar_Click() {
+    switch (SSTab1->currentIndex()) {
+    case AbaAcesso:
+        GravaAbaAcesso();
+        break;
+    case AbaEmail:
+        GravaAbaEmail();
+        break;
+    case AbaAgendamento:
+        GravaAbaAgendamento();
+        break;
+    case AbaSons:
+        GravaAbaSons();
+        break;
+    case AbaNavegador:
+        GravaAbaNavegador();
+        break;
+    case AbaSobre:
+        GravaAbaSobre();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmTelvanor09::cmdOK_Click() {
+    cmdAplicar_Click();
+    accept();
+}
+
+void frmTelvanor09::cmdCancelar_Click() { reject(); }
+
+QWidget* frmTelvanor09::PrimeiroControle(int aba) const {
+    switch (aba) {
+    case AbaAcesso:
+        return cmbAcesso;
+    case AbaEmail:
+        return List1;
+    case AbaAgendamento:
+        return Check5;
+    case AbaSons:
+        return chkSom;
+    case AbaNavegador:
+        return chkIniIE;
+    case AbaSobre:
+        return chkIniciarComWindows;
+    default:
+        return SSTab1;
+    }
 }
 
 int frmTelvanor09::MostraNaAba(int aba) {
     frmTelvanor09 dialogo;
     dialogo.SSTab1->setCurrentIndex(aba);
+    dialogo.PrimeiroControle(aba)->setFocus();
     return plataforma::MostraModal(dialogo);
 }

@@ -2,6 +2,7 @@
 
 #include "platform/arquivo_atomico.h"
 #include "platform/cp1252.h"
+#include "platform/perfil.h"
 #include "platform/perfil_texto.h"
 
 #include <cerrno>
@@ -53,6 +54,19 @@ std::uint32_t Numero(const std::string& texto, std::uint32_t padrao) {
     return erro == std::errc{} && fim == texto.data() + texto.size() ? valor : padrao;
 }
 
+EntradaCatalogo LeEntrada(std::string_view texto, const std::string& secao) {
+    EntradaCatalogo entrada;
+    entrada.nome = secao;
+    entrada.telefone = Le(texto, secao, "Telefone");
+    entrada.usuario = Le(texto, secao, "Usuário");
+    entrada.senha = Le(texto, secao, "Senha");
+    entrada.discagemMs = Numero(Le(texto, secao, "Discagem"), entrada.discagemMs);
+    entrada.autenticacaoMs = Numero(Le(texto, secao, "Autenticação"), entrada.autenticacaoMs);
+    entrada.quedaS = Numero(Le(texto, secao, "Queda"), entrada.quedaS);
+    entrada.erro = Numero(Le(texto, secao, "Erro"), entrada.erro);
+    return entrada;
+}
+
 } // namespace
 
 void GaranteCatalogo(const std::string& arquivo) {
@@ -80,20 +94,40 @@ std::vector<std::string> NomesDoCatalogo(const std::string& arquivo) {
 std::optional<EntradaCatalogo> EntradaDoCatalogo(const std::string& arquivo, const std::string& nome) {
     const std::string texto = LeArquivoInteiro(arquivo).conteudo;
     for (const std::string& secao : Nomes(texto)) {
-        if (!IguaisSemCaixa(secao, nome))
-            continue;
-        EntradaCatalogo entrada;
-        entrada.nome = secao;
-        entrada.telefone = Le(texto, secao, "Telefone");
-        entrada.usuario = Le(texto, secao, "Usuário");
-        entrada.senha = Le(texto, secao, "Senha");
-        entrada.discagemMs = Numero(Le(texto, secao, "Discagem"), entrada.discagemMs);
-        entrada.autenticacaoMs = Numero(Le(texto, secao, "Autenticação"), entrada.autenticacaoMs);
-        entrada.quedaS = Numero(Le(texto, secao, "Queda"), entrada.quedaS);
-        entrada.erro = Numero(Le(texto, secao, "Erro"), entrada.erro);
-        return entrada;
+        if (IguaisSemCaixa(secao, nome))
+            return LeEntrada(texto, secao);
     }
     return std::nullopt;
+}
+
+bool GravaEntradaCatalogo(const std::string& arquivo, const EntradaCatalogo& entrada) {
+    GaranteCatalogo(arquivo);
+    const char* secao = entrada.nome.c_str();
+    if (!WritePrivateProfileStringA(secao, nullptr, nullptr, arquivo.c_str()))
+        return false;
+    auto grava = [&](const char* chaveUtf8, const std::string& valor) {
+        return WritePrivateProfileStringA(secao, ParaCp1252(chaveUtf8).c_str(), valor.c_str(),
+                                          arquivo.c_str());
+    };
+    bool gravou = grava("Telefone", entrada.telefone);
+    if (!entrada.usuario.empty())
+        gravou = gravou && grava("Usuário", entrada.usuario) && grava("Senha", entrada.senha);
+    gravou = gravou && grava("Discagem", std::to_string(entrada.discagemMs)) &&
+             grava("Autenticação", std::to_string(entrada.autenticacaoMs)) &&
+             grava("Queda", std::to_string(entrada.quedaS));
+    if (entrada.erro != 0)
+        gravou = gravou && grava("Erro", std::to_string(entrada.erro));
+    return gravou;
+}
+
+std::optional<EntradaCatalogo> LePredefinicao(const std::string& arquivo) {
+    const std::string texto = LeArquivoInteiro(arquivo).conteudo;
+    const std::string nome = Le(texto, "Entrada", "Nome");
+    if (nome.empty())
+        return std::nullopt;
+    EntradaCatalogo entrada = LeEntrada(texto, "Entrada");
+    entrada.nome = nome;
+    return entrada;
 }
 
 } // namespace plataforma

@@ -1,5 +1,6 @@
 // The simulated line's phonebook: a private-profile file with one section per entry, in file order.
-// Reading it and creating the default one; dialling is linha_simulada.h's.
+// Reading it, creating the default one and adding entries from provider presets; dialling is
+// linha_simulada.h's.
 #pragma once
 
 #include <cstdint>
@@ -31,5 +32,14 @@ std::vector<std::string> NomesDoCatalogo(const std::string& arquivo);
 
 // The entry of that name, regardless of case; blanks count.
 std::optional<EntradaCatalogo> EntradaDoCatalogo(const std::string& arquivo, const std::string& nome);
+
+// Adds the entry at the end, or puts it in place of the entry of the same name regardless of case;
+// the other entries stay as they were. The default phonebook is created first when missing. False
+// when the file could not be written.
+bool GravaEntradaCatalogo(const std::string& arquivo, const EntradaCatalogo& entrada);
+
+// The entry a provider preset file describes: its section [Entrada] with the key Nome and any of the
+// phonebook's keys. Nothing when the file or the name is missing.
+std::optional<EntradaCatalogo> LePredefinicao(const std::string& arquivo);
 
 } // namespace plataforma

@@ -35,13 +35,6 @@ frmTelvanor01& Janela() {
     return frmTelvanor01::Atual();
 }
 
-std::string SemBrancos(const std::string& texto) {
-    const std::size_t inicio = texto.find_first_not_of(' ');
-    if (inicio == std::string::npos)
-        return {};
-    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
-}
-
 // "Rediscar" carries the redial state of a run; "True" left in the file with no access to dial
 // (at start the access label is still empty) means the last run did not close normally.
 void AplicaRediscar(const std::string& texto) {

@@ -147,4 +147,11 @@ std::optional<bool> LeBooleano(const std::string& texto) {
     return std::nullopt;
 }
 
+std::string SemBrancos(const std::string& texto) {
+    const std::size_t inicio = texto.find_first_not_of(' ');
+    if (inicio == std::string::npos)
+        return {};
+    return texto.substr(inicio, texto.find_last_not_of(' ') - inicio + 1);
+}
+
 } // namespace quelza

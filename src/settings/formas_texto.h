@@ -38,6 +38,9 @@ std::string TextoHora(HoraDoDia hora);
 // midnight. Anything else throws FormaInvalida.
 HoraDoDia LeHora(const std::string& texto);
 
+// The text without its leading and trailing blanks (tabs and other spaces stay).
+std::string SemBrancos(const std::string& texto);
+
 // "True" and "False".
 std::string TextoBooleano(bool valor);
 // True for exactly "True", false for exactly "False", nothing for any other text (case counts).

@@ -7,4 +7,8 @@ namespace quelza {
 // Applies PáginaInicial and PáginaTravada and switches autodial off for the default profile.
 void AjustaNavegador();
 
+// Switches the browser's automatic dialing off for the default profile ("EnableAutodial", four zero
+// bytes).
+void DesligaDiscagemAutomatica();
+
 } // namespace quelza

@@ -4,6 +4,7 @@
 #include "pastas_teste.h"
 
 #include "platform/arquivo_linha.h"
+#include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
 #include "platform/ras.h"
 #include "platform/relogio.h"
@@ -285,9 +286,45 @@ TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
         << "the other process's change is seen at once";
     EXPECT_EQ(Disca(kPadrao), ERROR_PORT_ALREADY_OPEN) << "a dropped line holds the modem";
 
-    for (const char* errado : {"", "estados", "estado derruba"})
+    // A provider preset adds its entry; the same name again replaces it.
+    const std::string preset = PastaUsuario() + "/7.ins";
+    Grava(preset, ParaCp1252("[Entrada]\r\nNome=Provedor Ação\r\nTelefone=123\r\n"));
+    EXPECT_EQ(executa("importa " + preset),
+              std::make_pair(0, std::string("entrada \"Provedor Ação\" criada\n")));
+    EXPECT_EQ(EntradaDoCatalogo(Catalogo(), ParaCp1252("provedor ação"))->telefone, "123");
+    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Provedor Ação"));
+    EXPECT_EQ(executa("importa " + PastaUsuario() + "/nada.ins").first, 1);
+
+    for (const char* errado : {"", "estados", "estado derruba", "importa"})
         EXPECT_THAT(executa(errado), ::testing::Pair(2, ::testing::StartsWith("uso: e-telvanor-linha")))
             << errado;
+}
+
+TEST_F(LinhaSimuladaTeste, PredefinicaoAcrescentaOuSubstituiAEntradaDoMesmoNome) {
+    GravaCatalogo({"; comentário", "[Alfa]", "Telefone=1", "[Beta]", "Telefone=2"});
+    const std::string preset = PastaUsuario() + "/p.ins";
+    Grava(preset,
+          ParaCp1252("; preset\r\n[Entrada]\r\nNome=ALFA\r\nTelefone=99\r\nUsuário=u\r\nSenha=s\r\n"));
+    const auto entrada = LePredefinicao(preset);
+    ASSERT_TRUE(entrada);
+    EXPECT_EQ(entrada->nome, "ALFA");
+    ASSERT_TRUE(GravaEntradaCatalogo(Catalogo(), *entrada));
+    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Beta", "ALFA"));
+    const auto gravada = EntradaDoCatalogo(Catalogo(), "alfa");
+    ASSERT_TRUE(gravada);
+    EXPECT_EQ(gravada->telefone, "99");
+    EXPECT_EQ(gravada->usuario, "u");
+    EXPECT_EQ(gravada->senha, "s");
+    EXPECT_THAT(Conteudo(Catalogo()), ::testing::HasSubstr(ParaCp1252("; comentário")));
+
+    Grava(preset, "[Entrada]\r\nTelefone=1\r\n");
+    EXPECT_FALSE(LePredefinicao(preset)) << "a preset without a name";
+    EXPECT_FALSE(LePredefinicao(PastaUsuario() + "/falta.ins"));
+
+    // Into a phonebook that does not exist yet: the default entry comes first.
+    std::filesystem::remove(Catalogo());
+    ASSERT_TRUE(GravaEntradaCatalogo(Catalogo(), *entrada));
+    EXPECT_THAT(Nomes(), ::testing::ElementsAre(kPadrao, "ALFA"));
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 // e-telvanor-linha: the simulated line seen from outside the program. `estado` prints the line's
-// state, `derruba` drops the line as a lost carrier would. It reads the same files as the program,
-// through the same dial-up calls, so what it prints is what the program sees.
+// state, `derruba` drops the line as a lost carrier would, `importa` adds the entry of a provider
+// preset file to the phonebook (the handler the shell runs for such files). It reads the same files
+// as the program, through the same dial-up calls, so what it prints is what the program sees.
+#include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
 #include "platform/linha_simulada.h"
+#include "platform/pastas.h"
 #include "platform/ras.h"
 
 #include <cstdio>
@@ -58,6 +61,20 @@ int Derruba() {
     return 0;
 }
 
+int Importa(const char* predefinicao) {
+    const std::optional<EntradaCatalogo> entrada = LePredefinicao(predefinicao);
+    if (!entrada) {
+        std::fprintf(stderr, "%s: não é uma predefinição de acesso\n", predefinicao);
+        return 1;
+    }
+    if (!GravaEntradaCatalogo(PastaUsuario() + "/catalogo.ini", *entrada)) {
+        std::fputs("não foi possível gravar o catálogo\n", stderr);
+        return 1;
+    }
+    std::printf("entrada \"%s\" criada\n", DeCp1252(entrada->nome).c_str());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -65,6 +82,8 @@ int main(int argc, char** argv) {
         return MostraEstado();
     if (argc == 2 && std::strcmp(argv[1], "derruba") == 0)
         return Derruba();
-    std::fputs("uso: e-telvanor-linha estado|derruba\n", stderr);
+    if (argc == 3 && std::strcmp(argv[1], "importa") == 0)
+        return Importa(argv[2]);
+    std::fputs("uso: e-telvanor-linha estado|derruba|importa ARQUIVO\n", stderr);
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "platform/qt/shell.h"
 
+#include "platform/pastas.h"
 #include "platform/qt/aplicativo_padrao.h"
 
 #include <QDesktopServices>
@@ -54,6 +55,17 @@ std::intptr_t AbrePapel(const std::string& tipo, const std::vector<std::string>&
 
 bool Executavel(const QFileInfo& info) { return info.isFile() && info.isExecutable(); }
 
+// Provider presets are handled by the line tool, as its own process, like any registered handler.
+std::intptr_t AbrePredefinicao(const QFileInfo& info, const std::string& pasta) {
+    const std::string ferramenta = PastaPrograma() + "/e-telvanor-linha";
+    if (!Executavel(QFileInfo(QString::fromStdString(ferramenta))))
+        return SE_ERR_NOASSOC;
+    return IniciaDestacado({ferramenta, "importa", info.absoluteFilePath().toStdString()},
+                           QString::fromStdString(pasta))
+               ? AbertoComSucesso
+               : static_cast<std::intptr_t>(SE_ERR_NOASSOC);
+}
+
 class ShellDaArea final : public Shell {
 public:
     std::intptr_t Abre(std::uint32_t, const std::string&, const std::string& arquivo,
@@ -73,6 +85,8 @@ public:
             info = QFileInfo(QDir(QString::fromStdString(pasta)), QString::fromStdString(arquivo));
         if (!info.exists())
             return ERROR_FILE_NOT_FOUND_SHELL;
+        if (info.isFile() && info.suffix().compare(QStringLiteral("ins"), Qt::CaseInsensitive) == 0)
+            return AbrePredefinicao(info, pasta);
         if (Executavel(info)) {
             std::vector<std::string> comando = DivideLinhaDeComando(parametros);
             comando.insert(comando.begin(), info.absoluteFilePath().toStdString());

@@ -1,0 +1,436 @@
+// The configuration dialog: what each tab shows at load, what its handlers enable and refill, and
+// the exact values "&Aplicar" writes for the tab in front, and only for it.
+#include "app/frm_telvanor01.h"
+#include "dialogs/frm_telvanor09.h"
+#include "platform/colmeia.h"
+#include "platform/configuracoes_usuario.h"
+#include "platform/cp1252.h"
+#include "settings/configuracao.h"
+#include "settings/embaralha.h"
+#include "settings/quelza.h"
+#include "support/ambiente.h"
+#include "support/gravacao_recusada.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quelza;
+
+const std::string Main = "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main";
+const std::string Politica =
+    "HKEY_USERS\\.Default\\Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
+const std::string ChaveRun = "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string Arquivo(const char* secao, const char* chave) { return LeIni(ArquivoConfig(), secao, chave); }
+std::string Usuario(const char* secao, const char* chave) {
+    return plataforma::GetSetting(AplicacaoConfiguracoes, secao, chave, "(ausente)");
+}
+// A text value of the registry as the program wrote it, without its NUL.
+std::string Registro(const std::string& chave, const char* nome) {
+    const auto valor = plataforma::LeValorRegistro(chave, nome);
+    if (!valor)
+        return "(ausente)";
+    std::string dados = valor->dados;
+    if (!dados.empty() && dados.back() == '\0')
+        dados.pop_back();
+    return dados;
+}
+
+// Types the text key by key, as the keyboard would.
+void Digita(QWidget* caixa, const char* texto) {
+    for (const char* c = texto; *c; ++c) {
+        QKeyEvent tecla(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(*c)));
+        QApplication::sendEvent(caixa, &tecla);
+    }
+}
+
+class Configuracao : public AmbienteTeste {
+protected:
+    Configuracao() {
+        SomBomDia = "/sons/dia.wav";
+        SomBoaTarde = "/sons/tarde.wav";
+        SomBoaNoite = "/sons/noite.wav";
+        SomFinalizando = "/sons/fim.wav";
+        SomTemEmail = "";
+        SomConectado = "  ";
+        SomDesconectado = "/sons/caiu.wav";
+        SomIniciando = 1;
+        SomLigado = 1;
+    }
+
+    frmTelvanor09& Abre(int aba) {
+        dialogo = std::make_unique<frmTelvanor09>();
+        dialogo->SSTab1->setCurrentIndex(aba);
+        return *dialogo;
+    }
+
+    frmTelvanor01 janela;
+    std::unique_ptr<frmTelvanor09> dialogo;
+};
+
+TEST_F(Configuracao, CarregaAsAbasDasVariaveis) {
+    AcessoDialUp = "Fora da Lista";
+    UsuárioAcesso = "ana";
+    SenhaAcesso = "segredo";
+    TempoDeEspera = 30;
+    AgendarConexão = 0;
+    AgendarDesconexão = 1;
+    HoraConexão = HoraDoDia::De(7, 45, 12);
+    PáginaTravada = "";
+    IniciarComWindows = "1";
+    frmTelvanor09& d = Abre(0);
+
+    EXPECT_EQ(d.cmbAcesso->count(), 1);
+    EXPECT_EQ(d.cmbAcesso->itemText(0), "Provedor Simulado");
+    EXPECT_EQ(d.cmbAcesso->currentText(), "Fora da Lista");
+    EXPECT_EQ(d.txtUsuário->text(), "ana");
+    EXPECT_EQ(d.txtSenha->text(), "segredo");
+    EXPECT_EQ(d.txtSegundos->text(), "30");
+    EXPECT_EQ(d.DTPicker1->time(), QTime(7, 45, 12));
+    for (QWidget* w : std::initializer_list<QWidget*>{d.DTPicker1, d.Text2, d.cmdLocalizar})
+        EXPECT_FALSE(w->isEnabled()) << "disabled until Check5 is checked";
+    for (QWidget* w : std::initializer_list<QWidget*>{d.DTPicker2, d.Check3, d.Check4})
+        EXPECT_TRUE(w->isEnabled());
+    d.Check5->click();
+    for (QWidget* w : std::initializer_list<QWidget*>{d.DTPicker1, d.Text2, d.cmdLocalizar})
+        EXPECT_TRUE(w->isEnabled());
+    d.Check2->click();
+    EXPECT_FALSE(d.Check3->isEnabled());
+
+    const std::array<std::pair<const char*, bool>, 4> cues{
+        {{"/sons/fim.wav", true}, {"", false}, {"", false}, {"/sons/caiu.wav", true}}};
+    const auto checks = std::array<QCheckBox*, 4>{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
+                                                  d.chkSomDesconectado};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(d.txtSom[3 + i]->text().toStdString(), cues[i].first) << i;
+        EXPECT_EQ(checks[i]->isChecked(), cues[i].second) << i;
+        EXPECT_TRUE(d.txtSom[3 + i]->isEnabled()) << "loading leaves the boxes enabled";
+    }
+    EXPECT_FALSE(d.chkTravaPáginaInicial->isChecked()) << "a lock that is not a number shows unchecked";
+    EXPECT_TRUE(d.chkIniciarComWindows->isChecked());
+    for (QRadioButton* opcao : d.opcInicial)
+        EXPECT_FALSE(opcao->isChecked());
+}
+
+TEST_F(Configuracao, AbaAcessoGravaEmbaralhadoEMostraNaJanela) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
+    d.cmbAcesso->setEditText("Minha Linha");
+    d.txtUsuário->setText("joana");
+    d.txtSenha->setText("abcde");
+    d.cmdAplicar_Click();
+
+    EXPECT_EQ(Caption(janela.lblAcesso), "Minha Linha");
+    EXPECT_EQ(Caption(janela.lblUsuário), "joana");
+    EXPECT_EQ(Caption(janela.lblSenha), "*****");
+    EXPECT_EQ(AcessoDialUp, "Minha Linha");
+    EXPECT_EQ(SenhaAcesso, "abcde");
+    const std::pair<const char*, const char*> gravados[] = {
+        {"DialUp", "Minha Linha"}, {"Usuário", "joana"}, {"Senha", "abcde"}};
+    for (const auto& [chave, valor] : gravados) {
+        const std::string guardado = Usuario("Acesso", chave);
+        EXPECT_NE(guardado, valor) << chave << " is stored scrambled";
+        EXPECT_EQ(Desembaralha(guardado, ChaveCredenciais), valor) << chave;
+    }
+}
+
+TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {
+    const struct {
+        bool sempre;
+        const char* minutos;
+        const char* segundos;
+        const char* periodoGravado;
+        bool temporizador;
+    } casos[] = {
+        {false, "15", "20", " 0", false},
+        {true, "15", "20", " 15", true},
+        {true, "", "", " 7", true}, // empty boxes are put back to the values in effect
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.periodoGravado);
+        ChecarPeriodicamente = 7;
+        TempoDeEspera = 45;
+        ChecarAoConectar = 0;
+        janela.tmrEmail.Enabled(!c.temporizador);
+        frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
+        d.chkChecarPop3->setChecked(true);
+        d.chkSempre->setChecked(c.sempre);
+        d.txtMinutos->setText(c.minutos);
+        d.txtSegundos->setText(c.segundos);
+        d.cmdAplicar_Click();
+
+        EXPECT_EQ(janela.tmrEmail.Enabled(), c.temporizador);
+        EXPECT_EQ(Arquivo("Pop3", "Cheque ao Conectar"), "1");
+        EXPECT_EQ(LeArquivo(ArquivoConfig()).find("Cheque ao Conectar= 1\r\n") != std::string::npos, true);
+        EXPECT_EQ(LeArquivo(ArquivoConfig())
+                          .find(std::string("Checar Periodicamente=") + c.periodoGravado + "\r\n") !=
+                      std::string::npos,
+                  true);
+        const std::string segundos = *c.segundos ? c.segundos : "45";
+        EXPECT_NE(LeArquivo(ArquivoConfig()).find("Tempo de Espera= " + segundos + "\r\n"),
+                  std::string::npos);
+        EXPECT_EQ(d.txtSegundos->text().toStdString(), segundos);
+    }
+}
+
+TEST_F(Configuracao, CaixasDeNumeroRecusamOQueNaoEInteiroDe0a32767) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
+    const std::pair<const char*, const char*> digitados[] = {
+        {"12a", "12"}, {"-5", "5"}, {"32767", "32767"}, {"40000", "4000"}, {"1.5", "15"}};
+    for (QLineEdit* caixa : {d.txtSegundos, d.txtMinutos}) {
+        caixa->setEnabled(true);
+        for (const auto& [digitado, fica] : digitados) {
+            caixa->clear();
+            Digita(caixa, digitado);
+            EXPECT_EQ(caixa->text().toStdString(), fica) << digitado;
+        }
+    }
+}
+
+TEST_F(Configuracao, ChecarPeriodicamenteMostraOValorEmVigor) {
+    ChecarPeriodicamente = 0;
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
+    EXPECT_FALSE(d.chkSempre->isChecked());
+    EXPECT_FALSE(d.txtMinutos->isEnabled());
+    ChecarPeriodicamente = 12;
+    d.chkSempre->click();
+    EXPECT_TRUE(d.txtMinutos->isEnabled());
+    EXPECT_EQ(d.txtMinutos->text(), "12");
+    d.chkSempre->click();
+    EXPECT_FALSE(d.txtMinutos->isEnabled());
+}
+
+TEST_F(Configuracao, AbaAgendamentoGravaNaOrdemComAsHoras) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaAgendamento);
+    d.Check5->click();
+    d.DTPicker1->setTime(QTime(6, 30, 15));
+    d.Text2->setText(" /usr/bin/programa ");
+    d.DTPicker2->setTime(QTime(23, 5));
+    d.Check3->setChecked(true);
+    d.cmdAplicar_Click();
+
+    EXPECT_EQ(AgendarConexão, 1);
+    EXPECT_EQ(HoraConexão, HoraDoDia::De(6, 30, 15));
+    EXPECT_EQ(ProgramaExecutar, " /usr/bin/programa ");
+    EXPECT_EQ(DesligarComputador, 1) << "stored although its picker is disabled";
+    const std::string esperado = "[Config]\r\n"
+                                 "Agendar Conexão= 1\r\n"
+                                 "Hora da Conexão=06:30:15\r\n"
+                                 "Executar= /usr/bin/programa \r\n"
+                                 "Agendar Desconexão= 0\r\n"
+                                 "Hora da Desconexão=23:05:00\r\n"
+                                 "Não Deixar Agendado= 0\r\n"
+                                 "Desligar Computador= 1\r\n";
+    EXPECT_EQ(plataforma::DeCp1252(LeArquivo(ArquivoConfig())), esperado);
+}
+
+TEST_F(Configuracao, SoAAbaDaFrenteEGravada) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaAgendamento);
+    d.SSTab1->setCurrentIndex(frmTelvanor09::AbaSons);
+    d.txtSom[5]->setText("/outro/conectado.wav");
+    d.SSTab1->setCurrentIndex(frmTelvanor09::AbaAgendamento);
+    d.cmdOK_Click();
+
+    EXPECT_EQ(d.result(), QDialog::Accepted);
+    EXPECT_EQ(Arquivo("Config", "Agendar Conexão"), "0");
+    EXPECT_EQ(SomConectado, "  ");
+    EXPECT_EQ(Usuario("Som", "Conectado"), "(ausente)");
+}
+
+TEST_F(Configuracao, AbaSonsGravaOsCaminhosAparados) {
+    const struct {
+        const char* nome;
+        std::function<void(frmTelvanor09&)> mexe;
+        std::array<const char*, 7> gravados;
+    } casos[] = {
+        {"sem mudanças",
+         [](frmTelvanor09&) {},
+         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "", "", "/sons/caiu.wav"}},
+        {"saudações desligadas",
+         [](frmTelvanor09& d) { d.chkIniciando->click(); },
+         {"", "", "", "/sons/fim.wav", "", "", "/sons/caiu.wav"}},
+        {"saudações desligadas e trazidas de volta",
+         [](frmTelvanor09& d) {
+             d.txtSom[1]->setText("/digitado.wav");
+             d.chkIniciando->click();
+             d.chkIniciando->click();
+         },
+         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "", "", "/sons/caiu.wav"}},
+        {"evento ligado traz o caminho guardado, não o último texto",
+         [](frmTelvanor09& d) {
+             d.txtSom[6]->setText("/digitado.wav");
+             d.chkSomDesconectado->click();
+             EXPECT_FALSE(d.txtSom[6]->isEnabled());
+             d.chkSomDesconectado->click();
+             d.txtSom[4]->setText("  /novo/email.wav ");
+         },
+         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "/novo/email.wav", "",
+          "/sons/caiu.wav"}},
+    };
+    const char* chaves[] = {"Bom Dia",   "Boa Tarde", "Boa Noite",   "Finalizando",
+                            "Tem Email", "Conectado", "Desconectado"};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        frmTelvanor09& d = Abre(frmTelvanor09::AbaSons);
+        c.mexe(d);
+        d.chkSom->setChecked(false);
+        d.cmdAplicar_Click();
+        EXPECT_EQ(Usuario("Som", "Ligado"), "0");
+        EXPECT_EQ(SomLigado, 0);
+        for (int i = 0; i < 7; ++i)
+            EXPECT_EQ(Usuario("Som", chaves[i]), c.gravados[i]) << chaves[i];
+        EXPECT_EQ(SomTemEmail, c.gravados[4]);
+        // The next case starts from what the program held before.
+        SomBomDia = "/sons/dia.wav";
+        SomBoaTarde = "/sons/tarde.wav";
+        SomBoaNoite = "/sons/noite.wav";
+        SomTemEmail = "";
+        SomIniciando = 1;
+    }
+}
+
+TEST_F(Configuracao, AbaNavegadorGravaPaginaTravaEPolitica) {
+    PáginaInicial = "http://guardada.example/";
+    const struct {
+        int opcao; // -1: none
+        bool travada;
+        const char* pagina;
+        const char* homePage;
+        bool caixaHabilitada;
+    } casos[] = {
+        {2, false, "about:blank", "", false},
+        {0, true, "http://www.e-telvanor.example/", "1", false},
+        {1, true, "http://guardada.example/", "1", true},
+        {-1, false, "http://guardada.example/", "", true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.opcao);
+        frmTelvanor09& d = Abre(frmTelvanor09::AbaNavegador);
+        if (c.opcao >= 0)
+            d.opcInicial[c.opcao]->click();
+        EXPECT_EQ(d.txtPáginaInicial->isEnabled(), c.caixaHabilitada);
+        d.chkTravaPáginaInicial->setChecked(c.travada);
+        d.chkIniIE->setChecked(true);
+        d.cmdAplicar_Click();
+        EXPECT_EQ(Registro(Main, "Start Page"), c.pagina);
+        EXPECT_EQ(Arquivo("IE", "Página Inicial"), c.pagina);
+        EXPECT_EQ(Arquivo("IE", "Travada"), c.travada ? "1" : "0");
+        EXPECT_EQ(Registro(Politica, "HomePage"), c.homePage);
+        EXPECT_EQ(Usuario("ini", "IE"), "1");
+        EXPECT_EQ(IniciarIE, 1);
+        PáginaInicial = "http://guardada.example/";
+    }
+    const auto autodial = plataforma::LeValorRegistro(
+        "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+        "EnableAutodial");
+    ASSERT_TRUE(autodial);
+    EXPECT_EQ(autodial->dados, std::string(4, '\0'));
+}
+
+TEST_F(Configuracao, AbaSobreSegueIniciarComWindows) {
+    for (const bool ligado : {true, false}) {
+        SCOPED_TRACE(ligado);
+        IniciarComWindows = ligado ? "0" : "1";
+        frmTelvanor09& d = Abre(frmTelvanor09::AbaSobre);
+        d.chkIniciarComWindows->setChecked(ligado);
+        d.cmdAplicar_Click();
+        EXPECT_EQ(IniciarComWindows, ligado ? "1" : "0");
+        EXPECT_EQ(Usuario("ini", "Iniciar Com Windows"), ligado ? "1" : "0");
+        EXPECT_EQ(Registro(ChaveRun, "e-Telvanor"),
+                  ligado ? pastas.Programa() + "/e-Telvanor3Std /bandeja" : "");
+    }
+}
+
+TEST_F(Configuracao, EscritaRecusadaMudaAVariavelESemAviso) {
+    const struct {
+        int aba;
+        std::function<void(frmTelvanor09&)> mexe;
+        std::function<bool()> mudou;
+        std::function<std::string()> guardado;
+    } casos[] = {
+        {frmTelvanor09::AbaAcesso, [](frmTelvanor09& d) { d.txtSenha->setText("nova"); },
+         [] { return SenhaAcesso == "nova"; }, [] { return Usuario("Acesso", "Senha"); }},
+        {frmTelvanor09::AbaEmail, [](frmTelvanor09& d) { d.txtSegundos->setText("99"); },
+         [] { return TempoDeEspera == 99; }, [] { return Arquivo("Pop3", "Tempo de Espera"); }},
+        {frmTelvanor09::AbaAgendamento, [](frmTelvanor09& d) { d.Check5->click(); },
+         [] { return AgendarConexão == 1; }, [] { return Arquivo("Config", "Agendar Conexão"); }},
+        {frmTelvanor09::AbaSons, [](frmTelvanor09& d) { d.chkSom->setChecked(false); },
+         [] { return SomLigado == 0; }, [] { return Usuario("Som", "Ligado"); }},
+        {frmTelvanor09::AbaNavegador, [](frmTelvanor09& d) { d.opcInicial[2]->click(); },
+         [] { return PáginaInicial == "about:blank"; }, [] { return Arquivo("IE", "Página Inicial"); }},
+        {frmTelvanor09::AbaSobre, [](frmTelvanor09& d) { d.chkIniciarComWindows->setChecked(true); },
+         [] { return IniciarComWindows == "1"; }, [] { return Usuario("ini", "Iniciar Com Windows"); }},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.aba);
+        frmTelvanor09& d = Abre(c.aba);
+        const std::string antes = c.guardado();
+        c.mexe(d);
+        {
+            GravacaoRecusada recusada;
+            d.cmdAplicar_Click();
+        }
+        EXPECT_TRUE(c.mudou());
+        EXPECT_EQ(c.guardado(), antes);
+        EXPECT_TRUE(interface->mensagens.empty());
+    }
+}
+
+TEST_F(Configuracao, VerificarELinksDoDesenvolvedor) {
+    ChecarAoConectar = 0;
+    EmailVerificado = 1;
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
+    d.cmdVerificar->click();
+    EXPECT_EQ(ChecarAoConectar, 1);
+    EXPECT_EQ(EmailVerificado, 0);
+    EXPECT_FALSE(d.chkChecarPop3->isChecked());
+    EXPECT_EQ(Arquivo("Pop3", "Cheque ao Conectar"), "") << "nothing is stored";
+
+    d.lblEMail_Click();
+    d.Label5_Click();
+    ASSERT_EQ(shell->aberturas.size(), 2u);
+    EXPECT_EQ(shell->aberturas[0].arquivo, "mailto:contato@e-telvanor.example");
+    EXPECT_EQ(shell->aberturas[1].arquivo, "http://www.e-telvanor.example/");
+    for (const auto& a : shell->aberturas) {
+        EXPECT_EQ(a.operacao, "Open");
+        EXPECT_EQ(a.pasta, pastas.Programa());
+    }
+}
+
+TEST_F(Configuracao, AbreNaAbaComOFocoNoPrimeiroControle) {
+    for (int aba = 0; aba < 6; ++aba) {
+        SCOPED_TRACE(aba);
+        interface->aoMostrarModal = [aba](QDialog& modal) {
+            auto& d = static_cast<frmTelvanor09&>(modal);
+            d.show();
+            EXPECT_EQ(d.SSTab1->currentIndex(), aba);
+            EXPECT_EQ(d.focusWidget(), d.PrimeiroControle(aba));
+            return 0;
+        };
+        frmTelvanor09::MostraNaAba(aba);
+    }
+}
+
+TEST_F(Configuracao, TabSegueAOrdemVisualDosSons) {
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaSons);
+    std::vector<QWidget*> esperada{d.chkSom, d.chkIniciando};
+    const std::array<QCheckBox*, 4> checks{d.chkSomFechando, d.chkSomTemEmail, d.chkSomConectado,
+                                           d.chkSomDesconectado};
+    for (int i = 0; i < 7; ++i) {
+        if (i >= 3)
+            esperada.push_back(checks[i - 3]);
+        esperada.push_back(d.txtSom[i]);
+        esperada.push_back(d.cmdProcurarSom[i]);
+    }
+    std::vector<QWidget*> cadeia{d.chkSom};
+    for (QWidget* w = d.chkSom->nextInFocusChain(); cadeia.size() < esperada.size();
+         w = w->nextInFocusChain())
+        if (w->focusPolicy() & Qt::TabFocus)
+            cadeia.push_back(w);
+    EXPECT_EQ(cadeia, esperada);
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+// Provider presets and the phonebook buttons of the access tab: the menu, the shell call with the
+// preset's name and the system folder, the first-start marker, the failure text, the refresh; and a
+// preset opened by the desktop shell, whose line tool adds the entry the refresh then lists.
+#include "dialogs/frm_telvanor09.h"
+#include "dialup/predefinicoes.h"
+#include "platform/catalogo_simulado.h"
+#include "platform/colmeia.h"
+#include "platform/pastas.h"
+#include "platform/qt/shell.h"
+#include "settings/configuracao.h"
+#include "settings/quelza.h"
+#include "support/ambiente.h"
+
+#include <QFile>
+#include <QThread>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quelza;
+
+class Predefinicoes : public AmbienteTeste {
+protected:
+    Predefinicoes() { DiretórioSistema = pastas.Programa() + "/sistema"; }
+
+    std::string Catalogo() const { return pastas.Usuario() + "/catalogo.ini"; }
+
+    std::vector<std::string> Entradas(const frmTelvanor09& d) const {
+        std::vector<std::string> nomes;
+        for (int i = 0; i < d.cmbAcesso->count(); ++i)
+            nomes.push_back(d.cmbAcesso->itemText(i).toStdString());
+        return nomes;
+    }
+};
+
+TEST_F(Predefinicoes, CadaItemAbreSeuArquivoNaPastaDoSistema) {
+    frmTelvanor09 d;
+    const std::pair<QAction*, const char*> itens[] = {{d.itmOTR, "1.ins"}, {d.itmONTR, "2.ins"},
+                                                      {d.itmLTR, "3.ins"}, {d.itmLNTR, "4.ins"},
+                                                      {d.itmTTR, "5.ins"}, {d.itmTNTR, "6.ins"}};
+    for (const auto& [item, arquivo] : itens) {
+        shell->aberturas.clear();
+        GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "0");
+        item->trigger();
+        ASSERT_EQ(shell->aberturas.size(), 1u) << arquivo;
+        EXPECT_EQ(shell->aberturas[0].operacao, "Open");
+        EXPECT_EQ(shell->aberturas[0].arquivo, arquivo);
+        EXPECT_EQ(shell->aberturas[0].parametros, "");
+        EXPECT_EQ(shell->aberturas[0].pasta, DiretórioSistema);
+        EXPECT_EQ(shell->aberturas[0].mostrar, plataforma::SW_SHOWNORMAL);
+        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Primeira Vez"), "1");
+    }
+    EXPECT_TRUE(interface->mensagens.empty());
+
+    shell->aberturas.clear();
+    d.itmCancelar->trigger();
+    EXPECT_TRUE(shell->aberturas.empty());
+    EXPECT_EQ(d.mnu->defaultAction(), d.itmCancelar);
+    EXPECT_EQ(d.itmLum->title(), "Lumenra [Velquo]");
+    EXPECT_EQ(d.itmONTR->text(), "A partir de outras cidades");
+}
+
+TEST_F(Predefinicoes, FalhaDoShellMostraOErroDepoisDeMarcarPrimeiraVez) {
+    for (const std::intptr_t resposta : {std::intptr_t{2}, std::intptr_t{32}}) {
+        shell->respostaAbre = resposta;
+        interface->mensagens.clear();
+        GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "0");
+        CriaAcessoDialUp("3.ins", DiretórioSistema);
+        ASSERT_EQ(interface->mensagens.size(), 1u);
+        EXPECT_EQ(interface->mensagens[0].texto, "Ocorreu um erro na criação do Acesso a Rede Dial-Up");
+        EXPECT_EQ(interface->mensagens[0].estilo, plataforma::vbOKOnly);
+        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Primeira Vez"), "1");
+    }
+}
+
+TEST_F(Predefinicoes, AtualizarRelistaMostraOConfiguradoEDesligaADiscagemAutomatica) {
+    AcessoDialUp = "Não Listado";
+    frmTelvanor09 d;
+    plataforma::EntradaCatalogo nova;
+    nova.nome = "Nova";
+    ASSERT_TRUE(plataforma::GravaEntradaCatalogo(Catalogo(), nova));
+    d.imgAtualizar_Click();
+    EXPECT_EQ(Entradas(d), (std::vector<std::string>{"Provedor Simulado", "Nova"}));
+    EXPECT_EQ(d.cmbAcesso->currentText().toStdString(), "Não Listado");
+    const auto autodial = plataforma::LeValorRegistro(
+        "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+        "EnableAutodial");
+    ASSERT_TRUE(autodial);
+    EXPECT_EQ(autodial->dados, std::string(4, '\0'));
+
+    // An empty phonebook leaves only the configured name, as the text.
+    GravaArquivo(Catalogo(), "; vazio\r\n");
+    d.imgAtualizar_Click();
+    EXPECT_TRUE(Entradas(d).empty());
+    EXPECT_EQ(d.cmbAcesso->currentText().toStdString(), "Não Listado");
+}
+
+TEST_F(Predefinicoes, BotoesMostramAFiguraApertada) {
+    frmTelvanor09 d;
+    d.imgCriaDialUp->MouseDown(0, {});
+    EXPECT_EQ(d.imgCriaDialUp->Picture().Handle, d.imgDialUp[1].Handle);
+    d.imgCriaDialUp->MouseUp(0, {});
+    EXPECT_EQ(d.imgCriaDialUp->Picture().Handle, d.imgDialUp[0].Handle);
+    d.imgAtualizar->MouseDown(0, {});
+    EXPECT_EQ(d.imgAtualizar->Picture().Handle, d.imgAtualizar2[0].Handle);
+    d.imgAtualizar->MouseUp(0, {});
+    EXPECT_EQ(d.imgAtualizar->Picture().Handle, d.imgAtualizar2[1].Handle);
+    d.imgCriaDialUp_Click();
+    EXPECT_TRUE(d.mnu->isVisible());
+    d.mnu->close();
+}
+
+// The shipped preset, opened by the desktop shell: the line tool runs as its own process and the
+// entry shows up in the phonebook some time after the call has returned.
+TEST_F(Predefinicoes, PredefinicaoEntregueCriaAEntradaPelaFerramentaDaLinha) {
+    plataforma::DefineShell(nullptr);
+    const std::string ferramenta = pastas.Programa() + "/e-telvanor-linha";
+    std::filesystem::copy_file(FERRAMENTA_LINHA, ferramenta);
+    std::filesystem::copy_file(std::string(PREDEFINICOES) + "/2.ins", DiretórioSistema + "/2.ins");
+
+    frmTelvanor09 d;
+    d.itmONTR->trigger();
+    EXPECT_TRUE(interface->mensagens.empty());
+    bool criada = false;
+    for (int tentativa = 0; tentativa < 600 && !criada; ++tentativa) {
+        criada = plataforma::EntradaDoCatalogo(Catalogo(), "Orvalia - Outras Cidades").has_value();
+        if (!criada)
+            QThread::msleep(50);
+    }
+    ASSERT_TRUE(criada);
+    EXPECT_EQ(plataforma::EntradaDoCatalogo(Catalogo(), "Orvalia - Outras Cidades")->telefone,
+              "0300 555-0102");
+    d.imgAtualizar_Click();
+    EXPECT_EQ(Entradas(d), (std::vector<std::string>{"Provedor Simulado", "Orvalia - Outras Cidades"}));
+
+    // A preset missing from the system folder is the shell's failure.
+    d.itmOTR->trigger();
+    ASSERT_EQ(interface->mensagens.size(), 1u);
+    EXPECT_EQ(interface->mensagens[0].texto, ErroCriaAcesso);
+}
+
+} // namespace
