@@ -1,7 +1,5 @@
 #include "app/frm_telvanor01.h"
 
-#include "app/bandeja.h"
-#include "app/diretorio_windows.h"
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "platform/pastas.h"
@@ -12,6 +10,7 @@
 #include "platform/qt/regiao_janela.h"
 #include "platform/relogio.h"
 #include "settings/configuracao.h"
+#include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
@@ -69,6 +68,8 @@ frmTelvanor01::frmTelvanor01()
     : Timer1(100, true, [this] { Timer1_Timer(); }), Timer2(500, true, [this] { Timer2_Timer(); }),
       Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [] {}) {
     atual = this;
+    plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Registra(this);
+    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Registra(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(2265 / TwipsPorPixel, 2955 / TwipsPorPixel);
@@ -83,6 +84,8 @@ frmTelvanor01::frmTelvanor01()
 frmTelvanor01::~frmTelvanor01() {
     if (atual == this)
         atual = nullptr;
+    plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Esquece(this);
+    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Esquece(this);
 }
 
 frmTelvanor01& frmTelvanor01::Atual() { return *atual; }
@@ -157,12 +160,7 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
         plataforma::EncerraProcesso();
         return;
     }
-    plataforma::DefineAoAtivar([this] {
-        if (isVisible()) {
-            raise();
-            activateWindow();
-        }
-    });
+    plataforma::DefineAoAtivar([this] { TrazParaFrente(); });
 
     plataforma::DoEvents();
     MigraVersãoAnterior();
@@ -182,11 +180,8 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     DiretórioSistema = DiretórioWindows(sistema);
     DesconexãoAnunciada = 1;
 
-    if (linhaDeComando == "/bandeja") {
-        std::string adiciona = "ADICIONA";
-        ÍconeBandeja(adiciona, Picture1, Picture1);
-        hide();
-    }
+    if (linhaDeComando == "/bandeja")
+        VaiParaBandeja();
 
     setWindowTitle(QStringLiteral("e-Telvanor 3.1"));
     img[5]->setEnabled(true);

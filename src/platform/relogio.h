@@ -1,6 +1,8 @@
 // The clock every part of the program reads, so that tests can set the time.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <chrono>
 #include <memory>
 
@@ -19,7 +21,7 @@ Instante Agora();
 // Seconds since local midnight of an instant (0 to 86399).
 int SegundosDoDia(Instante instante);
 
-// Null restores the system clock.
-void DefineRelogio(std::shared_ptr<const Relogio> relogio);
+// The system clock.
+template <> std::shared_ptr<Relogio> BackendPadrao<Relogio>();
 
 } // namespace plataforma

@@ -160,7 +160,7 @@ TEST_F(Perfil, ApagarOuRecusarOQueMudariaAEstrutura) {
                                               {"A", " ", "3"}})
         EXPECT_FALSE(WritePrivateProfileStringA(secao, chave, valor, arquivo.c_str())) << chave;
     EXPECT_EQ(Conteudo(arquivo), "[A]\r\ny=2\r\n[C]\r\n");
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
         << "no file made to delete from";
 }
 
@@ -170,7 +170,7 @@ TEST_F(Perfil, NomeEmOutraCaixaModoELigacaoSimbolicaFicam) {
     EXPECT_TRUE(WritePrivateProfileStringA("Config", "Primeira Vez", "0", (Raiz() + "/config.INI").c_str()));
     EXPECT_EQ(Le("Config", "Primeira Vez"), "0");
     EXPECT_EQ(Modo(arquivo), 0640u);
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
         << "no second file, no temporary";
     const std::string ligacao = Raiz() + "/ligacao.ini";
     ASSERT_EQ(::symlink(arquivo.c_str(), ligacao.c_str()), 0);

@@ -2,6 +2,7 @@
 // state, `derruba` drops the line as a lost carrier would. It reads the same files as the program,
 // through the same dial-up calls, so what it prints is what the program sees.
 #include "platform/cp1252.h"
+#include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
 #include "platform/ras.h"
 
@@ -61,6 +62,7 @@ int Derruba() {
 } // namespace
 
 int main(int argc, char** argv) {
+    DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
     if (argc == 2 && std::strcmp(argv[1], "estado") == 0)
         return MostraEstado();
     if (argc == 2 && std::strcmp(argv[1], "derruba") == 0)

@@ -1,5 +1,7 @@
 #include "platform/nm/escolha_discagem.h"
 
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/nm/discagem_networkmanager.h"
 #include "platform/nm/tipos_nm.h"
 #include "platform/ras.h"
@@ -53,8 +55,10 @@ bool AplicaEscolhaDiscagem(std::string_view valor, bool mesmoComConexao) {
     if (!mesmoComConexao && HaConexao())
         return false;
     networkManager = escolhido;
-    DefineServicoDiscagem(escolhido ? std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus())
-                                    : nullptr);
+    DefineBackend<ServicoDiscagem>(
+        escolhido ? std::shared_ptr<ServicoDiscagem>(
+                        std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus()))
+                  : ServicoLinhaSimulada());
     return true;
 }
 
