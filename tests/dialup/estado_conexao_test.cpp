@@ -59,17 +59,17 @@ TEST_F(DiscagemTeste, UmaListagemQueFalhaEAvisadaUmaVezPorSequenciaDeFalhas) {
             return resposta;
         }
     };
-    auto caixa = std::make_shared<PollerNaCaixa>();
-    DefineBackend<InterfaceUsuario>(caixa);
+    auto caixaComPoller = std::make_shared<PollerNaCaixa>();
+    DefineBackend<InterfaceUsuario>(caixaComPoller);
     servico->conexoes = {{7, "P", RASCS_Connected}};
     ASSERT_TRUE(ConexãoAtiva());
 
     servico->codigoListagem = 610;
     for (int i = 0; i < 60; ++i)
         EXPECT_FALSE(ConexãoAtiva());
-    ASSERT_EQ(caixa->mensagens.size(), 1u);
-    EXPECT_EQ(caixa->mensagens[0].texto, "Problemas 610");
-    EXPECT_EQ(caixa->mensagens[0].estilo, vbCritical);
+    ASSERT_EQ(caixaComPoller->mensagens.size(), 1u);
+    EXPECT_EQ(caixaComPoller->mensagens[0].texto, "Problemas 610");
+    EXPECT_EQ(caixaComPoller->mensagens[0].estilo, vbCritical);
     EXPECT_EQ(hConexão, 7u) << "handle kept";
     EXPECT_EQ(janela.codigoEstado, "0") << "label kept";
 
@@ -77,7 +77,7 @@ TEST_F(DiscagemTeste, UmaListagemQueFalhaEAvisadaUmaVezPorSequenciaDeFalhas) {
     EXPECT_TRUE(ConexãoAtiva());
     servico->codigoListagem = 611;
     ConexãoAtiva();
-    ASSERT_EQ(caixa->mensagens.size(), 2u) << "a new run of failures is reported again";
+    ASSERT_EQ(caixaComPoller->mensagens.size(), 2u) << "a new run of failures is reported again";
 }
 
 // The engine offers room for 256 names; a shorter list leaves the slots past it as they were.

@@ -12,13 +12,14 @@ export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$tmp/barramento")
 
 /usr/bin/python3 "$(dirname "$0")/comum/observador_status_notifier.py" >"$tmp/itens.txt" 2>"$tmp/observador.log" &
 pids+=($!)
-espera 100 grep -qx pronto "$tmp/itens.txt" || falha "o observador StatusNotifier não iniciou"
+espera 100 grep -qsx pronto "$tmp/itens.txt" || falha "o observador StatusNotifier não iniciou"
 
-item() { grep -vx pronto "$tmp/itens.txt" | tail -n1; }
+item() { grep -svx pronto "$tmp/itens.txt" | tail -n1; }
+tem_item() { [[ -n $(item) ]]; }
 janela_mapeada() { xwininfo -id "$janela" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 
 inicia_programa /bandeja
-espera 150 test -n "$(item)" || falha "o programa não registrou um item na bandeja"
+espera 150 tem_item || falha "o programa não registrou um item na bandeja"
 janela=$(xdotool search --name '^e-Telvanor 3\.1$' | head -n1)
 [[ -n $janela ]] || falha "a janela não existe"
 janela_mapeada && falha "com /bandeja a janela apareceu"
