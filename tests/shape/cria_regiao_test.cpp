@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include <random>
 #include <string>
 #include <vector>
