@@ -7,6 +7,7 @@
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
 #include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/qt/eventos.h"
 #include "platform/ras.h"
 #include "settings/quelza.h"

@@ -10,7 +10,7 @@ jobs=${2:-$(nproc)}
 # g++-only warning options in the compile commands mean nothing to clang. The generated moc sources
 # are the build's, not ours: run-clang-tidy takes a regex of the files to check.
 estado=0
-run-clang-tidy -quiet -p "$build" -j "$jobs" -extra-arg=-Wno-unknown-warning-option "$PWD/src/.*\.cpp$" \
+/usr/bin/python3 "$(command -v run-clang-tidy)" -quiet -p "$build" -j "$jobs" -extra-arg=-Wno-unknown-warning-option "$PWD/src/.*\.cpp$" \
     >"$build/clang-tidy.log" 2>&1 || estado=$?
 if ((estado != 0)) || grep -qE '(warning|error): ' "$build/clang-tidy.log"; then
     grep -E '(warning|error): ' "$build/clang-tidy.log" | sort -u >&2 || true

@@ -164,7 +164,7 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
 
     plataforma::DoEvents();
     MigraVersãoAnterior();
-    img[51]->DefinePicture(imgX[51]);
+    MostraRediscar(false);
     CarregaConfiguração();
     ListaEntradasDialUp();
     CarregaAcesso();
