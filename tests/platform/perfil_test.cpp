@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <set>
 #include <sys/file.h>
