@@ -238,7 +238,8 @@ TEST_F(Perfil, DoisProcessosGravandoNaoPerdemChaves) {
     for (const char* processo : {"A", "B"})
         for (int i = 0; i < Chaves; ++i)
             EXPECT_EQ(Le("Config", processo + std::to_string(i)), "1") << processo << i;
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run")) << "no file left beside it";
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
+        << "no file left beside it";
 }
 
 // A writer killed before its rename leaves its temporary file; the next write removes it, but not
@@ -256,7 +257,7 @@ TEST_F(Perfil, GravacaoRemoveTemporariosDeEscritoresMortos) {
     EXPECT_TRUE(Escreve("Config", "Rediscar", "1"));
     ::close(emUso);
     std::vector<std::string> esperado = alheios;
-    esperado.insert(esperado.end(), {"Config.ini", "config", "run"});
+    esperado.insert(esperado.end(), {"Config.ini", "config", "programa", "run"});
     std::sort(esperado.begin(), esperado.end());
     EXPECT_EQ(Entradas(Raiz()), esperado);
 }

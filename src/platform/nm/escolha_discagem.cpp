@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
 
 namespace plataforma::nm {
@@ -48,9 +49,10 @@ bool NetworkManagerResponde() {
 }
 
 bool AplicaEscolhaDiscagem(std::string_view valor, bool mesmoComConexao) {
-    static bool networkManager = false;
+    // Unknown until the first choice, which always puts its service in place.
+    static std::optional<bool> networkManager;
     const bool escolhido = EscolheNetworkManager(valor);
-    if (escolhido == networkManager)
+    if (networkManager == escolhido)
         return true;
     if (!mesmoComConexao && HaConexao())
         return false;
