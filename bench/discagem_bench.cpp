@@ -6,6 +6,8 @@
 
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/qt/eventos.h"
 #include "platform/ras.h"
 #include "settings/quelza.h"
@@ -26,10 +28,10 @@ BENCHMARK(ConexaoAtiva);
 
 // With an event pump that runs nothing, so the figure is the engine's and the line's alone.
 void TextoEstadoConexao(benchmark::State& estado) {
-    plataforma::DefineEventos(std::make_shared<EventosContados>());
+    plataforma::DefineBackend<plataforma::Eventos>(std::make_shared<EventosContados>());
     for (auto _ : estado)
         benchmark::DoNotOptimize(quelza::TextoEstadoConexão());
-    plataforma::DefineEventos(nullptr);
+    plataforma::DefineBackend<plataforma::Eventos>(nullptr);
 }
 BENCHMARK(TextoEstadoConexao);
 
@@ -47,8 +49,8 @@ int main(int argc, char** argv) {
     QApplication aplicacao(argc, argv);
     PastasTemporarias pastas;
     auto relogio = std::make_shared<RelogioAjustavel>();
-    plataforma::DefineRelogio(relogio);
-    plataforma::DefineServicoDiscagem(nullptr);
+    plataforma::DefineBackend<plataforma::Relogio>(relogio);
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
 
     frmTelvanor01 janela;
     // The poller would otherwise run inside the Qt event pump and ask the same questions.

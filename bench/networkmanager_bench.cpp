@@ -3,6 +3,7 @@
 // python-dbusmock's on a private bus.
 #include "networkmanager/networkmanager_simulado.h"
 
+#include "platform/escolha_backend.h"
 #include "platform/nm/discagem_networkmanager.h"
 #include "platform/nm/estado_nm.h"
 #include "platform/ras.h"
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     }
     const QString perfil = nm.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
     auto servico = std::make_shared<nm::DiscagemNetworkManager>(nm.NovaConexao());
-    DefineServicoDiscagem(servico);
+    DefineBackend<ServicoDiscagem>(servico);
     nm.AtivaPorFora(perfil, QStringLiteral("applet"), nm::AtivaAtivada);
     const bool conectada = NetworkManagerSimulado::Ate([&] {
         RASCONNA conexao{};
@@ -74,7 +75,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    DefineServicoDiscagem(nullptr);
+    DefineBackend<ServicoDiscagem>(nullptr);
     servico.reset();
     return 0;
 }

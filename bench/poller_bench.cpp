@@ -1,6 +1,7 @@
 // One status-poller tick of the main window on the simulated line, with no connection and connected.
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
+#include "platform/escolha_backend.h"
 #include "platform/qt/mensagens.h"
 #include "settings/quelza.h"
 #include "support/interface_roteirizada.h"
@@ -17,16 +18,16 @@ namespace {
 struct Cenario {
     Cenario() {
         quelza::ReiniciaQuelza();
-        plataforma::DefineInterfaceUsuario(interface);
-        plataforma::DefineRelogio(relogio);
+        plataforma::DefineBackend<plataforma::InterfaceUsuario>(interface);
+        plataforma::DefineBackend<plataforma::Relogio>(relogio);
         quelza::AcessoDialUp = "Provedor Simulado";
         quelza::DesconexãoAnunciada = 1;
         janela = std::make_unique<frmTelvanor01>();
     }
     ~Cenario() {
         janela.reset();
-        plataforma::DefineInterfaceUsuario(nullptr);
-        plataforma::DefineRelogio(nullptr);
+        plataforma::DefineBackend<plataforma::InterfaceUsuario>(nullptr);
+        plataforma::DefineBackend<plataforma::Relogio>(nullptr);
     }
 
     PastasTemporarias pastas;

@@ -1,5 +1,7 @@
 // Process entry: the application object, then the main window's load handler.
 #include "app/frm_telvanor01.h"
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/nm/escolha_discagem.h"
 #include "platform/qt/instancia.h"
 #include "platform/qt/sinais.h"
@@ -20,11 +22,12 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
 
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
     quelza::LeConfiguracao(quelza::tabela::Discagem);
     plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem, true);
     // The service talks over the bus the application object owns: it goes before the application.
     struct DevolveServico {
-        ~DevolveServico() { plataforma::DefineServicoDiscagem(nullptr); }
+        ~DevolveServico() { plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr); }
     } devolveServico;
 
     frmTelvanor01 janela;

@@ -9,7 +9,8 @@ programa=(build-essential dpkg-dev cmake pkg-config qt6-base-dev qt6-multimedia-
           libqt6multimedia6 gstreamer1.0-plugins-base fonts-dejavu-core)
 testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang
         desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool trayer pulseaudio pulseaudio-utils sox imagemagick
-        appstream librsvg2-bin dbus-daemon python3-dbus python3-dbusmock dovecot-core dovecot-pop3d openssl)
+        appstream librsvg2-bin dbus-daemon dbus-bin python3-dbus python3-dbusmock python3-gi clang-tidy
+        dovecot-core dovecot-pop3d openssl)
 
 pacotes=("${programa[@]}")
 if [[ "${1:-programa}" == testes ]]; then

@@ -1,7 +1,5 @@
 #include "app/controles.h"
 
-#include "platform/qt/figuras.h"
-
 #include <QAnyStringView>
 #include <QMouseEvent>
 
@@ -14,8 +12,6 @@ EventoMouse Argumentos(const QMouseEvent* evento) {
 }
 
 } // namespace
-
-Figura Figura::Nova(const QPixmap& pixmap) { return Figura{plataforma::RegistraFigura(pixmap), pixmap}; }
 
 Imagem::Imagem(QWidget* pai, int indice) : QLabel(pai), Index(indice) {
     setScaledContents(true);

@@ -1,6 +1,8 @@
-// The few controls the forms are built from: pictures with comparable handles, image controls that
-// raise click and mouse events, and timers with an enabled state.
+// The few controls the forms are built from: image controls that show a picture (Figura) and raise
+// click and mouse events, and timers with an enabled state.
 #pragma once
+
+#include "platform/qt/figuras.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -11,15 +13,6 @@
 #include <string>
 
 inline constexpr int TwipsPorPixel = 15;
-
-// A loaded picture. Two pictures are the same picture when their handles are equal.
-struct Figura {
-    std::uint32_t Handle = 0;
-    QPixmap Pixmap;
-
-    // A new picture with a handle no other picture has.
-    static Figura Nova(const QPixmap& pixmap);
-};
 
 // Mouse event arguments as the forms receive them: coordinates in twips, relative to the control.
 struct EventoMouse {

@@ -1,7 +1,5 @@
 #include "app/frm_telvanor01.h"
 
-#include "app/bandeja.h"
-#include "app/diretorio_windows.h"
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/janela_email.h"
@@ -13,6 +11,7 @@
 #include "platform/qt/regiao_janela.h"
 #include "platform/relogio.h"
 #include "settings/configuracao.h"
+#include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
@@ -70,6 +69,8 @@ frmTelvanor01::frmTelvanor01()
     : Timer1(100, true, [this] { Timer1_Timer(); }), Timer2(500, true, [this] { Timer2_Timer(); }),
       Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [this] { tmrEmail_Timer(); }) {
     atual = this;
+    plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Registra(this);
+    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Registra(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(2265 / TwipsPorPixel, 2955 / TwipsPorPixel);
@@ -87,6 +88,8 @@ frmTelvanor01::~frmTelvanor01() {
         atual = nullptr;
         quelza::DefineJanelaEmail(nullptr);
     }
+    plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Esquece(this);
+    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Esquece(this);
 }
 
 frmTelvanor01& frmTelvanor01::Atual() { return *atual; }
@@ -161,16 +164,11 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
         plataforma::EncerraProcesso();
         return;
     }
-    plataforma::DefineAoAtivar([this] {
-        if (isVisible()) {
-            raise();
-            activateWindow();
-        }
-    });
+    plataforma::DefineAoAtivar([this] { TrazParaFrente(); });
 
     plataforma::DoEvents();
     MigraVersãoAnterior();
-    img[51]->DefinePicture(imgX[51]);
+    MostraRediscar(false);
     CarregaConfiguração();
     ListaEntradasDialUp();
     CarregaAcesso();
@@ -186,11 +184,8 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     DiretórioSistema = DiretórioWindows(sistema);
     DesconexãoAnunciada = 1;
 
-    if (linhaDeComando == "/bandeja") {
-        std::string adiciona = "ADICIONA";
-        ÍconeBandeja(adiciona, Picture1, Picture1);
-        hide();
-    }
+    if (linhaDeComando == "/bandeja")
+        VaiParaBandeja();
 
     setWindowTitle(QStringLiteral("e-Telvanor 3.1"));
     img[5]->setEnabled(true);

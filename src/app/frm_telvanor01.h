@@ -3,6 +3,8 @@
 #pragma once
 
 #include "app/controles.h"
+#include "dialup/janela_discagem.h"
+#include "settings/janela_carregamento.h"
 
 #include <QAction>
 #include <QMenu>
@@ -15,7 +17,9 @@
 
 class CriaRegiao;
 
-class frmTelvanor01 : public QWidget {
+// It is the window the dialing engine and the settings loader act on, registered as such while it
+// lives.
+class frmTelvanor01 : public QWidget, public quelza::JanelaDiscagem, public quelza::JanelaCarregamento {
 public:
     frmTelvanor01();
     ~frmTelvanor01() override;
@@ -104,6 +108,22 @@ public:
     void itmCadasteme_Click();
     void itmQueroDemo_Click();
     void itmSair_Click();
+
+    // The redial state on screen: the redial button's picture, the redial timer, the tray item's mark
+    // and the connect button (offered only while redial is off). Every path that switches redial
+    // shows it through here.
+    void MostraRediscar(bool ligado) override;
+    void MostraCódigoEstado(const std::string& codigo) override;
+    void AbreConfiguração(int aba) override;
+    std::string CaptionAcesso() const override;
+    void DesligaVerificaçãoPeriódica() override;
+
+    // To the tray: the icon added and the window hidden; without a tray host, minimized instead, as
+    // nothing could bring a hidden window back.
+    void VaiParaBandeja();
+    // What a second start asks of this instance: the window back from the tray (as "Restaurar") or
+    // from the taskbar, raised and activated.
+    void TrazParaFrente();
 
     // Tray icon notifications arrive as mouse moves whose X is the mouse message of the icon.
     void Form_MouseMove(int botao, int shift, float x, float y);

@@ -2,7 +2,6 @@
 // handlers. Other units press a button by running its click with the element number.
 #include "app/frm_telvanor01.h"
 
-#include "app/bandeja.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "platform/pastas.h"
@@ -29,12 +28,6 @@ void AbreMenuDoBotão(frmTelvanor01& f) {
     f.mnuBandeja.popup(QCursor::pos());
 }
 
-void VaiParaBandeja(frmTelvanor01& f) {
-    std::string adiciona = "ADICIONA";
-    ÍconeBandeja(adiciona, f.Picture1, f.Picture1);
-    f.hide();
-}
-
 void Conecta(frmTelvanor01& f) {
     if (Caption(f.lblAcesso).empty()) {
         plataforma::MsgBox("Selecione o Provedor de Acesso", plataforma::vbOKOnly | plataforma::vbCritical,
@@ -51,33 +44,19 @@ void Conecta(frmTelvanor01& f) {
 }
 
 void Desconecta(frmTelvanor01& f) {
-    f.img[51]->DefinePicture(f.imgX[51]);
+    f.MostraRediscar(false);
     RediscarLigado = false;
     GravaConfiguracao(tabela::RediscarLigado);
-    f.Timer3.Enabled(false);
-    f.itmRediscar->setChecked(false);
-    f.img[7]->setEnabled(true);
     DesligaConexão();
     DesligaConexão();
 }
 
 // The button's picture is the redial state the user sees, so it is the state the toggle reads.
 void AlternaRediscar(frmTelvanor01& f) {
-    if (f.img[51]->Picture().Handle == f.imgX[51].Handle) {
-        f.img[51]->DefinePicture(f.imgX[52]);
-        RediscarLigado = true;
-        f.Timer3.Enabled(true);
-        f.itmRediscar->setChecked(true);
-        GravaConfiguracao(tabela::RediscarLigado);
-        f.img[7]->setEnabled(false);
-    } else {
-        f.img[51]->DefinePicture(f.imgX[51]);
-        RediscarLigado = false;
-        GravaConfiguracao(tabela::RediscarLigado);
-        f.img[7]->setEnabled(true);
-        f.Timer3.Enabled(false);
-        f.itmRediscar->setChecked(false);
-    }
+    const bool ligar = f.img[51]->Picture().Handle == f.imgX[51].Handle;
+    f.MostraRediscar(ligar);
+    RediscarLigado = ligar;
+    GravaConfiguracao(tabela::RediscarLigado);
 }
 
 // The poller runs the check on its next tick with a connection.
@@ -105,7 +84,7 @@ void frmTelvanor01::img_Click(int Index) {
         AbreMenuDoBotão(*this);
         break;
     case 3:
-        VaiParaBandeja(*this);
+        VaiParaBandeja();
         break;
     case 5:
         Sair();

@@ -2,10 +2,30 @@
 
 #include "app/bandeja.h"
 #include "platform/icone_notificacao.h"
+#include "platform/qt/bandeja.h"
 
 #include <QCursor>
 
 #include <string>
+
+void frmTelvanor01::VaiParaBandeja() {
+    if (!plataforma::BandejaDisponivel()) {
+        showMinimized();
+        return;
+    }
+    std::string adiciona = "ADICIONA";
+    quelza::ÍconeBandeja(adiciona, Picture1, Picture1);
+    hide();
+}
+
+void frmTelvanor01::TrazParaFrente() {
+    if (isHidden())
+        itmRestaurar_Click();
+    else if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
 
 // The tray icon reports its mouse message in place of X.
 void frmTelvanor01::Form_MouseMove(int, int, float x, float) {

@@ -8,6 +8,7 @@
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/verificacao_contas.h"
+#include "platform/diagnostico.h"
 #include "platform/qt/eventos.h"
 #include "platform/qt/shell.h"
 #include "platform/relogio.h"
@@ -25,7 +26,10 @@ constexpr const char* SemConexão = "Sem Conexão.";
 template <class Passo> void Protegido(Passo&& passo) {
     try {
         passo();
+    } catch (const std::exception& erro) {
+        plataforma::Diagnostico(std::string("passo do monitor de estado ignorado: ") + erro.what());
     } catch (...) {
+        plataforma::Diagnostico("passo do monitor de estado ignorado");
     }
 }
 

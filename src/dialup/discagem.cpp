@@ -1,7 +1,6 @@
 #include "dialup/discagem.h"
 
-#include "app/frm_telvanor01.h"
-#include "dialogs/frm_telvanor09.h"
+#include "dialup/janela_discagem.h"
 #include "platform/cp1252.h"
 #include "platform/qt/eventos.h"
 #include "platform/qt/mensagens.h"
@@ -18,7 +17,8 @@ namespace {
 
 using namespace plataforma;
 
-// Notification by window message; no window of the program handles it, the poller follows the dial.
+// Notification by window message with a notifier no window of the program handles: the poller
+// follows the dial.
 constexpr std::uint32_t NotificadorMensagem = 0xFFFFFFFF;
 
 // Copies a text into a record's field, converted to Windows-1252 and cut to the published length.
@@ -31,27 +31,22 @@ template <std::size_t N> void CopiaCampo(char (&campo)[N], const std::string& te
 
 bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
 
-// What both ways of turning redial off share.
-void ApagaRediscar(frmTelvanor01& janela) {
+template <typename Acao> void NaJanela(Acao&& acao) {
+    if (JanelaDiscagem* janela = JanelaRegistrada<JanelaDiscagem>::Atual())
+        acao(*janela);
+}
+
+// Redial off takes a pending schedule with it, and the window shows it off everywhere at once.
+void ApagaRediscar() {
     RediscarLigado = false;
     AgendamentoPendente = false;
-    janela.img[51]->DefinePicture(janela.imgX[51]);
-    janela.Timer3.Enabled(false);
+    NaJanela([](JanelaDiscagem& janela) { janela.MostraRediscar(false); });
 }
 
-// After an empty entry name: the tray item loses its mark, nothing is stored.
-void DesligaRediscarSemAcesso() {
-    frmTelvanor01& janela = frmTelvanor01::Atual();
-    ApagaRediscar(janela);
-    janela.itmRediscar->setChecked(false);
-}
-
-// After a failed dial: the setting is stored and the connect button is offered again.
+// After a failed dial the setting is stored too; after an empty entry name it is not.
 void DesligaRediscarAposFalha() {
-    frmTelvanor01& janela = frmTelvanor01::Atual();
-    ApagaRediscar(janela);
+    ApagaRediscar();
     GravaTexto(tabela::RediscarLigado, TextoBooleano(false));
-    janela.img[7]->setEnabled(true);
 }
 
 void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
@@ -75,9 +70,9 @@ void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
 void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senha) {
     if (VazioOuBrancos(entrada)) {
         if (RediscarLigado)
-            DesligaRediscarSemAcesso();
+            ApagaRediscar();
         MsgBox("Configure sua conexão!");
-        frmTelvanor09::MostraNaAba(0);
+        NaJanela([](JanelaDiscagem& janela) { janela.AbreConfiguração(0); });
         return;
     }
 
@@ -91,7 +86,7 @@ void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senh
     }
     HRASCONN conexao = 0;
     const std::uint32_t codigo =
-        RasDialA(nullptr, nullptr, &parametros, NotificadorMensagem, &frmTelvanor01::Atual(), &conexao);
+        RasDialA(nullptr, nullptr, &parametros, NotificadorMensagem, &NotificadorMensagem, &conexao);
     if (codigo != 0) {
         if (RediscarLigado)
             DesligaRediscarAposFalha();
@@ -150,7 +145,7 @@ bool ConexãoAtiva() {
     RASCONNSTATUSA estado{};
     estado.dwSize = sizeof estado;
     const std::uint32_t resultado = RasGetConnectStatusA(hConexão, &estado);
-    DefineCaption(frmTelvanor01::Atual().lblCodStatus, std::to_string(resultado));
+    NaJanela([resultado](JanelaDiscagem& janela) { janela.MostraCódigoEstado(std::to_string(resultado)); });
     return estado.rasconnstate == RASCS_Authenticate || estado.rasconnstate == RASCS_Connected ||
            estado.rasconnstate == RASCS_Disconnected;
 }

@@ -3,9 +3,9 @@
 #include "platform/arquivo_atomico.h"
 #include "platform/colmeia.h"
 #include "platform/colmeia_texto.h"
+#include "platform/diagnostico.h"
 #include "platform/trava_arquivo.h"
 
-#include <cstdio>
 #include <ctime>
 #include <optional>
 #include <string>
@@ -75,7 +75,7 @@ bool Carrega(Memoria& m, const std::string& arquivo) {
     m.valida = false;
     LeituraArquivo leitura = LeArquivoInteiro(arquivo);
     if (leitura.estado == EstadoLeitura::Falhou) {
-        std::fprintf(stderr, "e-Telvanor: não foi possível ler o registro %s\n", arquivo.c_str());
+        Diagnostico("não foi possível ler o registro " + arquivo);
         return false;
     }
     m.arquivo = arquivo;
@@ -115,14 +115,11 @@ bool GuardaCopia(const std::string& arquivo, const std::string& conteudo) {
     for (int n = 2; Existe(copia); ++n)
         copia = arquivo + ".danificado." + std::to_string(n);
     if (!GravaArquivoAtomico(copia, conteudo, 0600)) {
-        std::fprintf(stderr,
-                     "e-Telvanor: o registro %s está danificado e não foi possível guardar uma cópia; "
-                     "ele não foi alterado\n",
-                     arquivo.c_str());
+        Diagnostico("o registro " + arquivo +
+                    " está danificado e não foi possível guardar uma cópia; ele não foi alterado");
         return false;
     }
-    std::fprintf(stderr, "e-Telvanor: o registro %s estava danificado; uma cópia foi guardada em %s\n",
-                 arquivo.c_str(), copia.c_str());
+    Diagnostico("o registro " + arquivo + " estava danificado; uma cópia foi guardada em " + copia);
     return true;
 }
 
@@ -131,7 +128,7 @@ bool GuardaCopia(const std::string& arquivo, const std::string& conteudo) {
 bool Grava(Memoria& m) {
     bool gravada = !m.danificada || GuardaCopia(m.arquivo, m.original);
     if (gravada && !GravaArquivoAtomico(m.arquivo, EscreveColmeia(*m.colmeia), 0600)) {
-        std::fprintf(stderr, "e-Telvanor: não foi possível gravar o registro %s\n", m.arquivo.c_str());
+        Diagnostico("não foi possível gravar o registro " + m.arquivo);
         gravada = false;
     }
     if (!gravada) {

@@ -181,4 +181,26 @@ LinhaSimulada& LinhaSimuladaDoUsuario() {
     return *linha;
 }
 
+std::shared_ptr<ServicoDiscagem> ServicoLinhaSimulada() {
+    class LinhaDoUsuario final : public ServicoDiscagem {
+    public:
+        std::uint32_t Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) override {
+            return LinhaSimuladaDoUsuario().Disca(parametros, conexao);
+        }
+        std::uint32_t Estado(HRASCONN conexao, RASCONNSTATUSA* estado) override {
+            return LinhaSimuladaDoUsuario().Estado(conexao, estado);
+        }
+        std::uint32_t Conexoes(RASCONNA* conexoes, std::uint32_t capacidade,
+                               std::uint32_t* quantas) override {
+            return LinhaSimuladaDoUsuario().Conexoes(conexoes, capacidade, quantas);
+        }
+        std::uint32_t Desliga(HRASCONN conexao) override { return LinhaSimuladaDoUsuario().Desliga(conexao); }
+        std::uint32_t Entradas(RASENTRYNAMEA* entradas, std::uint32_t capacidade,
+                               std::uint32_t* quantas) override {
+            return LinhaSimuladaDoUsuario().Entradas(entradas, capacidade, quantas);
+        }
+    };
+    return std::make_shared<LinhaDoUsuario>();
+}
+
 } // namespace plataforma

@@ -1,6 +1,6 @@
-// The simulated line: the default dial-up service, so that the program does its whole job on a machine
-// without a modem. One modem, a phonebook file, and a state file that every process of the user
-// shares; each state is worked out from the stored times when asked, with no thread or timer.
+// The simulated line: the dial-up service `main` chooses unless told otherwise, so that the program does its
+// whole job on a machine without a modem. One modem, a phonebook file, and a state file that every process of
+// the user shares; each state is worked out from the stored times when asked, with no thread or timer.
 #pragma once
 
 #include "platform/arquivo_linha.h"
@@ -38,5 +38,8 @@ private:
 // <runtime folder>/linha-simulada. Built again when the variables naming those folders change, so
 // that each test case, with folders of its own, gets a line of its own.
 LinhaSimulada& LinhaSimuladaDoUsuario();
+
+// The dial-up service that follows LinhaSimuladaDoUsuario, as `main` and the tests choose it.
+std::shared_ptr<ServicoDiscagem> ServicoLinhaSimulada();
 
 } // namespace plataforma

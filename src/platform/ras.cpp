@@ -1,20 +1,23 @@
 #include "platform/ras.h"
 
-#include "platform/linha_simulada.h"
-
 namespace plataforma {
 namespace {
 
-std::shared_ptr<ServicoDiscagem>& Definido() {
-    static std::shared_ptr<ServicoDiscagem> definido;
-    return definido;
-}
+// No service was chosen: as when the system's dial-up service does not run.
+class ServicoAusente final : public ServicoDiscagem {
+public:
+    std::uint32_t Disca(const RASDIALPARAMSA&, HRASCONN*) override { return ERROR_RASMAN_CANNOT_INITIALIZE; }
+    std::uint32_t Estado(HRASCONN, RASCONNSTATUSA*) override { return ERROR_RASMAN_CANNOT_INITIALIZE; }
+    std::uint32_t Conexoes(RASCONNA*, std::uint32_t, std::uint32_t*) override {
+        return ERROR_RASMAN_CANNOT_INITIALIZE;
+    }
+    std::uint32_t Desliga(HRASCONN) override { return ERROR_RASMAN_CANNOT_INITIALIZE; }
+    std::uint32_t Entradas(RASENTRYNAMEA*, std::uint32_t, std::uint32_t*) override {
+        return ERROR_RASMAN_CANNOT_INITIALIZE;
+    }
+};
 
-ServicoDiscagem& Servico() {
-    if (const auto& definido = Definido())
-        return *definido;
-    return LinhaSimuladaDoUsuario();
-}
+ServicoDiscagem& Servico() { return Backend<ServicoDiscagem>::Atual(); }
 
 // The shared shape of both listings: check the buffer, let the service fill it, then either publish
 // the records or refuse them all when they did not fit.
@@ -88,6 +91,8 @@ std::uint32_t RasEnumEntriesA(const char* reservado, const char*, RASENTRYNAMEA*
                  });
 }
 
-void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem> servico) { Definido() = std::move(servico); }
+template <> std::shared_ptr<ServicoDiscagem> BackendPadrao<ServicoDiscagem>() {
+    return std::make_shared<ServicoAusente>();
+}
 
 } // namespace plataforma

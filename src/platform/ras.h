@@ -1,7 +1,10 @@
 // The dial-up service calls of the program, with the published ANSI records and result codes.
-// Which service answers is chosen in one place (DefineServicoDiscagem); the default is the simulated
-// line of linha_simulada.h. Texts in the records are Windows-1252 bytes.
+// Which service answers is chosen in `main` (the simulated line of linha_simulada.h unless the
+// settings name another); while none is chosen the calls answer ERROR_RASMAN_CANNOT_INITIALIZE.
+// Texts in the records are Windows-1252 bytes.
 #pragma once
+
+#include "platform/backend.h"
 
 #include <cstdint>
 #include <memory>
@@ -36,6 +39,7 @@ inline constexpr std::uint32_t ERROR_CANNOT_FIND_PHONEBOOK_ENTRY = 623;
 inline constexpr std::uint32_t ERROR_REMOTE_DISCONNECTION = 629;
 inline constexpr std::uint32_t ERROR_INVALID_SIZE = 632;
 inline constexpr std::uint32_t ERROR_AUTHENTICATION_FAILURE = 691;
+inline constexpr std::uint32_t ERROR_RASMAN_CANNOT_INITIALIZE = 711;
 
 struct RASDIALPARAMSA {
     std::uint32_t dwSize;
@@ -102,7 +106,6 @@ public:
                                    std::uint32_t* quantas) = 0;
 };
 
-// Null restores the default service, the simulated line of the user's folders.
-void DefineServicoDiscagem(std::shared_ptr<ServicoDiscagem> servico);
+template <> std::shared_ptr<ServicoDiscagem> BackendPadrao<ServicoDiscagem>();
 
 } // namespace plataforma

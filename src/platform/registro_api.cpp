@@ -3,8 +3,8 @@
 #include "platform/autoinicio.h"
 #include "platform/colmeia_arquivo.h"
 #include "platform/cp1252.h"
+#include "platform/diagnostico.h"
 
-#include <cstdio>
 #include <map>
 #include <optional>
 #include <string>
@@ -62,7 +62,7 @@ void EspelhaSeRun(const std::string& caminho, std::string_view nome, std::uint32
                   const std::string& dados) {
     if (tipo == REG_SZ && IguaisSemCaixa(caminho, kChaveRun) && IguaisSemCaixa(nome, kValorRun) &&
         !EspelhaAutoinicio(DeCp1252(dados)))
-        std::fprintf(stderr, "e-Telvanor: não foi possível gravar %s\n", ArquivoAutoinicio().c_str());
+        Diagnostico("não foi possível gravar " + ArquivoAutoinicio());
 }
 
 } // namespace

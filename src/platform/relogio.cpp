@@ -5,14 +5,16 @@
 namespace plataforma {
 namespace {
 
-std::shared_ptr<const Relogio>& Atual() {
-    static std::shared_ptr<const Relogio> atual;
-    return atual;
-}
+class RelogioSistema final : public Relogio {
+public:
+    Instante Agora() const override { return std::chrono::system_clock::now(); }
+};
 
 } // namespace
 
-Instante Agora() { return Atual() ? Atual()->Agora() : std::chrono::system_clock::now(); }
+template <> std::shared_ptr<Relogio> BackendPadrao<Relogio>() { return std::make_shared<RelogioSistema>(); }
+
+Instante Agora() { return Backend<Relogio>::Atual().Agora(); }
 
 InstanteMonotono AgoraMonotono() { return Atual() ? Atual()->Monotono() : std::chrono::steady_clock::now(); }
 
@@ -22,7 +24,5 @@ int SegundosDoDia(Instante instante) {
     localtime_r(&t, &local);
     return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec;
 }
-
-void DefineRelogio(std::shared_ptr<const Relogio> relogio) { Atual() = std::move(relogio); }
 
 } // namespace plataforma

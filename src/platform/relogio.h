@@ -2,6 +2,8 @@
 // monotonic reading for elapsed times, which keeps growing across midnight and clock changes.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <chrono>
 #include <memory>
 
@@ -23,7 +25,7 @@ InstanteMonotono AgoraMonotono();
 // Seconds since local midnight of an instant (0 to 86399).
 int SegundosDoDia(Instante instante);
 
-// Null restores the system clock.
-void DefineRelogio(std::shared_ptr<const Relogio> relogio);
+// The system clock.
+template <> std::shared_ptr<Relogio> BackendPadrao<Relogio>();
 
 } // namespace plataforma

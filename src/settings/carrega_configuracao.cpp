@@ -1,10 +1,11 @@
-#include "app/diretorio_windows.h"
-#include "app/frm_telvanor01.h"
 #include "mail/contas_email.h"
+#include "platform/diagnostico.h"
 #include "platform/instalacao.h"
 #include "platform/pastas.h"
 #include "settings/configuracao.h"
+#include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
+#include "settings/janela_carregamento.h"
 #include "settings/navegador.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"
@@ -20,7 +21,8 @@ namespace {
 template <typename Acao> void Passo(Acao&& acao) {
     try {
         acao();
-    } catch (const std::exception&) {
+    } catch (const std::exception& erro) {
+        plataforma::Diagnostico(std::string("passo da carga das configurações ignorado: ") + erro.what());
     }
 }
 
@@ -29,10 +31,11 @@ void Le(const LinhaConfiguracao& linha) {
 }
 
 // The steps that touch the main window fail without one.
-frmTelvanor01& Janela() {
-    if (!frmTelvanor01::Existe())
+JanelaCarregamento& Janela() {
+    JanelaCarregamento* janela = plataforma::JanelaRegistrada<JanelaCarregamento>::Atual();
+    if (!janela)
         throw std::logic_error("a janela principal não existe");
-    return frmTelvanor01::Atual();
+    return *janela;
 }
 
 // "Rediscar" carries the redial state of a run; "True" left in the file with no access to dial
@@ -41,22 +44,18 @@ void AplicaRediscar(const std::string& texto) {
     const std::optional<bool> ligado = LeBooleano(texto);
     if (!ligado)
         return;
-    frmTelvanor01& janela = Janela();
+    JanelaCarregamento& janela = Janela();
     if (*ligado) {
         RediscarLigado = true;
-        if (SemBrancos(Caption(janela.lblAcesso)).empty()) {
+        if (SemBrancos(janela.CaptionAcesso()).empty()) {
             RediscarLigado = false;
             GravaConfiguracao(tabela::RediscarLigado);
             return;
         }
-        janela.img.at(51)->DefinePicture(janela.imgX.at(52));
-        janela.Timer3.Enabled(true);
-        janela.itmRediscar->setChecked(true);
+        janela.MostraRediscar(true);
     } else {
         RediscarLigado = false;
-        janela.img.at(51)->DefinePicture(janela.imgX.at(51));
-        janela.Timer3.Enabled(false);
-        janela.itmRediscar->setChecked(false);
+        janela.MostraRediscar(false);
     }
 }
 
@@ -106,7 +105,7 @@ void CarregaConfiguração() {
 
     Passo([] {
         if (ChecarPeriodicamente == 0)
-            Janela().tmrEmail.Enabled(false);
+            Janela().DesligaVerificaçãoPeriódica();
     });
 
     Passo([&] { AplicaRediscar(rediscar); });

@@ -1,6 +1,7 @@
 #include "settings/configuracao.h"
 
 #include "platform/cp1252.h"
+#include "platform/diagnostico.h"
 #include "platform/pastas.h"
 #include "platform/perfil.h"
 #include "settings/quelza.h"
@@ -17,9 +18,10 @@ std::string LeIni(const std::string& arquivo, const std::string& secao, const st
 
 void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,
               const std::string& valor) {
-    plataforma::WritePrivateProfileStringA(plataforma::ParaCp1252(secao).c_str(),
-                                           plataforma::ParaCp1252(chave).c_str(),
-                                           plataforma::ParaCp1252(valor).c_str(), arquivo.c_str());
+    if (!plataforma::WritePrivateProfileStringA(plataforma::ParaCp1252(secao).c_str(),
+                                                plataforma::ParaCp1252(chave).c_str(),
+                                                plataforma::ParaCp1252(valor).c_str(), arquivo.c_str()))
+        plataforma::Diagnostico("não foi possível gravar [" + secao + "] " + chave + " em " + arquivo);
 }
 
 std::string ArquivoConfig() { return plataforma::PastaPrograma() + "/Config.ini"; }

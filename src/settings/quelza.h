@@ -4,6 +4,7 @@
 #pragma once
 
 #include "mail/conta_email.h"
+#include "platform/aplicacao.h"
 #include "platform/icone_notificacao.h"
 #include "platform/ras.h"
 #include "settings/hora_do_dia.h"
@@ -16,7 +17,7 @@
 namespace quelza {
 
 inline constexpr const char* ChaveCredenciais = "TOMAR O SE BRISA 518204736 H46KRT952M";
-inline constexpr const char* TituloAplicacao = "e-Telvanor 3.1 Standard";
+using plataforma::TituloAplicacao;
 
 struct Variaveis {
     // Settings (loaded at start, written back by the configuration dialog).

@@ -1,7 +1,7 @@
 #include "shape/cria_regiao.h"
 
-#include "app/controles.h"
 #include "platform/arquivo_atomico.h"
+#include "platform/qt/figuras.h"
 #include "platform/regiao.h"
 #include "shape/arquivo_regiao.h"
 #include "shape/varredura_figura.h"

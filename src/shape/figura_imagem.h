@@ -1,7 +1,7 @@
 // Pictures made from images whose pixels the region builder can read through their handles.
 #pragma once
 
-#include "app/controles.h"
+#include "platform/qt/figuras.h"
 
 #include <QImage>
 

@@ -2,12 +2,14 @@
 // what the icon's mouse messages do to the main window.
 #include "app/bandeja.h"
 #include "app/frm_telvanor01.h"
+#include "platform/qt/bandeja.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 
 namespace {
@@ -146,6 +148,35 @@ TEST_F(Bandeja, BotaoDireitoAbreOMenuOutrosCliquesNada) {
         }
         janela.mnuBandeja.hide();
         Opera("deleta", janela.Picture1, janela.Picture1);
+    }
+}
+
+// With no tray host a hidden window could never come back: every way to the tray minimizes instead.
+TEST_F(Bandeja, SemBandejaNoDesktopAJanelaEMinimizada) {
+    const struct {
+        bool disponivel;
+        bool escondida, minimizada;
+        std::size_t icones;
+    } casos[] = {{true, true, false, 1}, {false, false, true, 0}};
+    const std::pair<const char*, std::function<void()>> caminhos[] = {
+        {"to-tray button", [&] { janela.img_Click(3); }},
+        {"F11", [&] { janela.Form_KeyUp(Qt::Key_F11, Qt::NoModifier); }},
+        {"/bandeja", [&] { janela.VaiParaBandeja(); }},
+    };
+    for (const auto& c : casos) {
+        for (const auto& [caminho, vai] : caminhos) {
+            SCOPED_TRACE(std::string(caminho) + (c.disponivel ? " with a tray" : " without a tray"));
+            bandeja->disponivel = c.disponivel;
+            janela.showNormal();
+            vai();
+            EXPECT_EQ(janela.isHidden(), c.escondida);
+            EXPECT_EQ(janela.isMinimized(), c.minimizada);
+            EXPECT_EQ(Icones(), c.icones);
+            janela.TrazParaFrente();
+            EXPECT_TRUE(janela.isVisible());
+            EXPECT_FALSE(janela.isMinimized());
+            EXPECT_EQ(Icones(), 0u) << "back as Restaurar brings it: no icon left";
+        }
     }
 }
 

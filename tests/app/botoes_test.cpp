@@ -2,6 +2,7 @@
 // the mail-check requests, the dialog tabs, the links, pressed pictures and dragging.
 #include "app/janela_em_linha.h"
 #include "dialogs/frm_telvanor09.h"
+#include "dialup/discagem.h"
 #include "platform/qt/mensagens.h"
 #include "settings/configuracao.h"
 
@@ -35,6 +36,49 @@ TEST_F(Botoes, RediscarLigaEDesligaEmTodosOsLugares) {
             EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Rediscar"), ligado ? "True" : "False");
         }
     }
+}
+
+// The dialing engine and the settings loader switch redial through the window too, and it shows the
+// state the same way in every place whichever path switched it.
+TEST_F(Botoes, RediscarDesligadoPorQualquerCaminhoApareceIgualEmTodosOsLugares) {
+    const struct {
+        const char* caminho;
+        std::function<void()> desliga;
+    } caminhos[] = {
+        {"empty entry",
+         [] {
+             std::string entrada = "  ", usuario, senha;
+             DiscaConexão(entrada, usuario, senha);
+         }},
+        {"refused dial",
+         [] {
+             std::string entrada = "Provedor Inexistente", usuario, senha;
+             DiscaConexão(entrada, usuario, senha);
+         }},
+        {"loader",
+         [] {
+             GravaIni(ArquivoConfig(), "Config", "Rediscar", "False");
+             CarregaConfiguração();
+         }},
+    };
+    for (const auto& c : caminhos) {
+        SCOPED_TRACE(c.caminho);
+        janela.itmRediscar->trigger();
+        ASSERT_TRUE(RediscarLigado);
+        c.desliga();
+        EXPECT_FALSE(RediscarLigado);
+        EXPECT_FALSE(RediscarNaTela());
+        EXPECT_FALSE(janela.itmRediscar->isChecked());
+        EXPECT_TRUE(janela.img[7]->isEnabled());
+        EXPECT_FALSE(janela.Timer3.Enabled());
+    }
+
+    GravaIni(ArquivoConfig(), "Config", "Rediscar", "True");
+    CarregaConfiguração();
+    EXPECT_TRUE(RediscarNaTela());
+    EXPECT_TRUE(janela.itmRediscar->isChecked());
+    EXPECT_FALSE(janela.img[7]->isEnabled()) << "no connect button while redial is on";
+    EXPECT_TRUE(janela.Timer3.Enabled());
 }
 
 TEST_F(Botoes, DesconectarComRediscarLigadoParaDeDiscar) {

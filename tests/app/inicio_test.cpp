@@ -1,6 +1,7 @@
 // Start-up, the refused second start, the greeting, the exit question and the ends of the program.
 #include "app/frm_telvanor01.h"
 #include "platform/configuracoes_usuario.h"
+#include "platform/escolha_backend.h"
 #include "platform/ras.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
@@ -15,8 +16,8 @@ namespace {
 
 class Inicio : public AmbienteTeste {
 protected:
-    Inicio() { plataforma::DefineServicoDiscagem(linha); }
-    ~Inicio() override { plataforma::DefineServicoDiscagem(nullptr); }
+    Inicio() { plataforma::DefineBackend<plataforma::ServicoDiscagem>(linha); }
+    ~Inicio() override { plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr); }
 
     std::string Rediscar() { return quelza::LeIni(quelza::ArquivoConfig(), "Config", "Rediscar"); }
     static std::string X() { return plataforma::GetSetting("e-Telvanor", "ini", "X"); }

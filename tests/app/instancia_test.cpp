@@ -1,4 +1,5 @@
 // The single instance across two real processes: the test program starts itself a second time.
+#include "platform/escolha_backend.h"
 #include "platform/qt/instancia.h"
 #include "support/pastas_temporarias.h"
 
@@ -18,7 +19,7 @@ constexpr const char* VariavelFilho = "TELVANOR_TESTE_SEGUNDA_INSTANCIA";
 TEST(InstanciaUnica, SegundoProcesso) {
     if (!std::getenv(VariavelFilho))
         GTEST_SKIP() << "started only by InstanciaUnica.SegundaPartidaEncontraAPrimeiraEAAtiva";
-    plataforma::DefineInstancia(nullptr);
+    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
     ASSERT_TRUE(plataforma::PrevInstance());
     plataforma::AppActivate("e-Telvanor 3.1 Standard");
 }
@@ -27,7 +28,7 @@ TEST(InstanciaUnica, SegundaPartidaEncontraAPrimeiraEAAtiva) {
     if (std::getenv(VariavelFilho))
         GTEST_SKIP();
     PastasTemporarias pastas;
-    plataforma::DefineInstancia(nullptr);
+    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
     int ativacoes = 0;
     plataforma::DefineAoAtivar([&] { ++ativacoes; });
     ASSERT_FALSE(plataforma::PrevInstance());
@@ -48,7 +49,7 @@ TEST(InstanciaUnica, SegundaPartidaEncontraAPrimeiraEAAtiva) {
     EXPECT_EQ(ativacoes, 1);
 
     plataforma::DefineAoAtivar(nullptr);
-    plataforma::DefineInstancia(nullptr);
+    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
 }
 
 } // namespace

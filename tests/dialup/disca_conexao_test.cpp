@@ -1,7 +1,6 @@
 // DiscaConexão: the empty entry, the dial record it builds, and what each refusal leaves behind.
 #include "discagem_ambiente.h"
 
-#include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "platform/cp1252.h"
 #include "settings/configuracao.h"
@@ -10,25 +9,19 @@ using namespace quelza;
 using namespace plataforma;
 
 TEST_F(DiscagemTeste, UmaEntradaVaziaOuEmBrancoPedeAConfiguracaoNaPrimeiraAba) {
-    int aba = -1;
-    interface->aoMostrarModal = [&aba](QDialog& d) {
-        return aba = static_cast<frmTelvanor09&>(d).SSTab1->currentIndex();
-    };
     for (const auto& [vazia, rediscar] : {std::pair{"", false}, {"   ", true}}) {
         SCOPED_TRACE(std::string("'") + vazia + "'");
         PreparaRecusa(rediscar);
-        aba = -1;
         std::string entrada = vazia, usuario = "ana", senha = "s";
         DiscaConexão(entrada, usuario, senha);
 
         ASSERT_EQ(interface->mensagens.size(), 1u);
         EXPECT_EQ(interface->mensagens[0].texto, "Configure sua conexão!");
         EXPECT_EQ(interface->mensagens[0].estilo, vbOKOnly);
-        EXPECT_EQ(aba, 0);
+        EXPECT_EQ(janela.abas, std::vector<int>{0});
         EXPECT_TRUE(servico->discagens.empty());
         EXPECT_EQ(hConexão, 42u);
         ConfereRediscarDepois(rediscar);
-        EXPECT_EQ(janela.itmRediscar->isChecked(), !rediscar);
         EXPECT_EQ(LeArquivo(ArquivoConfig()), "") << "this way stores nothing";
     }
 }
@@ -71,7 +64,6 @@ TEST_F(DiscagemTeste, CadaRecusaTemSuaMensagemEComRediscarODesligaGravando) {
             SCOPED_TRACE(std::to_string(c.codigo) + (rediscar ? " redial on" : " redial off"));
             GravaArquivo(ArquivoConfig(), configAntes);
             PreparaRecusa(rediscar);
-            janela.img[7]->setEnabled(false);
             servico->codigoDiscagem = c.codigo;
             servico->handleDiscagem = 5;
             std::string entrada = "  Meu  Provedor ", usuario = "u", senha = "s";
@@ -82,9 +74,8 @@ TEST_F(DiscagemTeste, CadaRecusaTemSuaMensagemEComRediscarODesligaGravando) {
             EXPECT_EQ(interface->mensagens[0].estilo, c.estilo);
             EXPECT_EQ(hConexão, 5u) << "the handle the dial returned, even on a refusal";
             EXPECT_TRUE(servico->desligamentos.empty()) << "a failed dial is not hung up";
-            EXPECT_TRUE(janela.itmRediscar->isChecked()) << "this way leaves the tray item alone";
             ConfereRediscarDepois(rediscar);
-            EXPECT_EQ(janela.img[7]->isEnabled(), rediscar);
+            EXPECT_TRUE(janela.abas.empty());
             EXPECT_EQ(LeArquivo(ArquivoConfig()), rediscar ? "[Config]\r\nRediscar=False\r\n" : configAntes);
         }
     }

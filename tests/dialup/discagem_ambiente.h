@@ -1,40 +1,36 @@
-// The ground of the dialing engine's tests: the shared test ground, the main window, and a scripted
-// dial-up service in place of the simulated line.
+// The ground of the dialing engine's tests: the shared test ground, a double of the main window, and a
+// scripted dial-up service in place of the simulated line.
 #pragma once
 
 #include "support/ambiente.h"
 #include "support/servico_discagem_roteirizado.h"
 
-#include "app/frm_telvanor01.h"
+#include "platform/escolha_backend.h"
 #include "settings/quelza.h"
+#include "support/janelas_registradas.h"
 
 #include <memory>
 
 class DiscagemTeste : public AmbienteTeste {
 protected:
     DiscagemTeste() {
-        plataforma::DefineServicoDiscagem(servico);
-        plataforma::DefineInterfaceUsuario(caixa);
+        plataforma::DefineBackend<plataforma::ServicoDiscagem>(servico);
+        plataforma::DefineBackend<plataforma::InterfaceUsuario>(caixa);
         interface = caixa;
     }
-    ~DiscagemTeste() override { plataforma::DefineServicoDiscagem(nullptr); }
+    ~DiscagemTeste() override { plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr); }
 
-    // Redial on as the redial button leaves it: picture "on", tray item checked, timer running.
+    // Redial on as the redial button leaves it.
     void LigaRediscar() {
         quelza::RediscarLigado = true;
-        janela.img[51]->DefinePicture(janela.imgX[52]);
-        janela.itmRediscar->setChecked(true);
-        janela.Timer3.Enabled(true);
+        janela.rediscar = true;
     }
-    bool RediscarApagado() {
-        return !quelza::RediscarLigado && janela.img[51]->Picture().Handle == janela.imgX[51].Handle &&
-               !janela.Timer3.Enabled();
-    }
-    // Before a refused dial: tray item checked and timer running either way, a schedule pending.
+    bool RediscarApagado() { return !quelza::RediscarLigado && janela.rediscar == false; }
+    // Before a refused dial: the window not yet asked to show anything, a schedule pending.
     void PreparaRecusa(bool rediscar) {
         interface->mensagens.clear();
-        janela.itmRediscar->setChecked(true);
-        janela.Timer3.Enabled(true);
+        janela.rediscar.reset();
+        janela.abas.clear();
         if (rediscar)
             LigaRediscar();
         quelza::AgendamentoPendente = true;
@@ -57,5 +53,5 @@ protected:
     };
     std::shared_ptr<CaixaQueVeORediscar> caixa = std::make_shared<CaixaQueVeORediscar>();
     std::shared_ptr<ServicoDiscagemRoteirizado> servico = std::make_shared<ServicoDiscagemRoteirizado>();
-    frmTelvanor01 janela;
+    JanelaDiscagemRegistrada janela;
 };

@@ -2,6 +2,7 @@
 #include "discagem_ambiente.h"
 
 #include "dialup/discagem.h"
+#include "platform/escolha_backend.h"
 
 #include <gmock/gmock.h>
 
@@ -29,7 +30,7 @@ TEST_F(DiscagemTeste, CadaEstadoTemSeuTextoESeuTesteDeConexaoAtiva) {
         hConexão = 0;
         EXPECT_EQ(ConexãoAtiva(), c.ativa);
         EXPECT_EQ(hConexão, 11u);
-        EXPECT_EQ(Caption(janela.lblCodStatus), "0");
+        EXPECT_EQ(janela.codigoEstado, "0");
         EXPECT_EQ(TextoEstadoConexão(), c.texto);
         EXPECT_EQ(servico->desligamentos,
                   c.estado == RASCS_Disconnected ? std::vector<HRASCONN>{11} : std::vector<HRASCONN>{});
@@ -44,7 +45,7 @@ TEST_F(DiscagemTeste, SemConexaoOHandleZeraEOCodigoE6) {
     hConexão = 99;
     EXPECT_FALSE(ConexãoAtiva());
     EXPECT_EQ(hConexão, 0u);
-    EXPECT_EQ(Caption(janela.lblCodStatus), "6");
+    EXPECT_EQ(janela.codigoEstado, "6");
     EXPECT_EQ(TextoEstadoConexão(), "Sem Conexão.");
 }
 
@@ -58,25 +59,25 @@ TEST_F(DiscagemTeste, UmaListagemQueFalhaEAvisadaUmaVezPorSequenciaDeFalhas) {
             return resposta;
         }
     };
-    auto caixa = std::make_shared<PollerNaCaixa>();
-    DefineInterfaceUsuario(caixa);
+    auto caixaComPoller = std::make_shared<PollerNaCaixa>();
+    DefineBackend<InterfaceUsuario>(caixaComPoller);
     servico->conexoes = {{7, "P", RASCS_Connected}};
     ASSERT_TRUE(ConexãoAtiva());
 
     servico->codigoListagem = 610;
     for (int i = 0; i < 60; ++i)
         EXPECT_FALSE(ConexãoAtiva());
-    ASSERT_EQ(caixa->mensagens.size(), 1u);
-    EXPECT_EQ(caixa->mensagens[0].texto, "Problemas 610");
-    EXPECT_EQ(caixa->mensagens[0].estilo, vbCritical);
+    ASSERT_EQ(caixaComPoller->mensagens.size(), 1u);
+    EXPECT_EQ(caixaComPoller->mensagens[0].texto, "Problemas 610");
+    EXPECT_EQ(caixaComPoller->mensagens[0].estilo, vbCritical);
     EXPECT_EQ(hConexão, 7u) << "handle kept";
-    EXPECT_EQ(Caption(janela.lblCodStatus), "0") << "label kept";
+    EXPECT_EQ(janela.codigoEstado, "0") << "label kept";
 
     servico->codigoListagem = 0;
     EXPECT_TRUE(ConexãoAtiva());
     servico->codigoListagem = 611;
     ConexãoAtiva();
-    ASSERT_EQ(caixa->mensagens.size(), 2u) << "a new run of failures is reported again";
+    ASSERT_EQ(caixaComPoller->mensagens.size(), 2u) << "a new run of failures is reported again";
 }
 
 // The engine offers room for 256 names; a shorter list leaves the slots past it as they were.

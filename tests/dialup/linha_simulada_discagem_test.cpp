@@ -1,9 +1,10 @@
 // The dialing engine on the real simulated line, asked as the poller asks, over an injected clock.
 #include "support/ambiente.h"
+#include "support/janelas_registradas.h"
 
-#include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
 #include "platform/cp1252.h"
+#include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
 #include "platform/pastas.h"
 #include "settings/quelza.h"
@@ -16,8 +17,6 @@ namespace {
 
 class LinhaSimuladaDiscagemTeste : public AmbienteTeste {
 protected:
-    LinhaSimuladaDiscagemTeste() { DefineServicoDiscagem(nullptr); }
-
     // The poller's order: the text, then the active-connection test.
     std::string Texto() {
         const std::string texto = TextoEstadoConexão();
@@ -25,7 +24,7 @@ protected:
         return texto;
     }
 
-    frmTelvanor01 janela;
+    JanelaDiscagemRegistrada janela;
 };
 
 } // namespace
@@ -36,7 +35,7 @@ TEST_F(LinhaSimuladaDiscagemTeste, OsTextosSeguemADiscagemAteConectarEADerrubada
     std::string entrada = NomesEntradas[0], usuario = "ana", senha = "senha";
     DiscaConexão(entrada, usuario, senha);
     EXPECT_EQ(Texto(), "Sem Conexão.") << "opening the port";
-    EXPECT_EQ(Caption(janela.lblCodStatus), "0") << "yet listed, so no redial";
+    EXPECT_EQ(janela.codigoEstado, "0") << "yet listed, so no redial";
     const struct {
         std::chrono::milliseconds passo;
         const char* texto;
@@ -52,7 +51,7 @@ TEST_F(LinhaSimuladaDiscagemTeste, OsTextosSeguemADiscagemAteConectarEADerrubada
     EXPECT_EQ(Texto(), "Desconectando...");
     relogio->Avanca(500ms);
     EXPECT_EQ(Texto(), "Sem Conexão.") << "the engine's hang-up freed the line";
-    EXPECT_EQ(Caption(janela.lblCodStatus), "6");
+    EXPECT_EQ(janela.codigoEstado, "6");
     EXPECT_TRUE(interface->mensagens.empty());
 }
 
@@ -66,5 +65,5 @@ TEST_F(LinhaSimuladaDiscagemTeste, CredenciaisErradasTerminamDesconectandoEDesli
     EXPECT_EQ(Texto(), "Desconectando...");
     relogio->Avanca(500ms);
     EXPECT_EQ(Texto(), "Sem Conexão.");
-    EXPECT_EQ(Caption(janela.lblCodStatus), "6");
+    EXPECT_EQ(janela.codigoEstado, "6");
 }

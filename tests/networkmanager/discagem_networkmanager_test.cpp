@@ -4,6 +4,7 @@
 #include "support/relogio_ajustavel.h"
 
 #include "platform/cp1252.h"
+#include "platform/escolha_backend.h"
 #include "platform/nm/discagem_networkmanager.h"
 #include "platform/nm/escolha_discagem.h"
 #include "platform/nm/estado_nm.h"
@@ -95,19 +96,19 @@ bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
 class DiscagemNetworkManagerTeste : public ::testing::Test {
 protected:
     void SetUp() override {
-        DefineRelogio(relogio_);
+        DefineBackend<Relogio>(relogio_);
         ASSERT_TRUE(nm_->Iniciado()) << "dbus-daemon or python3-dbusmock did not start";
     }
     void TearDown() override {
-        DefineServicoDiscagem(nullptr);
+        DefineBackend<ServicoDiscagem>(nullptr);
         servico_.reset();
-        DefineRelogio(nullptr);
+        DefineBackend<Relogio>(nullptr);
     }
 
     void Liga(int prazoMs = DiscagemNetworkManager::PrazoPadraoMs) {
         conexao_ = nm_->NovaConexao();
         servico_ = std::make_shared<DiscagemNetworkManager>(conexao_, prazoMs);
-        DefineServicoDiscagem(servico_);
+        DefineBackend<ServicoDiscagem>(servico_);
         ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
     }
 
@@ -403,7 +404,7 @@ TEST(DiscagemSemNetworkManager, DiscarDevolveUmCodigoENadaFicaListado) {
 TEST(EscolhaDiscagemNoBarramento, TrocaDeServicoSoSemConexao) {
     PastasTemporarias pastas;
     auto relogio = std::make_shared<RelogioAjustavel>();
-    DefineRelogio(relogio);
+    DefineBackend<Relogio>(relogio);
     NetworkManagerSimulado nm;
     ASSERT_TRUE(nm.Iniciado());
     nm.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
@@ -422,7 +423,7 @@ TEST(EscolhaDiscagemNoBarramento, TrocaDeServicoSoSemConexao) {
         NetworkManagerSimulado::Ate([] { return Entradas() == std::vector<std::string>{"Provedor"}; }));
     EXPECT_TRUE(AplicaEscolhaDiscagem("simulada"));
     EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"});
-    DefineRelogio(nullptr);
+    DefineBackend<Relogio>(nullptr);
 }
 
 } // namespace

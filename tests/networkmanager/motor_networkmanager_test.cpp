@@ -7,6 +7,7 @@
 #include "app/controles.h"
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
+#include "platform/escolha_backend.h"
 #include "platform/nm/discagem_networkmanager.h"
 #include "platform/nm/estado_nm.h"
 #include "settings/quelza.h"
@@ -26,7 +27,7 @@ protected:
         janela.Timer3.Enabled(false);
     }
     ~MotorNetworkManagerTeste() override {
-        DefineServicoDiscagem(nullptr);
+        DefineBackend<ServicoDiscagem>(nullptr);
         servico_.reset();
     }
 
@@ -38,7 +39,7 @@ protected:
                                         {QStringLiteral("password-flags"), 1u}}}});
         conexao_ = nm_.NovaConexao();
         servico_ = std::make_shared<nm::DiscagemNetworkManager>(conexao_);
-        DefineServicoDiscagem(servico_);
+        DefineBackend<ServicoDiscagem>(servico_);
         ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return servico_->Pronto(); }));
         AcessoDialUp = "Provedor";
         UsuárioAcesso = "ana";

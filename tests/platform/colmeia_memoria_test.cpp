@@ -125,7 +125,7 @@ TEST_F(ColmeiaEmMemoria, TravaCriaOArquivoSoParaODonoENadaAoLado) {
         const TravaArquivo trava(travado);
         EXPECT_TRUE(trava.Obtida());
     }
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("config", "run", "travado"));
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("config", "programa", "run", "travado"));
     EXPECT_EQ(Modo(travado), 0600u);
     EXPECT_FALSE(TravaArquivo(Raiz() + "/sem/pasta").Obtida());
 }

@@ -3,6 +3,7 @@
 // handles, result codes and stored bytes; the per-user settings calls, their defaults, creation order
 // and what each form of DeleteSetting removes.
 #include "pastas_teste.h"
+#include "support/diagnosticos.h"
 
 #include "platform/colmeia.h"
 #include "platform/colmeia_texto.h"
@@ -116,6 +117,7 @@ TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
 }
 
 TEST_F(ArquivoDaColmeia, ArquivoDanificadoGanhaCopiaAntesDeSerTrocado) {
+    DiagnosticosGuardados diagnosticos;
     std::filesystem::create_directories(PastaUsuario());
     const std::string danificado =
         "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\e-Telvanor\\Som]\n\"Ligado\"=\"1\"\n"
@@ -124,34 +126,30 @@ TEST_F(ArquivoDaColmeia, ArquivoDanificadoGanhaCopiaAntesDeSerTrocado) {
     EXPECT_EQ(GetSetting("e-Telvanor", "Som", "Ligado"), "1");
     EXPECT_THAT(Entradas(PastaUsuario()), ElementsAre("registro.reg")) << "reading alone changes nothing";
 
-    ::testing::internal::CaptureStderr();
     SaveSetting("e-Telvanor", "Som", "Iniciando", "1");
-    EXPECT_THAT(::testing::internal::GetCapturedStderr(),
+    EXPECT_THAT(diagnosticos.Retira(),
                 HasSubstr("danificado; uma cópia foi guardada em " + arquivo + ".danificado"));
     EXPECT_EQ(Conteudo(arquivo + ".danificado"), danificado);
     EXPECT_EQ(Modo(arquivo + ".danificado"), 0600u);
     EXPECT_EQ(GetAllSettings("e-Telvanor", "Som").size(), 2u);
 
-    ::testing::internal::CaptureStderr();
     SaveSetting("e-Telvanor", "Som", "Iniciando", "0");
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "") << "the rewritten file is sound";
+    EXPECT_EQ(diagnosticos.Retira(), "") << "the rewritten file is sound";
 
     Grava(arquivo, "lixo");
-    ::testing::internal::CaptureStderr();
     SaveSetting("e-Telvanor", "Som", "Ligado", "0");
-    ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(Conteudo(arquivo + ".danificado"), danificado) << "a later damage keeps the first copy";
     EXPECT_EQ(Conteudo(arquivo + ".danificado.2"), "lixo");
 }
 
 TEST_F(ArquivoDaColmeia, ArquivoIlegivelNaoETrocado) {
+    DiagnosticosGuardados diagnosticos;
     std::filesystem::create_directories(arquivo); // a folder where the file should be
-    ::testing::internal::CaptureStderr();
     SaveSetting("e-Telvanor", "Som", "Ligado", "1");
     HKEY chave = 0;
     EXPECT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, "Software\\X", &chave), ERROR_ACCESS_DENIED);
     EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_WRITE, &chave), ERROR_ACCESS_DENIED);
-    EXPECT_THAT(::testing::internal::GetCapturedStderr(), HasSubstr("não foi possível ler"));
+    EXPECT_THAT(diagnosticos.Retira(), HasSubstr("não foi possível ler"));
     EXPECT_TRUE(std::filesystem::is_directory(arquivo));
 }
 

@@ -53,7 +53,7 @@ TEST_F(EscritorMorto, ArquivoSempreInteiroENadaSobraAoLado) {
 
         ASSERT_TRUE(WritePrivateProfileStringA(
             "Config", "Valor", (std::to_string(++ultimo) + Recheio).c_str(), arquivo.c_str()));
-        ASSERT_THAT(Entradas(Raiz()), ::testing::ElementsAre("Config.ini", "config", "run"));
+        ASSERT_THAT(Entradas(Raiz()), ::testing::ElementsAre("Config.ini", "config", "programa", "run"));
     }
 }
 

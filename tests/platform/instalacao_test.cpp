@@ -7,6 +7,7 @@
 #include "platform/pastas.h"
 #include "platform/perfil.h"
 
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/wait.h>

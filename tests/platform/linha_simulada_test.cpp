@@ -6,6 +6,8 @@
 #include "platform/arquivo_linha.h"
 #include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/ras.h"
 #include "platform/relogio.h"
 
@@ -13,6 +15,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <sys/wait.h>
 
@@ -29,16 +33,19 @@ public:
     Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
 };
 
-// A clock that moves only when told, the default dial-up service, and short ways to make the calls
-// with UTF-8 names.
+// A clock that moves only when told, the simulated line as the dial-up service, and short ways to make the
+// calls with UTF-8 names.
 class LinhaSimuladaTeste : public PastasTeste {
 protected:
     LinhaSimuladaTeste() {
         std::filesystem::create_directories(PastaUsuario());
-        DefineRelogio(relogio);
-        DefineServicoDiscagem(nullptr);
+        DefineBackend<Relogio>(relogio);
+        DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
     }
-    ~LinhaSimuladaTeste() override { DefineRelogio(nullptr); }
+    ~LinhaSimuladaTeste() override {
+        DefineBackend<Relogio>(nullptr);
+        DefineBackend<ServicoDiscagem>(nullptr);
+    }
 
     void Avanca(std::chrono::milliseconds passo) { relogio->agora += passo; }
     std::string Catalogo() const { return PastaUsuario() + "/catalogo.ini"; }

@@ -1,59 +1,27 @@
-// A test's own temporary folder, set as XDG_CONFIG_HOME and XDG_RUNTIME_DIR for the stand-ins of the
-// standard-library layer, and removed afterwards; file and registry helpers. No Qt here.
+// The ground of the standard-library stand-ins' tests: the test's own temporary folders (as the widget
+// tests have them), file helpers under the names these tests use, and registry writers. No Qt here.
 #pragma once
 
 #include "platform/registro_api.h"
+#include "support/pastas_temporarias.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 class PastasTeste : public ::testing::Test {
 protected:
-    PastasTeste() {
-        std::string modelo = (std::filesystem::temp_directory_path() / "telvanor-plataforma-XXXXXX").string();
-        raiz_ = ::mkdtemp(modelo.data()) ? modelo : std::string();
-        EXPECT_FALSE(raiz_.empty());
-        std::filesystem::create_directories(ConfigHome());
-        std::filesystem::create_directories(raiz_ + "/run");
-        ::setenv("XDG_CONFIG_HOME", ConfigHome().c_str(), 1);
-        ::setenv("XDG_RUNTIME_DIR", (raiz_ + "/run").c_str(), 1);
-    }
-    ~PastasTeste() override {
-        std::error_code erro;
-        std::filesystem::remove_all(raiz_, erro);
-    }
+    std::string Raiz() const { return pastas_.Raiz(); }
+    std::string ConfigHome() const { return pastas_.ConfigHome(); }
+    std::string PastaUsuario() const { return pastas_.Usuario(); }
 
-    std::string Raiz() const { return raiz_; }
-    std::string ConfigHome() const { return raiz_ + "/config"; }
-    std::string PastaUsuario() const { return ConfigHome() + "/e-Telvanor"; }
-
-    // Whole content of a file as bytes; empty when it does not exist.
-    static std::string Conteudo(const std::string& caminho) {
-        std::ostringstream conteudo;
-        conteudo << std::ifstream(caminho, std::ios::binary).rdbuf();
-        return conteudo.str();
-    }
+    static std::string Conteudo(const std::string& caminho) { return LeArquivo(caminho); }
     static void Grava(const std::string& caminho, const std::string& conteudo) {
-        std::ofstream(caminho, std::ios::binary | std::ios::trunc) << conteudo;
+        GravaArquivo(caminho, conteudo);
     }
-    static std::vector<std::string> Entradas(const std::string& pasta) { // sorted names
-        std::vector<std::string> nomes;
-        std::error_code erro;
-        for (const auto& entrada : std::filesystem::directory_iterator(pasta, erro))
-            nomes.push_back(entrada.path().filename().string());
-        std::sort(nomes.begin(), nomes.end());
-        return nomes;
-    }
-    static unsigned Modo(const std::string& caminho) {
-        return static_cast<unsigned>(std::filesystem::status(caminho).permissions()) & 07777;
-    }
+    static std::vector<std::string> Entradas(const std::string& pasta) { return EntradasDaPasta(pasta); }
+    static unsigned Modo(const std::string& caminho) { return ModoDoArquivo(caminho); }
 
     // Writes a value through an open key, or through raiz\subchave created for it and closed again.
     static std::int32_t GravaValor(plataforma::HKEY chave, const std::string& nome, std::uint32_t tipo,
@@ -73,5 +41,5 @@ protected:
     }
 
 private:
-    std::string raiz_;
+    PastasTemporarias pastas_;
 };

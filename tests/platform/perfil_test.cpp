@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <set>
 #include <sys/file.h>
@@ -160,7 +161,7 @@ TEST_F(Perfil, ApagarOuRecusarOQueMudariaAEstrutura) {
                                               {"A", " ", "3"}})
         EXPECT_FALSE(WritePrivateProfileStringA(secao, chave, valor, arquivo.c_str())) << chave;
     EXPECT_EQ(Conteudo(arquivo), "[A]\r\ny=2\r\n[C]\r\n");
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
         << "no file made to delete from";
 }
 
@@ -170,7 +171,7 @@ TEST_F(Perfil, NomeEmOutraCaixaModoELigacaoSimbolicaFicam) {
     EXPECT_TRUE(WritePrivateProfileStringA("Config", "Primeira Vez", "0", (Raiz() + "/config.INI").c_str()));
     EXPECT_EQ(Le("Config", "Primeira Vez"), "0");
     EXPECT_EQ(Modo(arquivo), 0640u);
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run"))
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
         << "no second file, no temporary";
     const std::string ligacao = Raiz() + "/ligacao.ini";
     ASSERT_EQ(::symlink(arquivo.c_str(), ligacao.c_str()), 0);
@@ -237,7 +238,8 @@ TEST_F(Perfil, DoisProcessosGravandoNaoPerdemChaves) {
     for (const char* processo : {"A", "B"})
         for (int i = 0; i < Chaves; ++i)
             EXPECT_EQ(Le("Config", processo + std::to_string(i)), "1") << processo << i;
-    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "run")) << "no file left beside it";
+    EXPECT_THAT(Entradas(Raiz()), ElementsAre("Config.ini", "config", "programa", "run"))
+        << "no file left beside it";
 }
 
 // A writer killed before its rename leaves its temporary file; the next write removes it, but not
@@ -255,7 +257,7 @@ TEST_F(Perfil, GravacaoRemoveTemporariosDeEscritoresMortos) {
     EXPECT_TRUE(Escreve("Config", "Rediscar", "1"));
     ::close(emUso);
     std::vector<std::string> esperado = alheios;
-    esperado.insert(esperado.end(), {"Config.ini", "config", "run"});
+    esperado.insert(esperado.end(), {"Config.ini", "config", "programa", "run"});
     std::sort(esperado.begin(), esperado.end());
     EXPECT_EQ(Entradas(Raiz()), esperado);
 }

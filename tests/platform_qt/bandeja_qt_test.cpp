@@ -1,5 +1,6 @@
 // The Qt tray backend: one QSystemTrayIcon per (window, identifier), changed only in the fields a
 // call names, and the icon's clicks reaching the window as mouse messages through the event loop.
+#include "platform/escolha_backend.h"
 #include "platform/qt/bandeja.h"
 #include "platform/qt/figuras.h"
 
@@ -19,7 +20,7 @@ using namespace plataforma;
 class BandejaQtTeste : public ::testing::Test {
 protected:
     BandejaQtTeste() {
-        DefineBandeja(nullptr);
+        DefineBackend<Bandeja>(nullptr);
         QPixmap vermelho(16, 16), azul(16, 16);
         vermelho.fill(Qt::red);
         azul.fill(Qt::blue);
@@ -27,7 +28,7 @@ protected:
         iconeAzul = RegistraFigura(azul);
     }
     ~BandejaQtTeste() override {
-        DefineBandeja(nullptr);
+        DefineBackend<Bandeja>(nullptr);
         DefineReceptorBandeja(7, nullptr);
         Assenta();
     }
@@ -144,6 +145,23 @@ TEST_F(BandejaQtTeste, CliquesChegamComoMensagensDoMouseDepoisDoEvento) {
     EXPECT_EQ(recebidas,
               (std::vector<std::uint32_t>{WM_LBUTTONDBLCLK, WM_RBUTTONUP, 0x202, WM_LBUTTONDBLCLK}));
     EXPECT_TRUE(Icones().empty());
+}
+
+// A StatusNotifier tray reports its one activation as a trigger, never as a double-click.
+TEST(MensagemMouseDaAtivacao, OGatilhoDoStatusNotifierEODuploClique) {
+    const struct {
+        QSystemTrayIcon::ActivationReason motivo;
+        std::uint32_t x11, statusNotifier;
+    } casos[] = {
+        {QSystemTrayIcon::Trigger, 0x202, WM_LBUTTONDBLCLK},
+        {QSystemTrayIcon::DoubleClick, WM_LBUTTONDBLCLK, WM_LBUTTONDBLCLK},
+        {QSystemTrayIcon::Context, WM_RBUTTONUP, WM_RBUTTONUP},
+        {QSystemTrayIcon::MiddleClick, 0x208, 0x208},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(MensagemMouseDaAtivacao(c.motivo, false), c.x11) << c.motivo;
+        EXPECT_EQ(MensagemMouseDaAtivacao(c.motivo, true), c.statusNotifier) << c.motivo;
+    }
 }
 
 } // namespace

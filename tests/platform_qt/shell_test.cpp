@@ -1,5 +1,6 @@
 // The desktop shell backend: command lines split without a shell, desktop entries read, programs and
 // the roles' default applications really started.
+#include "platform/escolha_backend.h"
 #include "platform/qt/aplicativo_padrao.h"
 #include "platform/qt/shell.h"
 #include "support/pastas_temporarias.h"
@@ -64,7 +65,7 @@ TEST(EntradaDaArea, ComandoSemCodigosDeCampo) {
 class ShellDaArea : public ::testing::Test {
 protected:
     ShellDaArea() { // desktop entries and associations only from this test's folders
-        plataforma::DefineShell(nullptr);
+        plataforma::DefineBackend<plataforma::Shell>(nullptr);
         setenv("XDG_DATA_HOME", (raiz() + "/dados").c_str(), 1);
         setenv("XDG_DATA_DIRS", (raiz() + "/sistema").c_str(), 1);
         QDir().mkpath(QString::fromStdString(raiz() + "/dados/applications"));

@@ -1,4 +1,5 @@
 // The Qt Multimedia playback: what it refuses to play, silently.
+#include "platform/escolha_backend.h"
 #include "platform/qt/som.h"
 
 #include "support/pastas_temporarias.h"
@@ -16,10 +17,10 @@ constexpr std::uint32_t Opcoes = SND_FILENAME | SND_NODEFAULT | SND_ASYNC;
 
 class SomQtTeste : public ::testing::Test {
 protected:
-    SomQtTeste() { DefineSom(nullptr); }
+    SomQtTeste() { DefineBackend<Som>(nullptr); }
     ~SomQtTeste() override {
         PlaySoundA(nullptr, nullptr, Opcoes); // leaves nothing playing for the next test
-        DefineSom(nullptr);
+        DefineBackend<Som>(nullptr);
     }
     PastasTemporarias pastas;
 };

@@ -1,6 +1,5 @@
 // The loader at start: the first start on the shipped settings file, a second start, the redial
 // variants, and steps that fail alone.
-#include "app/frm_telvanor01.h"
 #include "mail/contas_email.h"
 #include "platform/colmeia.h"
 #include "platform/configuracoes_usuario.h"
@@ -10,6 +9,8 @@
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/diagnosticos.h"
+#include "support/janelas_registradas.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -49,18 +50,11 @@ protected:
 
     void LigaRediscar(bool ligado) {
         RediscarLigado = ligado;
-        janela.img[51]->DefinePicture(janela.imgX[ligado ? 52 : 51]);
-        janela.Timer3.Enabled(ligado);
-        janela.itmRediscar->setChecked(ligado);
+        janela.rediscar = ligado;
     }
-    bool ControlesRediscarLigados() {
-        const bool botao = janela.img[51]->Picture().Handle == janela.imgX[52].Handle;
-        EXPECT_EQ(botao, janela.Timer3.Enabled());
-        EXPECT_EQ(botao, janela.itmRediscar->isChecked());
-        return botao;
-    }
+    bool ControlesRediscarLigados() const { return janela.rediscar.value(); }
 
-    frmTelvanor01 janela;
+    JanelaCarregamentoRegistrada janela;
 };
 
 // As a run that ended with redial on leaves the shipped file.
@@ -109,7 +103,7 @@ TEST_F(CarregaConfiguracao, PrimeiraPartidaGravaOsPadroes) {
     EXPECT_EQ(PosiçãoX, 1130);
     EXPECT_FALSE(RediscarLigado);
     EXPECT_EQ(ContasEmail, (std::vector<ContaEmail>{{"Casa", "pop.casa", "ana", "pw"}}));
-    EXPECT_FALSE(janela.tmrEmail.Enabled());
+    EXPECT_FALSE(janela.verificacaoPeriodica);
 }
 
 TEST_F(CarregaConfiguracao, PrimeiraPartidaInstaladaGravaSoNaPastaDoUsuario) {
@@ -165,7 +159,7 @@ TEST_F(CarregaConfiguracao, RediscarSegueOTextoGuardado) {
     };
     for (const auto& c : casos) {
         Config(std::string("[Config]\n") + c.linha + "\n");
-        DefineCaption(janela.lblAcesso, c.rotulo);
+        janela.acesso = c.rotulo;
         LigaRediscar(c.antes);
         CarregaConfiguração();
         EXPECT_EQ(RediscarLigado, c.depois) << c.linha << " / " << c.rotulo;
@@ -180,7 +174,8 @@ TEST_F(CarregaConfiguracao, UmPassoQueFalhaNaoImpedeOsOutros) {
     SaveSetting("e-Telvanor", "ini", "X", "99999999999");
     SaveSetting("e-Telvanor", "ini", "Y", "200");
     HoraConexão = HoraDoDia::De(6, 0);
-    janela.tmrEmail.Enabled(true);
+    janela.verificacaoPeriodica = true;
+    DiagnosticosGuardados diagnosticos;
 
     CarregaConfiguração();
 
@@ -192,11 +187,13 @@ TEST_F(CarregaConfiguracao, UmPassoQueFalhaNaoImpedeOsOutros) {
     EXPECT_EQ(ChecarPeriodicamente, 5);
     EXPECT_EQ(PosiçãoX, 0);
     EXPECT_EQ(PosiçãoY, 200);
-    EXPECT_TRUE(janela.tmrEmail.Enabled());
+    EXPECT_TRUE(janela.verificacaoPeriodica);
+    EXPECT_THAT(diagnosticos.Retira(), HasSubstr("e-Telvanor: passo da carga das configurações ignorado"))
+        << "a skipped step is reported, not shown";
 
     Config("[Pop3]\nChecar Periodicamente= 0\n");
     CarregaConfiguração();
-    EXPECT_FALSE(janela.tmrEmail.Enabled());
+    EXPECT_FALSE(janela.verificacaoPeriodica);
 }
 
 TEST_F(CarregaConfiguracao, LeIniCortaValorLongoEm254) {

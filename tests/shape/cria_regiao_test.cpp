@@ -3,13 +3,12 @@
 #include "platform/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
+#include "support/pastas_temporarias.h"
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
+#include <QFile>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -38,15 +37,10 @@ std::vector<RECT> Retangulos(std::uint32_t h) {
 
 class CriaRegiaoTeste : public ::testing::Test {
 protected:
-    std::string Caminho(const char* nome) const { return pasta.filePath(nome).toStdString(); }
-    std::string Conteudo(const char* nome) const {
-        std::ifstream f(Caminho(nome), std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-    }
-    void Grava(const char* nome, const std::string& texto) const {
-        std::ofstream(Caminho(nome), std::ios::binary) << texto;
-    }
-    QTemporaryDir pasta;
+    std::string Caminho(const char* nome) const { return pastas.Raiz() + "/" + nome; }
+    std::string Conteudo(const char* nome) const { return LeArquivo(Caminho(nome)); }
+    void Grava(const char* nome, const std::string& texto) const { GravaArquivo(Caminho(nome), texto); }
+    PastasTemporarias pastas;
 };
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "support/ambiente.h"
 
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/qt/bandeja.h"
 #include "platform/qt/instancia.h"
 #include "platform/qt/shell.h"
@@ -8,22 +10,24 @@
 
 AmbienteTeste::AmbienteTeste() {
     quelza::ReiniciaQuelza();
-    plataforma::DefineInterfaceUsuario(interface);
-    plataforma::DefineEventos(eventos);
-    plataforma::DefineRelogio(relogio);
-    plataforma::DefineInstancia(instancia);
-    plataforma::DefineBandeja(bandeja);
-    plataforma::DefineSom(som);
-    plataforma::DefineShell(shell);
+    plataforma::DefineBackend<plataforma::InterfaceUsuario>(interface);
+    plataforma::DefineBackend<plataforma::Eventos>(eventos);
+    plataforma::DefineBackend<plataforma::Relogio>(relogio);
+    plataforma::DefineBackend<plataforma::Instancia>(instancia);
+    plataforma::DefineBackend<plataforma::Bandeja>(bandeja);
+    plataforma::DefineBackend<plataforma::Som>(som);
+    plataforma::DefineBackend<plataforma::Shell>(shell);
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
 }
 
 AmbienteTeste::~AmbienteTeste() {
-    plataforma::DefineInterfaceUsuario(nullptr);
-    plataforma::DefineEventos(nullptr);
-    plataforma::DefineRelogio(nullptr);
-    plataforma::DefineInstancia(nullptr);
-    plataforma::DefineBandeja(nullptr);
-    plataforma::DefineSom(nullptr);
-    plataforma::DefineShell(nullptr);
+    plataforma::DefineBackend<plataforma::InterfaceUsuario>(nullptr);
+    plataforma::DefineBackend<plataforma::Eventos>(nullptr);
+    plataforma::DefineBackend<plataforma::Relogio>(nullptr);
+    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
+    plataforma::DefineBackend<plataforma::Bandeja>(nullptr);
+    plataforma::DefineBackend<plataforma::Som>(nullptr);
+    plataforma::DefineBackend<plataforma::Shell>(nullptr);
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr);
     quelza::ReiniciaQuelza();
 }

@@ -1,5 +1,5 @@
 // The ground of a widget test: its own folders, the module variables reset, scripted message boxes,
-// a counted event pump and a clock that stands still.
+// a counted event pump, a clock that stands still and the simulated line, as `main` chooses it.
 #pragma once
 
 #include "support/bandeja_registrada.h"

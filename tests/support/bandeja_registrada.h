@@ -24,6 +24,7 @@ public:
     using Chave = std::pair<std::uint32_t, std::uint32_t>; // hWnd, uID
 
     bool Notifica(std::uint32_t mensagem, const plataforma::NOTIFYICONDATAA& dados) override;
+    bool Disponivel() override { return disponivel; }
 
     // The user acts on the icon (hWnd, uID): its window receives `mensagemMouse` when the icon is
     // present and was added with a callback message.
@@ -31,6 +32,7 @@ public:
 
     bool Presente(std::uint32_t hWnd, std::uint32_t uID) const { return icones.count({hWnd, uID}) > 0; }
 
+    bool disponivel = true; // a tray host on the desktop
     std::vector<Chamada> chamadas;
     std::map<Chave, Icone> icones;
 };

@@ -1,4 +1,7 @@
-// Shared main of the widget tests: one application object on the offscreen platform.
+// Shared main of the widget tests: one application object on the offscreen platform, diagnostics
+// silenced.
+#include "support/diagnosticos.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,6 +11,7 @@
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
+    DiagnosticosSilenciados::Instala();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

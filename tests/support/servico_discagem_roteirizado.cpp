@@ -29,7 +29,7 @@ std::uint32_t ServicoDiscagemRoteirizado::Disca(const RASDIALPARAMSA& parametros
 std::uint32_t ServicoDiscagemRoteirizado::Estado(HRASCONN conexao, RASCONNSTATUSA* estado) {
     ++consultasEstado;
     const auto c = std::find_if(conexoes.begin(), conexoes.end(),
-                                [conexao](const Conexao& c) { return c.handle == conexao; });
+                                [conexao](const Conexao& candidata) { return candidata.handle == conexao; });
     if (conexao == 0 || c == conexoes.end())
         return ERROR_INVALID_HANDLE_RAS;
     estado->rasconnstate = c->estado;

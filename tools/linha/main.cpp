@@ -4,6 +4,7 @@
 // as the program, through the same dial-up calls, so what it prints is what the program sees.
 #include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
+#include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
 #include "platform/pastas.h"
 #include "platform/ras.h"
@@ -78,6 +79,7 @@ int Importa(const char* predefinicao) {
 } // namespace
 
 int main(int argc, char** argv) {
+    DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
     if (argc == 2 && std::strcmp(argv[1], "estado") == 0)
         return MostraEstado();
     if (argc == 2 && std::strcmp(argv[1], "derruba") == 0)

@@ -1,5 +1,7 @@
 #include "platform/nm/escolha_discagem.h"
 
+#include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/nm/discagem_networkmanager.h"
 #include "platform/nm/tipos_nm.h"
 #include "platform/ras.h"
@@ -9,6 +11,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
 #include <string>
 
 namespace plataforma::nm {
@@ -46,15 +49,18 @@ bool NetworkManagerResponde() {
 }
 
 bool AplicaEscolhaDiscagem(std::string_view valor, bool mesmoComConexao) {
-    static bool networkManager = false;
+    // Unknown until the first choice, which always puts its service in place.
+    static std::optional<bool> networkManager;
     const bool escolhido = EscolheNetworkManager(valor);
-    if (escolhido == networkManager)
+    if (networkManager == escolhido)
         return true;
     if (!mesmoComConexao && HaConexao())
         return false;
     networkManager = escolhido;
-    DefineServicoDiscagem(escolhido ? std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus())
-                                    : nullptr);
+    DefineBackend<ServicoDiscagem>(
+        escolhido ? std::shared_ptr<ServicoDiscagem>(
+                        std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus()))
+                  : ServicoLinhaSimulada());
     return true;
 }
 

@@ -33,7 +33,6 @@ inline constexpr std::uint32_t ERROR_BUSY = 676;
 inline constexpr std::uint32_t ERROR_NO_ANSWER = 678;
 inline constexpr std::uint32_t ERROR_NO_CARRIER = 679;
 inline constexpr std::uint32_t ERROR_NO_DIALTONE = 680;
-inline constexpr std::uint32_t ERROR_RASMAN_CANNOT_INITIALIZE = 711;
 
 // The profiles a dialer dials: PPPoE, mobile broadband, Bluetooth dial-up, VPN and ADSL.
 // `bluetoothTipo` is the profile's bluetooth.type.

@@ -14,12 +14,8 @@ std::string& Caminho() {
 
 } // namespace
 
-void DefineArquivoAjuda(const std::string& caminho) {
-    Caminho() = caminho;
-}
-const std::string& ArquivoAjuda() {
-    return Caminho();
-}
+void DefineArquivoAjuda(const std::string& caminho) { Caminho() = caminho; }
+const std::string& ArquivoAjuda() { return Caminho(); }
 
 void MostraAjuda() {
     static QPointer<QTextBrowser> visor;

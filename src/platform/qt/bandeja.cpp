@@ -4,6 +4,8 @@
 #include "platform/qt/figuras.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusInterface>
 #include <QIcon>
 #include <QPointer>
 #include <QSystemTrayIcon>
@@ -26,19 +28,16 @@ std::map<std::uint32_t, std::function<void(std::uint32_t)>>& Receptores() {
     return receptores;
 }
 
-std::uint32_t MensagemMouse(QSystemTrayIcon::ActivationReason motivo) {
-    switch (motivo) {
-    case QSystemTrayIcon::DoubleClick:
-        return WM_LBUTTONDBLCLK;
-    case QSystemTrayIcon::Context:
-        return WM_RBUTTONUP;
-    case QSystemTrayIcon::Trigger:
-        return WM_LBUTTONUP;
-    case QSystemTrayIcon::MiddleClick:
-        return WM_MBUTTONUP;
-    default:
-        return WM_MOUSEMOVE;
-    }
+// Asked as Qt asks when it picks its tray backend: a StatusNotifier watcher with a host registered.
+// Qt decides once per process, and so does this.
+bool TrayStatusNotifier() {
+    static const bool statusNotifier = [] {
+        QDBusInterface observador(
+            QStringLiteral("org.kde.StatusNotifierWatcher"), QStringLiteral("/StatusNotifierWatcher"),
+            QStringLiteral("org.kde.StatusNotifierWatcher"), QDBusConnection::sessionBus());
+        return observador.isValid() && observador.property("IsStatusNotifierHostRegistered").toBool();
+    }();
+    return statusNotifier;
 }
 
 // One QSystemTrayIcon per (window, identifier). Removed icons are deleted later because a removal
@@ -80,6 +79,8 @@ public:
         }
     }
 
+    bool Disponivel() override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
 private:
     using Chave = std::pair<std::uint32_t, std::uint32_t>;
     struct Entrada {
@@ -99,7 +100,8 @@ private:
                                  return;
                              // Delivered from the event loop, as the platform posts its
                              // notifications: the receptor may remove this very icon.
-                             const std::uint32_t mensagemMouse = MensagemMouse(motivo);
+                             const std::uint32_t mensagemMouse =
+                                 MensagemMouseDaAtivacao(motivo, TrayStatusNotifier());
                              QTimer::singleShot(0, QCoreApplication::instance(), [chave, mensagemMouse] {
                                  EntregaMensagemBandeja(chave.first, mensagemMouse);
                              });
@@ -126,15 +128,29 @@ private:
     std::map<Chave, Entrada> icones_;
 };
 
-std::shared_ptr<Bandeja>& Atual() {
-    static std::shared_ptr<Bandeja> atual = std::make_shared<BandejaQt>();
-    return atual;
-}
+Bandeja& Atual() { return Backend<Bandeja>::Atual(); }
 
 } // namespace
 
 bool Shell_NotifyIconA(std::uint32_t mensagem, const NOTIFYICONDATAA* dados) {
-    return dados && Atual()->Notifica(mensagem, *dados);
+    return dados && Atual().Notifica(mensagem, *dados);
+}
+
+bool BandejaDisponivel() { return Atual().Disponivel(); }
+
+std::uint32_t MensagemMouseDaAtivacao(QSystemTrayIcon::ActivationReason motivo, bool statusNotifier) {
+    switch (motivo) {
+    case QSystemTrayIcon::DoubleClick:
+        return WM_LBUTTONDBLCLK;
+    case QSystemTrayIcon::Context:
+        return WM_RBUTTONUP;
+    case QSystemTrayIcon::Trigger:
+        return statusNotifier ? WM_LBUTTONDBLCLK : WM_LBUTTONUP;
+    case QSystemTrayIcon::MiddleClick:
+        return WM_MBUTTONUP;
+    default:
+        return WM_MOUSEMOVE;
+    }
 }
 
 void DefineReceptorBandeja(std::uint32_t hWnd, std::function<void(std::uint32_t)> receptor) {
@@ -150,8 +166,6 @@ void EntregaMensagemBandeja(std::uint32_t hWnd, std::uint32_t mensagemMouse) {
         receptor->second(mensagemMouse);
 }
 
-void DefineBandeja(std::shared_ptr<Bandeja> bandeja) {
-    Atual() = bandeja ? std::move(bandeja) : std::make_shared<BandejaQt>();
-}
+template <> std::shared_ptr<Bandeja> BackendPadrao<Bandeja>() { return std::make_shared<BandejaQt>(); }
 
 } // namespace plataforma

@@ -2,7 +2,11 @@
 // and reports the icon's mouse activity to the owning window; tests install a backend that records.
 #pragma once
 
+#include "platform/backend.h"
+
 #include "platform/icone_notificacao.h"
+
+#include <QSystemTrayIcon>
 
 #include <cstdint>
 #include <functional>
@@ -14,10 +18,17 @@ class Bandeja {
 public:
     virtual ~Bandeja() = default;
     virtual bool Notifica(std::uint32_t mensagem, const NOTIFYICONDATAA& dados) = 0;
+    // Whether the desktop has a tray host to show an icon in.
+    virtual bool Disponivel() = 0;
 };
 
 // NIM_ADD, NIM_MODIFY or NIM_DELETE; false when the record is missing or the operation failed.
 bool Shell_NotifyIconA(std::uint32_t mensagem, const NOTIFYICONDATAA* dados);
+bool BandejaDisponivel();
+
+// The mouse message an icon's activation stands for. A tray that speaks the D-Bus StatusNotifier
+// protocol reports no double-click: its one activation ("trigger") is the double-click there.
+std::uint32_t MensagemMouseDaAtivacao(QSystemTrayIcon::ActivationReason motivo, bool statusNotifier);
 
 // How the window with handle `hWnd` receives the icon's mouse messages (WM_LBUTTONDBLCLK, ...).
 // An empty receptor stops the delivery.
@@ -27,7 +38,6 @@ void DefineReceptorBandeja(std::uint32_t hWnd, std::function<void(std::uint32_t 
 // the user acts on an icon.
 void EntregaMensagemBandeja(std::uint32_t hWnd, std::uint32_t mensagemMouse);
 
-// Null restores the Qt backend.
-void DefineBandeja(std::shared_ptr<Bandeja> bandeja);
+template <> std::shared_ptr<Bandeja> BackendPadrao<Bandeja>();
 
 } // namespace plataforma

@@ -12,18 +12,13 @@ public:
     void Dorme(std::uint32_t milissegundos) override { QThread::msleep(milissegundos); }
 };
 
-std::shared_ptr<Eventos>& Atual() {
-    static std::shared_ptr<Eventos> atual = std::make_shared<EventosQt>();
-    return atual;
-}
+Eventos& Atual() { return Backend<Eventos>::Atual(); }
 
 } // namespace
 
-void DoEvents() { Atual()->Bombeia(); }
-void Sleep(std::uint32_t milissegundos) { Atual()->Dorme(milissegundos); }
+void DoEvents() { Atual().Bombeia(); }
+void Sleep(std::uint32_t milissegundos) { Atual().Dorme(milissegundos); }
 
-void DefineEventos(std::shared_ptr<Eventos> eventos) {
-    Atual() = eventos ? std::move(eventos) : std::make_shared<EventosQt>();
-}
+template <> std::shared_ptr<Eventos> BackendPadrao<Eventos>() { return std::make_shared<EventosQt>(); }
 
 } // namespace plataforma

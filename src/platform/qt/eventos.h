@@ -2,6 +2,8 @@
 // the calls and runs nothing, so that no timer fires behind a test's back.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <cstdint>
 #include <memory>
 
@@ -18,7 +20,6 @@ public:
 void DoEvents();
 void Sleep(std::uint32_t milissegundos);
 
-// Null restores the Qt backend.
-void DefineEventos(std::shared_ptr<Eventos> eventos);
+template <> std::shared_ptr<Eventos> BackendPadrao<Eventos>();
 
 } // namespace plataforma

@@ -25,3 +25,5 @@ QPixmap FiguraDoHandle(std::uint32_t handle) {
 }
 
 } // namespace plataforma
+
+Figura Figura::Nova(const QPixmap& pixmap) { return Figura{plataforma::RegistraFigura(pixmap), pixmap}; }

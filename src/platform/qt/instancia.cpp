@@ -62,22 +62,19 @@ private:
     QString caminho_;
 };
 
-std::shared_ptr<Instancia>& Atual() {
-    static std::shared_ptr<Instancia> atual = std::make_shared<InstanciaArquivo>();
-    return atual;
-}
+Instancia& Atual() { return Backend<Instancia>::Atual(); }
 
 } // namespace
 
-bool PrevInstance() { return Atual()->Anterior(); }
-void AppActivate(const std::string& titulo) { Atual()->Ativa(titulo); }
+bool PrevInstance() { return Atual().Anterior(); }
+void AppActivate(const std::string& titulo) { Atual().Ativa(titulo); }
 void DefineAoAtivar(std::function<void()> aoAtivar) { AoAtivar() = std::move(aoAtivar); }
 
-void DefineInstancia(std::shared_ptr<Instancia> instancia) {
-    Atual() = instancia ? std::move(instancia) : std::make_shared<InstanciaArquivo>();
+template <> std::shared_ptr<Instancia> BackendPadrao<Instancia>() {
+    return std::make_shared<InstanciaArquivo>();
 }
 
-void EncerraProcesso() { Atual()->Encerra(); }
-bool ProcessoEncerrado() { return Atual()->Encerrado(); }
+void EncerraProcesso() { Atual().Encerra(); }
+bool ProcessoEncerrado() { return Atual().Encerrado(); }
 
 } // namespace plataforma

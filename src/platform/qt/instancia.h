@@ -2,6 +2,8 @@
 // and a local socket beside it lets a second start ask the first to bring its window forward.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -26,8 +28,7 @@ void AppActivate(const std::string& titulo);
 // What the running instance does when a second start asks it to come forward.
 void DefineAoAtivar(std::function<void()> aoAtivar);
 
-// Null restores the lock-file backend.
-void DefineInstancia(std::shared_ptr<Instancia> instancia);
+template <> std::shared_ptr<Instancia> BackendPadrao<Instancia>();
 
 void EncerraProcesso();
 // True once the end was asked for, so that main does not enter the event loop after a refused start.

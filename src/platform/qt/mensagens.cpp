@@ -1,6 +1,6 @@
 #include "platform/qt/mensagens.h"
 
-#include "settings/quelza.h"
+#include "platform/aplicacao.h"
 
 #include <QDialog>
 #include <QMessageBox>
@@ -64,21 +64,18 @@ public:
     int Modal(QDialog& dialogo) override { return dialogo.exec(); }
 };
 
-std::shared_ptr<InterfaceUsuario>& Atual() {
-    static std::shared_ptr<InterfaceUsuario> atual = std::make_shared<InterfaceQt>();
-    return atual;
-}
+InterfaceUsuario& Atual() { return Backend<InterfaceUsuario>::Atual(); }
 
 } // namespace
 
 int MsgBox(const std::string& texto, int estilo, const std::string& titulo) {
-    return Atual()->Mensagem(texto, estilo, titulo.empty() ? quelza::TituloAplicacao : titulo);
+    return Atual().Mensagem(texto, estilo, titulo.empty() ? TituloAplicacao : titulo);
 }
 
-int MostraModal(QDialog& dialogo) { return Atual()->Modal(dialogo); }
+int MostraModal(QDialog& dialogo) { return Atual().Modal(dialogo); }
 
-void DefineInterfaceUsuario(std::shared_ptr<InterfaceUsuario> interface) {
-    Atual() = interface ? std::move(interface) : std::make_shared<InterfaceQt>();
+template <> std::shared_ptr<InterfaceUsuario> BackendPadrao<InterfaceUsuario>() {
+    return std::make_shared<InterfaceQt>();
 }
 
 } // namespace plataforma

@@ -2,6 +2,8 @@
 // that records what was asked and answers from a script, so no test ever blocks.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <memory>
 #include <string>
 
@@ -36,7 +38,6 @@ int MsgBox(const std::string& texto, int estilo = vbOKOnly, const std::string& t
 // Shows the dialog modally and returns its result.
 int MostraModal(QDialog& dialogo);
 
-// Null restores the Qt backend.
-void DefineInterfaceUsuario(std::shared_ptr<InterfaceUsuario> interface);
+template <> std::shared_ptr<InterfaceUsuario> BackendPadrao<InterfaceUsuario>();
 
 } // namespace plataforma

@@ -120,10 +120,7 @@ public:
     }
 };
 
-std::shared_ptr<Shell>& Atual() {
-    static std::shared_ptr<Shell> atual = std::make_shared<ShellDaArea>();
-    return atual;
-}
+Shell& Atual() { return Backend<Shell>::Atual(); }
 
 std::string Texto(const char* s) { return s ? s : ""; }
 
@@ -131,20 +128,18 @@ std::string Texto(const char* s) { return s ? s : ""; }
 
 std::intptr_t ShellExecuteA(std::uint32_t dono, const char* operacao, const char* arquivo,
                             const char* parametros, const char* pasta, int mostrar) {
-    return Atual()->Abre(dono, Texto(operacao), Texto(arquivo), Texto(parametros), Texto(pasta), mostrar);
+    return Atual().Abre(dono, Texto(operacao), Texto(arquivo), Texto(parametros), Texto(pasta), mostrar);
 }
 
 std::uint32_t WinExec(const char* linhaDeComando, std::uint32_t estilo) {
-    return Atual()->Inicia(Texto(linhaDeComando), estilo);
+    return Atual().Inicia(Texto(linhaDeComando), estilo);
 }
 
 bool ExitWindowsEx(std::uint32_t opcoes, std::uint32_t reservado) {
-    return Atual()->EncerraSessao(opcoes, reservado);
+    return Atual().EncerraSessao(opcoes, reservado);
 }
 
-void DefineShell(std::shared_ptr<Shell> shell) {
-    Atual() = shell ? std::move(shell) : std::make_shared<ShellDaArea>();
-}
+template <> std::shared_ptr<Shell> BackendPadrao<Shell>() { return std::make_shared<ShellDaArea>(); }
 
 std::vector<std::string> DivideLinhaDeComando(const std::string& linha,
                                               const std::function<bool(const std::string&)>& existe) {

@@ -2,6 +2,8 @@
 // line; end the session. The desktop backend does the work; tests install one that records.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -37,8 +39,7 @@ std::intptr_t ShellExecuteA(std::uint32_t dono, const char* operacao, const char
 std::uint32_t WinExec(const char* linhaDeComando, std::uint32_t estilo);
 bool ExitWindowsEx(std::uint32_t opcoes, std::uint32_t reservado);
 
-// Null restores the desktop backend.
-void DefineShell(std::shared_ptr<Shell> shell);
+template <> std::shared_ptr<Shell> BackendPadrao<Shell>();
 
 // A command line as program and arguments, never through a shell: blanks separate, double quotes
 // group, and inside quotes \" and \\ stand for " and \. An unquoted program name may hold blanks, as

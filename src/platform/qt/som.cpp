@@ -74,15 +74,12 @@ public:
     }
 };
 
-std::shared_ptr<Som>& Atual() {
-    static std::shared_ptr<Som> atual = std::make_shared<SomQt>();
-    return atual;
-}
+Som& Atual() { return Backend<Som>::Atual(); }
 
 } // namespace
 
-bool PlaySoundA(const char* nome, const void*, std::uint32_t opcoes) { return Atual()->Toca(nome, opcoes); }
-std::uint32_t waveOutGetNumDevs() { return Atual()->Dispositivos(); }
-void DefineSom(std::shared_ptr<Som> som) { Atual() = som ? std::move(som) : std::make_shared<SomQt>(); }
+bool PlaySoundA(const char* nome, const void*, std::uint32_t opcoes) { return Atual().Toca(nome, opcoes); }
+std::uint32_t waveOutGetNumDevs() { return Atual().Dispositivos(); }
+template <> std::shared_ptr<Som> BackendPadrao<Som>() { return std::make_shared<SomQt>(); }
 
 } // namespace plataforma

@@ -2,6 +2,8 @@
 // tests install a backend that records what was asked.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <cstdint>
 #include <memory>
 
@@ -22,7 +24,6 @@ public:
 bool PlaySoundA(const char* nome, const void* modulo, std::uint32_t opcoes);
 std::uint32_t waveOutGetNumDevs();
 
-// Null restores the Qt Multimedia backend.
-void DefineSom(std::shared_ptr<Som> som);
+template <> std::shared_ptr<Som> BackendPadrao<Som>();
 
 } // namespace plataforma

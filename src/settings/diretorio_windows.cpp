@@ -1,4 +1,4 @@
-#include "app/diretorio_windows.h"
+#include "settings/diretorio_windows.h"
 
 #include "platform/pastas.h"
 

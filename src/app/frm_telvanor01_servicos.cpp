@@ -1,0 +1,20 @@
+// The window as the dialing engine and the settings loader see it: the redial state, the status code,
+// the configuration dialog, the access label and the periodic mail timer.
+#include "app/frm_telvanor01.h"
+
+#include "dialogs/frm_telvanor09.h"
+
+void frmTelvanor01::MostraRediscar(bool ligado) {
+    img[51]->DefinePicture(imgX[ligado ? 52 : 51]);
+    Timer3.Enabled(ligado);
+    itmRediscar->setChecked(ligado);
+    img[7]->setEnabled(!ligado);
+}
+
+void frmTelvanor01::MostraCódigoEstado(const std::string& codigo) { DefineCaption(lblCodStatus, codigo); }
+
+void frmTelvanor01::AbreConfiguração(int aba) { frmTelvanor09::MostraNaAba(aba); }
+
+std::string frmTelvanor01::CaptionAcesso() const { return Caption(lblAcesso); }
+
+void frmTelvanor01::DesligaVerificaçãoPeriódica() { tmrEmail.Enabled(false); }
