@@ -16,7 +16,7 @@ template <> std::shared_ptr<Relogio> BackendPadrao<Relogio>() { return std::make
 
 Instante Agora() { return Backend<Relogio>::Atual().Agora(); }
 
-InstanteMonotono AgoraMonotono() { return Atual() ? Atual()->Monotono() : std::chrono::steady_clock::now(); }
+InstanteMonotono AgoraMonotono() { return Backend<Relogio>::Atual().Monotono(); }
 
 int SegundosDoDia(Instante instante) {
     const std::time_t t = std::chrono::system_clock::to_time_t(instante);

@@ -5,6 +5,7 @@
 #include "dialup/predefinicoes.h"
 #include "platform/catalogo_simulado.h"
 #include "platform/colmeia.h"
+#include "platform/escolha_backend.h"
 #include "platform/pastas.h"
 #include "platform/qt/shell.h"
 #include "settings/configuracao.h"
@@ -115,7 +116,7 @@ TEST_F(Predefinicoes, BotoesMostramAFiguraApertada) {
 // The shipped preset, opened by the desktop shell: the line tool runs as its own process and the
 // entry shows up in the phonebook some time after the call has returned.
 TEST_F(Predefinicoes, PredefinicaoEntregueCriaAEntradaPelaFerramentaDaLinha) {
-    plataforma::DefineShell(nullptr);
+    plataforma::DefineBackend<plataforma::Shell>(nullptr);
     const std::string ferramenta = pastas.Programa() + "/e-telvanor-linha";
     std::filesystem::copy_file(FERRAMENTA_LINHA, ferramenta);
     std::filesystem::copy_file(std::string(PREDEFINICOES) + "/2.ins", DiretórioSistema + "/2.ins");
