@@ -24,6 +24,11 @@ EstadoBuffer AvaliaBuffer(const std::string& buffer) {
     return buffer.size() >= LimiteLinhaPop3 ? EstadoBuffer::Excedido : EstadoBuffer::Incompleto;
 }
 
+void AcrescentaResposta(std::string& buffer, std::string_view pedaco) {
+    if (AvaliaBuffer(buffer) == EstadoBuffer::Incompleto)
+        buffer.append(pedaco.substr(0, LimiteLinhaPop3 - buffer.size()));
+}
+
 std::string TiraLinha(std::string& buffer) {
     const auto fim = buffer.find("\r\n");
     std::string linha = buffer.substr(0, fim);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quelza {
 
@@ -36,6 +37,10 @@ std::array<PassoPop3, 4> PassosPop3(const std::string& usuario, const std::strin
 // What the reply buffer holds, once the received bytes are framed into lines.
 enum class EstadoBuffer { Incompleto, Linha, Excedido };
 EstadoBuffer AvaliaBuffer(const std::string& buffer);
+
+// Adds received bytes while no whole line is held, keeping at most one line's worth: the buffer
+// never grows past LimiteLinhaPop3 whatever the server sends.
+void AcrescentaResposta(std::string& buffer, std::string_view pedaco);
 
 // Takes the first whole line out of the buffer, without its CR LF. Call only on EstadoBuffer::Linha.
 std::string TiraLinha(std::string& buffer);

@@ -92,16 +92,13 @@ public:
     bool CertificadoRecusado() const { return !sck.sslHandshakeErrors().isEmpty(); }
 
 private:
-    // Joins pieces up to the first line end and keeps at most one line's worth.
     void sck_DataArrival() {
         char pedaco[16 * 1024];
         for (;;) {
             const qint64 lidos = sck.read(pedaco, sizeof pedaco);
             if (lidos <= 0)
                 return;
-            if (AvaliaBuffer(Resposta) == EstadoBuffer::Incompleto)
-                Resposta.append(pedaco, std::min<std::size_t>(static_cast<std::size_t>(lidos),
-                                                              LimiteLinhaPop3 - Resposta.size()));
+            AcrescentaResposta(Resposta, std::string_view(pedaco, static_cast<std::size_t>(lidos)));
         }
     }
 

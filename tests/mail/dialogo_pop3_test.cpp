@@ -57,6 +57,15 @@ TEST(DialogoPop3, EnquadramentoDasRespostas) {
     for (const auto& c : casos)
         EXPECT_EQ(AvaliaBuffer(c.buffer), c.estado) << c.buffer.substr(0, 20) << " / " << c.buffer.size();
 
+    // Bytes beyond one line's worth, or after a whole line, are not kept.
+    std::string recebido = "+OK";
+    AcrescentaResposta(recebido, std::string(LimiteLinhaPop3, 'x'));
+    EXPECT_EQ(recebido.size(), LimiteLinhaPop3);
+    recebido = "+OK 1\r";
+    for (const char* pedaco : {"\n-ERR", "\r\n"})
+        AcrescentaResposta(recebido, pedaco);
+    EXPECT_EQ(recebido, "+OK 1\r\n-ERR");
+
     std::string buffer = "+OK 3 10\r\n-ERR\r\n";
     EXPECT_EQ(TiraLinha(buffer), "+OK 3 10");
     EXPECT_EQ(buffer, "-ERR\r\n");
