@@ -41,6 +41,8 @@ public:
     QLineEdit* txtUsuário;
     QLabel* lblSenha;
     QLineEdit* txtSenha;
+    QLabel* lblLinha;
+    QComboBox* cmbLinha; // "Linha simulada" or "NetworkManager"
     Imagem* imgCriaDialUp;
     QLabel* Label14;
     Imagem* imgAtualizar;

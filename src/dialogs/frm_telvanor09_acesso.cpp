@@ -1,12 +1,14 @@
-// Tab 0, "Acesso": the phonebook entry, user and password; the create button with its provider
-// menu and the refresh button.
+// Tab 0, "Acesso": the phonebook entry, user and password, the line that dials them; the create
+// button with its provider menu and the refresh button.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "dialup/predefinicoes.h"
+#include "platform/nm/escolha_discagem.h"
 #include "settings/configuracao.h"
 #include "settings/navegador.h"
 #include "settings/quelza.h"
+#include "settings/tabela_configuracoes.h"
 
 #include <QCursor>
 #include <QFormLayout>
@@ -58,6 +60,9 @@ QWidget* frmTelvanor09::CriaAbaAcesso() {
     lblAcesso->setBuddy(cmbAcesso);
     lblUsuário->setBuddy(txtUsuário);
     lblSenha->setBuddy(txtSenha);
+    lblLinha = new QLabel(QStringLiteral("Linha"), Frame5);
+    cmbLinha = new QComboBox(Frame5);
+    lblLinha->setBuddy(cmbLinha);
 
     imgDialUp = {FiguraBotao(style()->standardIcon(QStyle::SP_FileDialogNewFolder), false),
                  FiguraBotao(style()->standardIcon(QStyle::SP_FileDialogNewFolder), true)};
@@ -113,6 +118,7 @@ QWidget* frmTelvanor09::CriaAbaAcesso() {
     campos->addRow(lblAcesso, cmbAcesso);
     campos->addRow(lblUsuário, txtUsuário);
     campos->addRow(lblSenha, txtSenha);
+    campos->addRow(lblLinha, cmbLinha);
     auto* botoes = new QHBoxLayout;
     botoes->addWidget(imgCriaDialUp);
     botoes->addWidget(Label14);
@@ -141,6 +147,17 @@ void frmTelvanor09::CarregaAbaAcesso() {
     cmbAcesso->setEditText(Q(quelza::AcessoDialUp));
     txtUsuário->setText(Q(quelza::UsuárioAcesso));
     txtSenha->setText(Q(quelza::SenhaAcesso));
+
+    // A stored choice of NetworkManager stays on offer while it does not answer, so that storing this
+    // tab for the entry or the password never turns it back to the simulated line unasked; the bus
+    // is asked only when its answer decides what is offered.
+    const bool networkManager = plataforma::nm::EscolheNetworkManager(quelza::Discagem);
+    cmbLinha->clear();
+    cmbLinha->addItem(QStringLiteral("Linha simulada"), QStringLiteral("simulada"));
+    if (networkManager || plataforma::nm::NetworkManagerResponde())
+        cmbLinha->addItem(QStringLiteral("NetworkManager"),
+                          Q(std::string(plataforma::nm::ValorNetworkManager)));
+    cmbLinha->setCurrentIndex(networkManager ? 1 : 0);
 }
 
 void frmTelvanor09::GravaAbaAcesso() {
@@ -153,6 +170,10 @@ void frmTelvanor09::GravaAbaAcesso() {
     }
     quelza::SalvaAcesso(cmbAcesso->currentText().toStdString(), txtUsuário->text().toStdString(),
                         senha.toStdString());
+    quelza::Discagem = cmbLinha->currentData().toString().toStdString();
+    quelza::GravaConfiguracao(quelza::tabela::Discagem);
+    // Refused while a connection is up: the stored choice then waits for the next start.
+    plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem);
 }
 
 void frmTelvanor09::imgCriaDialUp_Click() { mnu->popup(QCursor::pos(), itmCancelar); }
