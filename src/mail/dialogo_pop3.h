@@ -15,7 +15,7 @@
 namespace quelza {
 
 // The longest reply line taken, CR LF included; a longer one is a failed reply.
-inline constexpr std::size_t LimiteLinhaPop3 = 64 * 1024;
+inline constexpr std::size_t LimiteLinhaPop3 = std::size_t{64} * 1024;
 
 inline constexpr const char* CodigoAceito = "+OK";
 inline constexpr const char* ComandoQuit = "QUIT\r\n";

@@ -36,7 +36,7 @@ bool ProgramaInstalado() {
 
 std::string CaminhoDeLeitura(const std::string& caminho) {
     if (const auto copia = CopiaDoUsuario(caminho)) {
-        const std::string propria = ResolveNome(copia->string());
+        std::string propria = ResolveNome(copia->string());
         if (Existe(propria))
             return propria;
     }

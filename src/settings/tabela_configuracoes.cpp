@@ -12,6 +12,8 @@ namespace quelza {
 namespace {
 
 template <typename... Casos> struct Sobrecarga : Casos... { using Casos::operator()...; };
+// Spelled out for compilers that do not deduce an aggregate's arguments by themselves.
+template <typename... Casos> Sobrecarga(Casos...) -> Sobrecarga<Casos...>;
 
 std::string NumeroNaForma(std::int64_t numero, FormaTexto forma) {
     return forma == FormaTexto::NumeroAlinhado ? NumeroAlinhado(numero) : NumeroSimples(numero);

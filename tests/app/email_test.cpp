@@ -1,6 +1,7 @@
 // The mail check as the main window runs it: after connecting, on the periodic timer, and what the
 // window shows, against a scripted POP3 server on a loopback port.
 #include "app/janela_em_linha.h"
+#include "platform/escolha_backend.h"
 #include "support/espera_no_relogio.h"
 #include "support/servidor_pop3_roteirizado.h"
 
@@ -14,7 +15,7 @@ using namespace quelza;
 class EmailNaJanela : public JanelaEmLinha {
 protected:
     EmailNaJanela() {
-        plataforma::DefineEspera(espera);
+        plataforma::DefineBackend<plataforma::Espera>(espera);
         TempoDeEspera = 1;
         SomTemEmail = "tememail.wav";
         servidor.caixas["ana"] = {"1", "+OK 3 1234", {}};
@@ -23,7 +24,7 @@ protected:
                        {"Trabalho", servidor.Endereco(), "bia", "2"}};
         TemContasEmail = true;
     }
-    ~EmailNaJanela() override { plataforma::DefineEspera(nullptr); }
+    ~EmailNaJanela() override { plataforma::DefineBackend<plataforma::Espera>(nullptr); }
 
     bool Figura(int elemento) const {
         return janela.img.at(200)->Picture().Handle == janela.imgX.at(elemento).Handle;

@@ -1,6 +1,7 @@
 // The mail check against a real server: Dovecot on loopback ports, plain and TLS. The server is
 // started once for these tests, as a plain process from a temporary folder.
 #include "mail/verificacao_contas.h"
+#include "platform/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/dovecot_local.h"
@@ -25,12 +26,12 @@ protected:
 
     Dovecot() {
         relogio->Ajusta(9, 30);
-        plataforma::DefineEspera(espera);
+        plataforma::DefineBackend<plataforma::Espera>(espera);
         DefineJanelaEmail(janela);
         TempoDeEspera = 10;
     }
     ~Dovecot() override {
-        plataforma::DefineEspera(nullptr);
+        plataforma::DefineBackend<plataforma::Espera>(nullptr);
         DefineJanelaEmail(nullptr);
         qunsetenv("SSL_CERT_FILE");
         qunsetenv("SSL_CERT_DIR");

@@ -1,6 +1,7 @@
 // The run over the accounts against a scripted POP3 server on a loopback port: what the window
 // shows, the lines the server receives, and how each wait ends. Time moves only on the test's clock.
 #include "mail/verificacao_contas.h"
+#include "platform/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/espera_no_relogio.h"
@@ -26,7 +27,7 @@ class VerificacaoEmail : public AmbienteTeste {
 protected:
     VerificacaoEmail() {
         relogio->Ajusta(9, 30);
-        plataforma::DefineEspera(espera);
+        plataforma::DefineBackend<plataforma::Espera>(espera);
         DefineJanelaEmail(janela);
         TempoDeEspera = 1;
         SomLigado = 1;
@@ -35,7 +36,7 @@ protected:
         servidor.caixas["bia"] = {"2", "+OK 0 0", {}};
     }
     ~VerificacaoEmail() override {
-        plataforma::DefineEspera(nullptr);
+        plataforma::DefineBackend<plataforma::Espera>(nullptr);
         DefineJanelaEmail(nullptr);
     }
 

@@ -28,18 +28,13 @@ public:
     }
 };
 
-std::shared_ptr<Espera>& Atual() {
-    static std::shared_ptr<Espera> atual = EsperaQt();
-    return atual;
-}
-
 } // namespace
 
 bool AguardaDados(QAbstractSocket& socket, std::chrono::milliseconds limite) {
-    return Atual()->Aguarda(socket, limite);
+    return Backend<Espera>::Atual().Aguarda(socket, limite);
 }
 
-void DefineEspera(std::shared_ptr<Espera> espera) { Atual() = espera ? std::move(espera) : EsperaQt(); }
+template <> std::shared_ptr<Espera> BackendPadrao<Espera>() { return EsperaQt(); }
 
 std::shared_ptr<Espera> EsperaQt() { return std::make_shared<EsperaLaco>(); }
 

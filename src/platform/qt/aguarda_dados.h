@@ -3,6 +3,8 @@
 // install a backend that keeps their own clock.
 #pragma once
 
+#include "platform/backend.h"
+
 #include <chrono>
 #include <memory>
 
@@ -19,8 +21,8 @@ public:
 
 bool AguardaDados(QAbstractSocket& socket, std::chrono::milliseconds limite);
 
-// Null restores the Qt backend.
-void DefineEspera(std::shared_ptr<Espera> espera);
+// The Qt backend, the default.
+template <> std::shared_ptr<Espera> BackendPadrao<Espera>();
 
 // The Qt backend itself, for test backends that wrap it.
 std::shared_ptr<Espera> EsperaQt();
