@@ -28,18 +28,27 @@ std::string TextoColmeia(std::int64_t chaves) {
 // Keys in 10 MB of that text (about 80 bytes a key).
 constexpr std::int64_t kChaves10MB = 10 * 1024 * 1024 / 80;
 
+void TamanhosDeColmeia(benchmark::internal::Benchmark* b) {
+    b->Arg(4000)->Arg(16000)->Arg(kChaves10MB)->Unit(benchmark::kMillisecond);
+}
+
+// A hive of n keys written an hour ago, as a store at rest is; answers its path.
+std::string ColmeiaEmRepouso(const PastasTemporarias& pastas, std::int64_t chaves) {
+    std::filesystem::create_directories(pastas.Usuario());
+    const std::string arquivo = pastas.Usuario() + "/registro.reg";
+    GravaArquivo(arquivo, TextoColmeia(chaves));
+    std::filesystem::last_write_time(arquivo,
+                                     std::filesystem::last_write_time(arquivo) - std::chrono::hours(1));
+    return arquivo;
+}
+
 void InterpretaTexto(benchmark::State& estado) {
     const std::string texto = TextoColmeia(estado.range(0));
     for (auto _ : estado)
         benchmark::DoNotOptimize(plataforma::InterpretaColmeia(texto));
     estado.counters["bytes"] = static_cast<double>(texto.size());
 }
-BENCHMARK(InterpretaTexto)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(kChaves10MB)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(InterpretaTexto)->Apply(TamanhosDeColmeia)->Iterations(1);
 
 // The first settings call on a file just written by someone else.
 void PrimeiraLeitura(benchmark::State& estado) {
@@ -53,50 +62,26 @@ void PrimeiraLeitura(benchmark::State& estado) {
         benchmark::DoNotOptimize(plataforma::GetSetting("Outro", "Chave 1", "Nome"));
     }
 }
-BENCHMARK(PrimeiraLeitura)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(kChaves10MB)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(PrimeiraLeitura)->Apply(TamanhosDeColmeia)->Iterations(1);
 
 void LeituraRepetida(benchmark::State& estado) {
     PastasTemporarias pastas;
-    std::filesystem::create_directories(pastas.Usuario());
-    const std::string arquivo = pastas.Usuario() + "/registro.reg";
-    GravaArquivo(arquivo, TextoColmeia(estado.range(0)));
-    // A file last changed an hour ago, as a store at rest is.
-    std::filesystem::last_write_time(arquivo,
-                                     std::filesystem::last_write_time(arquivo) - std::chrono::hours(1));
+    ColmeiaEmRepouso(pastas, estado.range(0));
     benchmark::DoNotOptimize(plataforma::GetSetting("Outro", "Chave 1", "Nome"));
     for (auto _ : estado)
         benchmark::DoNotOptimize(plataforma::GetSetting("Outro", "Chave 1", "Nome"));
 }
-BENCHMARK(LeituraRepetida)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(kChaves10MB)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(1);
+BENCHMARK(LeituraRepetida)->Apply(TamanhosDeColmeia)->Iterations(1);
 
 // One value saved into a large hive that is at rest on disk.
 void GravacaoNaColmeia(benchmark::State& estado) {
     PastasTemporarias pastas;
-    std::filesystem::create_directories(pastas.Usuario());
-    const std::string arquivo = pastas.Usuario() + "/registro.reg";
-    GravaArquivo(arquivo, TextoColmeia(estado.range(0)));
-    std::filesystem::last_write_time(arquivo,
-                                     std::filesystem::last_write_time(arquivo) - std::chrono::hours(1));
+    ColmeiaEmRepouso(pastas, estado.range(0));
     int n = 0;
     for (auto _ : estado)
         plataforma::SaveSetting("Outro", "Chave 1", "Nome", std::to_string(++n));
 }
-BENCHMARK(GravacaoNaColmeia)
-    ->Arg(4000)
-    ->Arg(16000)
-    ->Arg(kChaves10MB)
-    ->Unit(benchmark::kMillisecond)
-    ->Iterations(3);
+BENCHMARK(GravacaoNaColmeia)->Apply(TamanhosDeColmeia)->Iterations(3);
 
 // The fourteen values of a first start into a store that holds nothing yet.
 void GravacaoPrimeiraPartida(benchmark::State& estado) {
