@@ -2,6 +2,7 @@
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
 #include "platform/escolha_backend.h"
+#include "platform/linha_simulada.h"
 #include "platform/qt/mensagens.h"
 #include "settings/quelza.h"
 #include "support/interface_roteirizada.h"
@@ -20,6 +21,7 @@ struct Cenario {
         quelza::ReiniciaQuelza();
         plataforma::DefineBackend<plataforma::InterfaceUsuario>(interface);
         plataforma::DefineBackend<plataforma::Relogio>(relogio);
+        plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
         quelza::AcessoDialUp = "Provedor Simulado";
         quelza::DesconexãoAnunciada = 1;
         janela = std::make_unique<frmTelvanor01>();
@@ -28,6 +30,7 @@ struct Cenario {
         janela.reset();
         plataforma::DefineBackend<plataforma::InterfaceUsuario>(nullptr);
         plataforma::DefineBackend<plataforma::Relogio>(nullptr);
+        plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr);
     }
 
     PastasTemporarias pastas;
