@@ -143,7 +143,8 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
     return leitura;
 }
 
-bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, std::optional<mode_t> modo) {
+bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, std::optional<mode_t> modo,
+                         struct stat* escrito) {
     const std::string destino = Destino(caminho);
     const mode_t modoFinal = ModoPara(destino, modo);
     std::string temporario;
@@ -155,13 +156,14 @@ bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, 
     const bool renomeado = gravado && ::rename(temporario.c_str(), destino.c_str()) == 0;
     if (!renomeado)
         ::unlink(temporario.c_str());
+    const bool estado = !renomeado || escrito == nullptr || ::fstat(fd, escrito) == 0;
     const bool fechado = ::close(fd) == 0;
     if (!renomeado)
         return false;
     const std::string pasta = Pasta(destino);
     SincronizaPasta(pasta);
     RemoveOrfaos(pasta, destino);
-    return fechado;
+    return fechado && estado;
 }
 
 } // namespace plataforma

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 namespace plataforma {
@@ -22,8 +23,10 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho);
 // Writes a temporary file beside the target, flushes it to disk and renames it over the target; then
 // removes the temporary files of earlier writes to the target that were killed before their rename.
 // Without `modo`, an existing file keeps its mode and a new one gets 0666 less the umask. A symbolic
-// link is followed, so the file it names is replaced and the link stays.
+// link is followed, so the file it names is replaced and the link stays. `escrito`, when given,
+// receives the state of the written file once renamed, read from the file itself: another writer may
+// already have put a file of its own at the name.
 bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo,
-                         std::optional<mode_t> modo = std::nullopt);
+                         std::optional<mode_t> modo = std::nullopt, struct stat* escrito = nullptr);
 
 } // namespace plataforma

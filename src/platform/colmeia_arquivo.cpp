@@ -34,12 +34,16 @@ struct Identidade {
     }
 };
 
+Identidade IdentidadeDe(const struct stat& info) {
+    return Identidade{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+}
+
 // Nothing when there is no file.
 std::optional<Identidade> IdentidadeDe(const std::string& arquivo) {
     struct stat info {};
     if (::stat(arquivo.c_str(), &info) != 0)
         return std::nullopt;
-    return Identidade{info.st_dev, info.st_ino, info.st_size, info.st_mtim, info.st_ctim};
+    return IdentidadeDe(info);
 }
 
 bool Recente(const std::optional<Identidade>& identidade) {
@@ -127,7 +131,8 @@ bool GuardaCopia(const std::string& arquivo, const std::string& conteudo) {
 // dropped, so the next call reads the file again.
 bool Grava(Memoria& m) {
     bool gravada = !m.danificada || GuardaCopia(m.arquivo, m.original);
-    if (gravada && !GravaArquivoAtomico(m.arquivo, EscreveColmeia(*m.colmeia), 0600)) {
+    struct stat escrito {};
+    if (gravada && !GravaArquivoAtomico(m.arquivo, EscreveColmeia(*m.colmeia), 0600, &escrito)) {
         Diagnostico("não foi possível gravar o registro " + m.arquivo);
         gravada = false;
     }
@@ -135,8 +140,10 @@ bool Grava(Memoria& m) {
         m.valida = false;
         return false;
     }
-    // Every writer replaces the file by a rename, so the new inode stands for this content.
-    m.identidade = IdentidadeDe(m.arquivo);
+    // Every writer replaces the file by a rename, so the new inode stands for this content. It is
+    // taken from the written file, not the name: the lock held is the replaced file's, and the next
+    // writer may already have put its own file at the name.
+    m.identidade = IdentidadeDe(escrito);
     m.confiavel = true;
     m.danificada = false;
     m.original.clear();
