@@ -6,10 +6,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace plataforma {
 namespace {
@@ -31,6 +33,19 @@ template <std::size_t N> void Copia(char (&campo)[N], std::string_view texto) {
 
 template <std::size_t N> std::string_view Texto(const char (&campo)[N]) {
     return {campo, ::strnlen(campo, N)};
+}
+
+// The environment's entries as last seen. setenv, unsetenv and putenv each change an entry's address
+// or the number of entries, so an equal list means equal variables, told without reading a name.
+bool AmbienteMudou(std::vector<const char*>& visto) {
+    std::size_t n = 0;
+    bool igual = true;
+    for (; environ != nullptr && environ[n] != nullptr; ++n)
+        igual = igual && n < visto.size() && visto[n] == environ[n];
+    if (igual && n == visto.size())
+        return false;
+    visto.assign(environ, environ + n);
+    return true;
 }
 
 } // namespace
@@ -152,26 +167,19 @@ bool LinhaSimulada::Derruba() {
 }
 
 LinhaSimulada& LinhaSimuladaDoUsuario() {
-    static constexpr std::string_view Variaveis[] = {"XDG_CONFIG_HOME", "HOME", "XDG_RUNTIME_DIR"};
+    static constexpr const char* Variaveis[] = {"XDG_CONFIG_HOME", "HOME", "XDG_RUNTIME_DIR"};
+    static std::vector<const char*> ambiente;
     static std::string vistas[std::size(Variaveis)];
     static std::unique_ptr<LinhaSimulada> linha;
-    // Every dial-up call of the poller comes here, a dozen a tick: the three variables are found in
-    // one pass over the environment, and only entries that begin as they do are compared.
-    const char* valores[std::size(Variaveis)] = {};
-    for (char** entrada = environ; *entrada; ++entrada) {
-        const char* texto = *entrada;
-        for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
-            const std::string_view nome = Variaveis[i];
-            if (texto[0] == nome[0] && !valores[i] && std::strncmp(texto, nome.data(), nome.size()) == 0 &&
-                texto[nome.size()] == '=')
-                valores[i] = texto + nome.size() + 1;
-        }
-    }
+    // Every dial-up call of the poller comes here, a dozen a tick: the names are looked at only when
+    // the environment changed since the last call.
+    if (!AmbienteMudou(ambiente) && linha)
+        return *linha;
     bool mudou = !linha;
     for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
-        const char* valor = valores[i] ? valores[i] : "";
-        if (vistas[i] != valor) {
-            vistas[i] = valor;
+        const char* valor = std::getenv(Variaveis[i]);
+        if (vistas[i] != (valor ? valor : "")) {
+            vistas[i] = valor ? valor : "";
             mudou = true;
         }
     }
