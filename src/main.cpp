@@ -3,6 +3,7 @@
 #include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
 #include "platform/nm/escolha_discagem.h"
+#include "platform/qt/eventos.h"
 #include "platform/qt/instancia.h"
 #include "platform/qt/sinais.h"
 #include "platform/ras.h"
@@ -11,10 +12,12 @@
 
 #include <QApplication>
 
+#include <optional>
 #include <string>
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    plataforma::CriaNoLaçoDoQt([&] { app.emplace(argc, argv); });
     QApplication::setApplicationName(QStringLiteral("e-Telvanor"));
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -35,5 +38,5 @@ int main(int argc, char* argv[]) {
     janela.Form_Load(linhaDeComando);
     if (plataforma::ProcessoEncerrado())
         return 0;
-    return app.exec();
+    return QApplication::exec();
 }

@@ -2,13 +2,17 @@
 // platform.
 #include <benchmark/benchmark.h>
 
+#include "platform/qt/eventos.h"
+
 #include <QApplication>
 
 #include <cstdlib>
+#include <optional>
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
+    std::optional<QApplication> app;
+    plataforma::CriaNoLaçoDoQt([&] { app.emplace(argc, argv); });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

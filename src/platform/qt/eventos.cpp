@@ -16,6 +16,16 @@ Eventos& Atual() { return Backend<Eventos>::Atual(); }
 
 } // namespace
 
+void CriaNoLaçoDoQt(const std::function<void()>& cria) {
+    static constexpr const char* SemGLib = "QT_NO_GLIB";
+    const bool escolhido = qEnvironmentVariableIsSet(SemGLib);
+    if (!escolhido)
+        qputenv(SemGLib, "1");
+    cria();
+    if (!escolhido)
+        qunsetenv(SemGLib);
+}
+
 void DoEvents() { Atual().Bombeia(); }
 void Sleep(std::uint32_t milissegundos) { Atual().Dorme(milissegundos); }
 

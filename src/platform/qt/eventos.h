@@ -5,6 +5,7 @@
 #include "platform/backend.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 namespace plataforma {
@@ -15,6 +16,12 @@ public:
     virtual void Bombeia() = 0;
     virtual void Dorme(std::uint32_t milissegundos) = 0;
 };
+
+// Runs `cria`, which builds the application object, so that the object takes Qt's own event loop
+// instead of GLib's: the poller pumps events four times a tick, ten ticks a second, and Qt's loop
+// does each pump and each wake-up with less work. Programs started later from this one do not
+// inherit the choice, and a choice the user made in the environment stands.
+void CriaNoLaçoDoQt(const std::function<void()>& cria);
 
 // Lets the pending window events run once.
 void DoEvents();
