@@ -14,6 +14,9 @@
 
 namespace {
 
+using plataforma::NIM_ADD;
+using plataforma::NIM_DELETE;
+using plataforma::NIM_MODIFY;
 using plataforma::NOTIFYICONDATAA;
 
 class Bandeja : public AmbienteTeste {
@@ -44,15 +47,9 @@ TEST_F(Bandeja, CadaOperacaoReescreveSoOsSeusCampos) {
         std::vector<std::uint32_t> mensagens;
     };
     const Caso casos[] = {
-        {"adiciona", "ADICIONA", 7, 512, janela.Picture1.Handle, tipNovo, {plataforma::NIM_ADD}},
-        {"Deleta", "DELETA", velho, velho, velho, tipVelho, {plataforma::NIM_DELETE}},
-        {"ALTERA",
-         "ALTERA",
-         2,
-         velho,
-         janela.Picture2.Handle,
-         tipVelho,
-         {plataforma::NIM_MODIFY, plataforma::NIM_MODIFY}},
+        {"adiciona", "ADICIONA", 7, 512, janela.Picture1.Handle, tipNovo, {NIM_ADD}},
+        {"Deleta", "DELETA", velho, velho, velho, tipVelho, {NIM_DELETE}},
+        {"ALTERA", "ALTERA", 2, velho, janela.Picture2.Handle, tipVelho, {NIM_MODIFY, NIM_MODIFY}},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.operação);
@@ -112,20 +109,6 @@ TEST_F(Bandeja, IdasEVoltasDeixamNoMaximoUmIcone) {
         EXPECT_TRUE(janela.isVisible());
     }
     janela.itmRestaurar_Click(); // a restore with no icon present
-    EXPECT_EQ(Icones(), 0u);
-}
-
-TEST_F(Bandeja, TrocasDeIconeForaDaBandejaNaoCriamIcone) {
-    janela.show();
-    for (int tique = 0; tique < 4; ++tique)
-        Opera("altera", janela.Picture1, tique % 2 ? janela.Picture1 : janela.Picture2);
-    EXPECT_EQ(Icones(), 0u);
-
-    ParaBandeja();
-    Opera("altera", janela.Picture1, janela.Picture2);
-    EXPECT_EQ(bandeja->icones.begin()->second.hIcon, janela.Picture2.Handle);
-    janela.itmRestaurar_Click();
-    Opera("altera", janela.Picture1, janela.Picture1);
     EXPECT_EQ(Icones(), 0u);
 }
 

@@ -99,11 +99,11 @@ TEST_F(Botoes, ConectarRecusado) {
         }
         interface->mensagens.clear();
         janela.itmConectar->trigger();
-        ASSERT_EQ(interface->mensagens.size(), 1u);
-        EXPECT_EQ(interface->mensagens[0].texto,
-                  conectado ? "Você já está conectado" : "Selecione o Provedor de Acesso");
-        EXPECT_EQ(interface->mensagens[0].estilo, conectado ? plataforma::vbOKOnly : plataforma::vbCritical);
-        EXPECT_EQ(interface->mensagens[0].titulo, TituloAplicacao);
+        const Caixas::value_type esperada =
+            conectado ? Caixas::value_type{"Você já está conectado", plataforma::vbOKOnly, TituloAplicacao}
+                      : Caixas::value_type{"Selecione o Provedor de Acesso", plataforma::vbCritical,
+                                           TituloAplicacao};
+        EXPECT_EQ(interface->mensagens, Caixas{esperada});
         Passa(1s);
         EXPECT_EQ(Status(), conectado ? "Conectado." : "Sem Conexão.") << "nothing dialled";
     }

@@ -46,11 +46,9 @@ TEST_F(Inicio, SegundaInstanciaAvisaAtivaAPrimeiraESaiSemTocarNasConfiguracoes) 
     frmTelvanor01 janela;
     janela.Form_Load("");
 
-    ASSERT_EQ(interface->mensagens.size(), 1u);
-    EXPECT_EQ(interface->mensagens[0].texto, "e-Telvanor já iniciado! \rVefique em sua área de trabalho ou\r"
-                                             "na bandeja da sua barra de tarefas.");
-    EXPECT_EQ(interface->mensagens[0].estilo, plataforma::vbOKOnly);
-    EXPECT_EQ(interface->mensagens[0].titulo, "e-Telvanor 3.1 Standard");
+    EXPECT_EQ(interface->mensagens, (Caixas{{"e-Telvanor já iniciado! \rVefique em sua área de trabalho ou\r"
+                                             "na bandeja da sua barra de tarefas.",
+                                             plataforma::vbOKOnly, "e-Telvanor 3.1 Standard"}}));
     EXPECT_EQ(instancia->ativados, std::vector<std::string>{"e-Telvanor 3.1 Standard"});
     EXPECT_EQ(instancia->encerramentos, 1);
     EXPECT_FALSE(janela.isVisible());
@@ -141,13 +139,17 @@ TEST_F(Inicio, SomDeFechamentoEsperaUmSegundoSoComDispositivoESonsLigados) {
 }
 
 TEST_F(Inicio, SairConectadoPerguntaSeDesconecta) {
+    const Caixas::value_type pergunta{"Deseja DESCONECTAR também?",
+                                      plataforma::vbYesNoCancel | plataforma::vbCritical, "e-Telvanor 3.1"};
+    const Caixas::value_type aviso{"CUIDADO! Você permanecerá CONECTADO.", plataforma::vbCritical,
+                                   "e-Telvanor 3.1"};
     const struct {
         int resposta;
         bool desliga, encerra;
-        std::size_t mensagens;
-    } casos[] = {{plataforma::vbYes, true, true, 1},
-                 {plataforma::vbNo, false, true, 2},
-                 {plataforma::vbCancel, false, false, 1}};
+        Caixas mensagens;
+    } casos[] = {{plataforma::vbYes, true, true, {pergunta}},
+                 {plataforma::vbNo, false, true, {pergunta, aviso}},
+                 {plataforma::vbCancel, false, false, {pergunta}}};
     for (const auto& c : casos) {
         SCOPED_TRACE(c.resposta);
         Conecta();
@@ -160,14 +162,7 @@ TEST_F(Inicio, SairConectadoPerguntaSeDesconecta) {
         janela.Move(600, 900);
         janela.Sair();
 
-        ASSERT_EQ(interface->mensagens.size(), c.mensagens);
-        EXPECT_EQ(interface->mensagens[0].texto, "Deseja DESCONECTAR também?");
-        EXPECT_EQ(interface->mensagens[0].estilo, plataforma::vbYesNoCancel | plataforma::vbCritical);
-        EXPECT_EQ(interface->mensagens[0].titulo, "e-Telvanor 3.1");
-        if (c.mensagens == 2) {
-            EXPECT_EQ(interface->mensagens[1].texto, "CUIDADO! Você permanecerá CONECTADO.");
-            EXPECT_EQ(interface->mensagens[1].estilo, plataforma::vbCritical);
-        }
+        EXPECT_EQ(interface->mensagens, c.mensagens);
         EXPECT_EQ(!linha->desligamentos.empty(), c.desliga);
         EXPECT_EQ(instancia->encerramentos, c.encerra ? 1 : 0);
         EXPECT_EQ(janela.isVisible(), !c.encerra);

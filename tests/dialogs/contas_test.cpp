@@ -128,10 +128,9 @@ TEST_F(Contas, TituloRepetidoSemOlharCaixaPerguntaESobregrava) {
 
     interface->respostas = {plataforma::vbNo};
     Adiciona({"casa", "pop.novo.example", "jose", "3"});
-    ASSERT_EQ(interface->mensagens.size(), 1u);
-    EXPECT_EQ(interface->mensagens[0].texto, "Já existe uma conta com este nome.\rDeseja Sobregravar?");
-    EXPECT_EQ(interface->mensagens[0].estilo, plataforma::vbYesNo | plataforma::vbExclamation);
-    EXPECT_EQ(interface->mensagens[0].titulo, TituloAplicacao);
+    EXPECT_EQ(interface->mensagens,
+              (Caixas{{"Já existe uma conta com este nome.\rDeseja Sobregravar?",
+                       plataforma::vbYesNo | plataforma::vbExclamation, TituloAplicacao}}));
     EXPECT_TRUE(aberta);
     EXPECT_EQ(ContasEmail[0].Pop3, "pop.velho.example");
 

@@ -109,6 +109,10 @@ TEST_F(Linha, ComUmaConexaoAbertaSoGuardaParaAProximaPartida) {
 
     RasHangUpA(conexao);
     relogio->Avanca(1h);
+    Abre();
+    Escolhe("NetworkManager");
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return EntradasOferecidas() == QStringList{"Provedor"}; }))
+        << "with the line down the choice is taken";
 }
 
 // Last: NetworkManager leaves the bus for the rest of the run.

@@ -15,9 +15,7 @@ TEST_F(DiscagemTeste, UmaEntradaVaziaOuEmBrancoPedeAConfiguracaoNaPrimeiraAba) {
         std::string entrada = vazia, usuario = "ana", senha = "s";
         DiscaConexão(entrada, usuario, senha);
 
-        ASSERT_EQ(interface->mensagens.size(), 1u);
-        EXPECT_EQ(interface->mensagens[0].texto, "Configure sua conexão!");
-        EXPECT_EQ(interface->mensagens[0].estilo, vbOKOnly);
+        EXPECT_EQ(interface->mensagens, (Caixas{{"Configure sua conexão!", vbOKOnly, TituloAplicacao}}));
         EXPECT_EQ(janela.abas, std::vector<int>{0});
         EXPECT_TRUE(servico->discagens.empty());
         EXPECT_EQ(hConexão, 42u);
@@ -69,9 +67,7 @@ TEST_F(DiscagemTeste, CadaRecusaTemSuaMensagemEComRediscarODesligaGravando) {
             std::string entrada = "  Meu  Provedor ", usuario = "u", senha = "s";
             DiscaConexão(entrada, usuario, senha);
 
-            ASSERT_EQ(interface->mensagens.size(), 1u);
-            EXPECT_EQ(interface->mensagens[0].texto, c.texto);
-            EXPECT_EQ(interface->mensagens[0].estilo, c.estilo);
+            EXPECT_EQ(interface->mensagens, (Caixas{{c.texto, c.estilo, TituloAplicacao}}));
             EXPECT_EQ(hConexão, 5u) << "the handle the dial returned, even on a refusal";
             EXPECT_TRUE(servico->desligamentos.empty()) << "a failed dial is not hung up";
             ConfereRediscarDepois(rediscar);

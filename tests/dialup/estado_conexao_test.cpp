@@ -67,9 +67,7 @@ TEST_F(DiscagemTeste, UmaListagemQueFalhaEAvisadaUmaVezPorSequenciaDeFalhas) {
     servico->codigoListagem = 610;
     for (int i = 0; i < 60; ++i)
         EXPECT_FALSE(ConexãoAtiva());
-    ASSERT_EQ(caixaComPoller->mensagens.size(), 1u);
-    EXPECT_EQ(caixaComPoller->mensagens[0].texto, "Problemas 610");
-    EXPECT_EQ(caixaComPoller->mensagens[0].estilo, vbCritical);
+    EXPECT_EQ(caixaComPoller->mensagens, (Caixas{{"Problemas 610", vbCritical, TituloAplicacao}}));
     EXPECT_EQ(hConexão, 7u) << "handle kept";
     EXPECT_EQ(janela.codigoEstado, "0") << "label kept";
 

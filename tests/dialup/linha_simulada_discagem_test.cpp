@@ -3,10 +3,8 @@
 #include "support/janelas_registradas.h"
 
 #include "dialup/discagem.h"
-#include "platform/cp1252.h"
 #include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
-#include "platform/pastas.h"
 #include "settings/quelza.h"
 
 using namespace quelza;
@@ -53,17 +51,4 @@ TEST_F(LinhaSimuladaDiscagemTeste, OsTextosSeguemADiscagemAteConectarEADerrubada
     EXPECT_EQ(Texto(), "Sem Conexão.") << "the engine's hang-up freed the line";
     EXPECT_EQ(janela.codigoEstado, "6");
     EXPECT_TRUE(interface->mensagens.empty());
-}
-
-TEST_F(LinhaSimuladaDiscagemTeste, CredenciaisErradasTerminamDesconectandoEDesligadas) {
-    GravaArquivo(PastaUsuario() + "/catalogo.ini", ParaCp1252("[Fechado]\r\nUsuário=ana\r\nSenha=certa\r\n"));
-    std::string entrada = "Fechado", usuario = "ana", senha = "errada";
-    DiscaConexão(entrada, usuario, senha);
-    relogio->Avanca(2499ms);
-    EXPECT_EQ(Texto(), "Verif. Nome e Senha...");
-    relogio->Avanca(1ms);
-    EXPECT_EQ(Texto(), "Desconectando...");
-    relogio->Avanca(500ms);
-    EXPECT_EQ(Texto(), "Sem Conexão.");
-    EXPECT_EQ(janela.codigoEstado, "6");
 }

@@ -69,9 +69,8 @@ TEST_F(Predefinicoes, FalhaDoShellMostraOErroDepoisDeMarcarPrimeiraVez) {
         interface->mensagens.clear();
         GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "0");
         CriaAcessoDialUp("3.ins", DiretórioSistema);
-        ASSERT_EQ(interface->mensagens.size(), 1u);
-        EXPECT_EQ(interface->mensagens[0].texto, "Ocorreu um erro na criação do Acesso a Rede Dial-Up");
-        EXPECT_EQ(interface->mensagens[0].estilo, plataforma::vbOKOnly);
+        EXPECT_EQ(interface->mensagens, (Caixas{{"Ocorreu um erro na criação do Acesso a Rede Dial-Up",
+                                                 plataforma::vbOKOnly, TituloAplicacao}}));
         EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Primeira Vez"), "1");
     }
 }

@@ -1,12 +1,10 @@
 // The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
 #include "networkmanager/networkmanager_simulado.h"
-#include "support/pastas_temporarias.h"
 #include "support/relogio_ajustavel.h"
 
 #include "platform/cp1252.h"
 #include "platform/escolha_backend.h"
 #include "platform/nm/discagem_networkmanager.h"
-#include "platform/nm/escolha_discagem.h"
 #include "platform/nm/estado_nm.h"
 #include "platform/ras.h"
 
@@ -25,7 +23,6 @@ namespace {
 
 using namespace plataforma;
 using namespace plataforma::nm;
-using namespace std::chrono_literals;
 
 constexpr uint DispositivoIp = 70;
 constexpr uint RazaoNenhuma = 1;
@@ -120,6 +117,7 @@ protected:
     std::shared_ptr<DiscagemNetworkManager> servico_;
 };
 
+// Which types are dial-up is the type table's test; here the profile's settings reach it, in order.
 TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
     const struct {
         const char* id;
@@ -133,9 +131,6 @@ TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetwor
         {"Celular BT", "bluetooth", {{"bluetooth", {{"type", "dun"}}}}, true},
         {"Rede BT", "bluetooth", {{"bluetooth", {{"type", "panu"}}}}, false},
         {"Trabalho", "vpn", {}, true},
-        {"Casa", "802-11-wireless", {}, false},
-        {"Linha ADSL", "adsl", {}, true},
-        {"CDMA", "cdma", {}, true},
     };
     std::vector<std::string> esperadas;
     for (const auto& p : perfis) {
@@ -397,33 +392,6 @@ TEST(DiscagemSemNetworkManager, DiscarDevolveUmCodigoENadaFicaListado) {
     EXPECT_EQ(quantas, 0u);
     EXPECT_EQ(servico->Entradas(nullptr, 0, &quantas), 0u);
     EXPECT_EQ(quantas, 0u);
-}
-
-// The choice the configuration dialog offers: taken at once while no connection is up, never under a
-// line that is.
-TEST(EscolhaDiscagemNoBarramento, TrocaDeServicoSoSemConexao) {
-    PastasTemporarias pastas;
-    auto relogio = std::make_shared<RelogioAjustavel>();
-    DefineBackend<Relogio>(relogio);
-    NetworkManagerSimulado nm;
-    ASSERT_TRUE(nm.Iniciado());
-    nm.AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
-    EXPECT_TRUE(NetworkManagerResponde());
-
-    ASSERT_TRUE(AplicaEscolhaDiscagem("", true));
-    HRASCONN simulada = 0;
-    ASSERT_EQ(Disca("Provedor Simulado", "", "", &simulada), 0u);
-    EXPECT_FALSE(AplicaEscolhaDiscagem("networkmanager"));
-    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"}) << "the simulated line stays";
-
-    RasHangUpA(simulada);
-    relogio->Avanca(1h);
-    EXPECT_TRUE(AplicaEscolhaDiscagem("networkmanager"));
-    EXPECT_TRUE(
-        NetworkManagerSimulado::Ate([] { return Entradas() == std::vector<std::string>{"Provedor"}; }));
-    EXPECT_TRUE(AplicaEscolhaDiscagem("simulada"));
-    EXPECT_EQ(Entradas(), std::vector<std::string>{"Provedor Simulado"});
-    DefineBackend<Relogio>(nullptr);
 }
 
 } // namespace

@@ -61,6 +61,12 @@ protected:
 const char* const Instalado = "[Config]\nRediscar=True\nHora da Conexão=08:30:00\nPrimeira Vez=1\n\n"
                               "[IE]\nPágina Inicial=http://portal.exemplo/\nTravada=1\n\n"
                               "[Pop3]\nTempo de Espera= 30\n";
+// The same after the first start: only the marker and the redial flag change.
+std::string DepoisDaPrimeira() {
+    return ComoArquivo(
+        "[Config]\nRediscar=False\nHora da Conexão=08:30:00\nPrimeira Vez=0\n\n"
+        "[IE]\nPágina Inicial=http://portal.exemplo/\nTravada=1\n\n[Pop3]\nTempo de Espera= 30\n");
+}
 
 TEST_F(CarregaConfiguracao, PrimeiraPartidaGravaOsPadroes) {
     Config(Instalado);
@@ -86,11 +92,7 @@ TEST_F(CarregaConfiguracao, PrimeiraPartidaGravaOsPadroes) {
     EXPECT_EQ(Run(), comando + '\0');
     EXPECT_THAT(Autoinicio(), HasSubstr("Exec=" + comando));
 
-    // Only the marker and the redial flag change in the settings file.
-    std::string esperado = Instalado;
-    esperado.replace(esperado.find("Primeira Vez=1"), 14, "Primeira Vez=0");
-    esperado.replace(esperado.find("Rediscar=True"), 13, "Rediscar=False");
-    EXPECT_EQ(LeArquivo(ArquivoConfig()), ComoArquivo(esperado));
+    EXPECT_EQ(LeArquivo(ArquivoConfig()), DepoisDaPrimeira());
     EXPECT_EQ(LeArquivo(Programa("sistema/e-Telvanor3Std.reg")), "REGEDIT4\r\n");
     EXPECT_EQ(plataforma::LeValorRegistro(
                   "HKEY_USERS\\.DEFAULT\\Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel",
@@ -116,10 +118,7 @@ TEST_F(CarregaConfiguracao, PrimeiraPartidaInstaladaGravaSoNaPastaDoUsuario) {
 
     EXPECT_EQ(LeArquivo(ArquivoConfig()), instalado);
     EXPECT_FALSE(std::filesystem::exists(Programa("sistema/e-Telvanor3Std.reg")));
-    std::string esperado = Instalado;
-    esperado.replace(esperado.find("Primeira Vez=1"), 14, "Primeira Vez=0");
-    esperado.replace(esperado.find("Rediscar=True"), 13, "Rediscar=False");
-    EXPECT_EQ(LeArquivo(pastas.Usuario() + "/Config.ini"), ComoArquivo(esperado));
+    EXPECT_EQ(LeArquivo(pastas.Usuario() + "/Config.ini"), DepoisDaPrimeira());
     EXPECT_EQ(Ini("Config", "Primeira Vez"), "0");
     EXPECT_EQ(LeArquivo(pastas.Usuario() + "/sistema/e-Telvanor3Std.reg"), "REGEDIT4\r\n");
     // What is read stays in the installed folder.

@@ -14,8 +14,10 @@ TEST(LeNumero, TomaONumeroDoInicioArredondandoMetadesAoParDentroDaFaixa) {
         {"-32768", -32768}};
     for (const auto& [texto, esperado] : casos)
         EXPECT_EQ(LeNumero<std::int16_t>(texto), esperado) << '"' << texto << '"';
-    for (int n : {-32768, -1, 0, 30})
-        EXPECT_EQ(LeNumero<std::int16_t>(NumeroAlinhado(n)), n);
+    for (const auto& [n, alinhado] : {std::pair{-32768, "-32768"}, {-5, "-5"}, {0, " 0"}, {30, " 30"}}) {
+        EXPECT_EQ(NumeroAlinhado(n), alinhado);
+        EXPECT_EQ(LeNumero<std::int16_t>(alinhado), n);
+    }
     for (const char* texto : {"32768", "40000", "-32769", "32767.5", "99999999999999999999999"})
         EXPECT_THROW(LeNumero<std::int16_t>(texto), FormaInvalida) << texto;
     EXPECT_THROW(LeNumero<std::uint8_t>("256"), FormaInvalida);

@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,10 @@ public:
         std::string texto;
         int estilo;
         std::string titulo;
+        bool operator==(const Caixa&) const = default;
+        friend void PrintTo(const Caixa& c, std::ostream* os) {
+            *os << '"' << c.texto << "\" " << c.estilo << " \"" << c.titulo << '"';
+        }
     };
 
     int Mensagem(const std::string& texto, int estilo, const std::string& titulo) override;
@@ -27,3 +32,5 @@ public:
     std::function<int(QDialog&)> aoMostrarModal;
     int modais = 0;
 };
+
+using Caixas = std::vector<InterfaceRoteirizada::Caixa>;
