@@ -2,15 +2,18 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
+#include <span>
 #include <utility>
 
 namespace plataforma {
 
 namespace {
 
-// A region is a list of horizontal bands sorted from top to bottom; each band holds the sorted,
-// disjoint spans that every one of its rows has. Bands never touch with equal spans and never hold
-// no span, so two equal outlines always have equal lists.
+// A region is a list of horizontal bands sorted from top to bottom; each band names the sorted,
+// disjoint spans that every one of its rows has, as a stretch of one array shared by all bands (a
+// full-HD outline has a thousand bands, and one allocation each was most of its cost). Bands never
+// touch with equal spans and never hold no span, so two equal outlines always have equal lists.
 struct Trecho {
     std::int32_t esquerda;
     std::int32_t direita;
@@ -20,11 +23,19 @@ struct Trecho {
 struct Faixa {
     std::int32_t topo;
     std::int32_t base;
-    std::vector<Trecho> trechos;
+    std::size_t inicio; // first span in Regiao::trechos
+    std::size_t fim;
 };
 
 struct Regiao {
     std::vector<Faixa> faixas;
+    std::vector<Trecho> trechos;
+
+    std::span<const Trecho> De(const Faixa& f) const { return {trechos.data() + f.inicio, f.fim - f.inicio}; }
+    void Limpa() {
+        faixas.clear();
+        trechos.clear();
+    }
 };
 
 // Handles carry the slot in the low 20 bits and a generation above, so a handle kept after its
@@ -39,10 +50,20 @@ struct Entrada {
     bool viva = false;
 };
 
+// Working arrays kept from one call to the next: a full-HD outline needs megabytes of them, and
+// fresh ones cost a page fault per page every time.
+struct Rascunhos {
+    Regiao regiao;
+    std::vector<RECT> ordenados;
+    std::vector<RECT> ativos;
+    std::vector<std::size_t> contagem;
+};
+
 struct Tabela {
     std::vector<Entrada> entradas;
     std::vector<std::uint32_t> livres;
     std::size_t vivas = 0;
+    Rascunhos rascunhos;
 };
 
 Tabela& tabela() {
@@ -61,21 +82,29 @@ Regiao* Busca(HRGN h) {
     return &e.regiao;
 }
 
-// Appends rows [topo, base) holding `trechos`, keeping the canonical form: a band that touches the
-// last one with the same spans extends it, and rows without spans are no band at all.
-void Acrescenta(Regiao& r, std::int32_t topo, std::int32_t base, const std::vector<Trecho>& trechos) {
-    if (trechos.empty() || topo >= base)
-        return;
-    if (!r.faixas.empty() && r.faixas.back().base == topo && r.faixas.back().trechos == trechos) {
-        r.faixas.back().base = base;
+// Makes rows [topo, base) of the spans appended since `inicio`, keeping the canonical form: a band
+// that touches the last one with the same spans extends it, and rows without spans are no band.
+void FechaFaixa(Regiao& r, std::int32_t topo, std::int32_t base, std::size_t inicio) {
+    const std::size_t fim = r.trechos.size();
+    if (inicio == fim || topo >= base) {
+        r.trechos.resize(inicio);
         return;
     }
-    r.faixas.push_back({topo, base, trechos});
+    if (!r.faixas.empty()) {
+        Faixa& ultima = r.faixas.back();
+        if (ultima.base == topo && ultima.fim - ultima.inicio == fim - inicio &&
+            std::equal(r.trechos.begin() + static_cast<std::ptrdiff_t>(inicio), r.trechos.end(),
+                       r.trechos.begin() + static_cast<std::ptrdiff_t>(ultima.inicio))) {
+            ultima.base = base;
+            r.trechos.resize(inicio);
+            return;
+        }
+    }
+    r.faixas.push_back({topo, base, inicio, fim});
 }
 
-// The spans of `a` less those of `b`, both sorted and disjoint, in one pass over each.
-void SubtraiTrechos(const std::vector<Trecho>& a, const std::vector<Trecho>& b, std::vector<Trecho>& saida) {
-    saida.clear();
+// Appends the spans of `a` less those of `b`, both sorted and disjoint, in one pass over each.
+void SubtraiTrechos(std::span<const Trecho> a, std::span<const Trecho> b, std::vector<Trecho>& saida) {
     std::size_t k = 0;
     for (const Trecho& t : a) {
         while (k < b.size() && b[k].direita <= t.esquerda)
@@ -91,56 +120,138 @@ void SubtraiTrechos(const std::vector<Trecho>& a, const std::vector<Trecho>& b, 
     }
 }
 
-// A sweep down both band lists at once: time linear in their sizes, whatever the outlines.
-Regiao Diferenca(const Regiao& a, const Regiao& b) {
-    Regiao saida;
-    std::vector<Trecho> resto;
+// Appends a band's spans unchanged.
+void CopiaTrechos(std::span<const Trecho> a, std::vector<Trecho>& saida) {
+    saida.insert(saida.end(), a.begin(), a.end());
+}
+
+// A sweep down both band lists at once into `saida`, empty: time linear in their sizes, whatever
+// the outlines.
+void Diferenca(const Regiao& a, const Regiao& b, Regiao& saida) {
     std::size_t j = 0;
     for (const Faixa& fa : a.faixas) {
         std::int32_t y = fa.topo;
         while (y < fa.base) {
             while (j < b.faixas.size() && b.faixas[j].base <= y)
                 ++j;
+            const std::size_t inicio = saida.trechos.size();
             if (j == b.faixas.size() || b.faixas[j].topo >= fa.base) {
-                Acrescenta(saida, y, fa.base, fa.trechos);
+                CopiaTrechos(a.De(fa), saida.trechos);
+                FechaFaixa(saida, y, fa.base, inicio);
                 break;
             }
             const Faixa& fb = b.faixas[j];
             if (fb.topo > y) {
-                Acrescenta(saida, y, fb.topo, fa.trechos);
+                CopiaTrechos(a.De(fa), saida.trechos);
+                FechaFaixa(saida, y, fb.topo, inicio);
                 y = fb.topo;
             }
             const std::int32_t fim = std::min(fa.base, fb.base);
-            SubtraiTrechos(fa.trechos, fb.trechos, resto);
-            Acrescenta(saida, y, fim, resto);
+            const std::size_t resto = saida.trechos.size();
+            SubtraiTrechos(a.De(fa), b.De(fb), saida.trechos);
+            FechaFaixa(saida, y, fim, resto);
             y = fim;
         }
     }
-    return saida;
 }
+
+bool Vazio(const RECT& r) { return r.left >= r.right || r.top >= r.bottom; }
 
 bool AntesNaVarredura(const RECT& a, const RECT& b) {
     return a.top != b.top ? a.top < b.top : a.left < b.left;
 }
 
-// The union of the rectangles, swept from top to bottom with the rectangles that cover the current
-// rows kept sorted by their left edge. Rectangles already in scan order (a picture's runs) are
-// never sorted again.
-Regiao Uniao(const std::vector<RECT>& retangulos) {
-    const auto vazio = [](const RECT& r) { return r.left >= r.right || r.top >= r.bottom; };
-    std::vector<RECT> copia;
+// Adds the span to the row's spans begun at `inicio`, which arrive sorted by their left edge.
+void Junta(std::vector<Trecho>& trechos, std::size_t inicio, std::int32_t esquerda, std::int32_t direita) {
+    if (trechos.size() > inicio && esquerda <= trechos.back().direita)
+        trechos.back().direita = std::max(trechos.back().direita, direita);
+    else
+        trechos.push_back({esquerda, direita});
+}
+
+// Rectangles one row high in scan order, as a picture's runs are: each row's band is its
+// rectangles' spans merged, with no sweep. False for any other input, with `saida` left half built.
+bool UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
+    const RECT* anterior = nullptr;
+    std::size_t inicio = 0;
+    for (const RECT& r : q) {
+        if (Vazio(r))
+            continue;
+        if (r.top != r.bottom - 1 || (anterior != nullptr && AntesNaVarredura(r, *anterior)))
+            return false;
+        if (anterior == nullptr || r.top != anterior->top) {
+            if (anterior != nullptr)
+                FechaFaixa(saida, anterior->top, anterior->bottom, inicio);
+            inicio = saida.trechos.size();
+        }
+        Junta(saida.trechos, inicio, r.left, r.right);
+        anterior = &r;
+    }
+    if (anterior != nullptr)
+        FechaFaixa(saida, anterior->top, anterior->bottom, inicio);
+    return true;
+}
+
+// Stable counting sort of `de` into `para` by a key that lies in [0, faixa).
+template <class Chave>
+void PorContagem(const std::vector<RECT>& de, std::vector<RECT>& para, std::size_t faixa, Chave chave,
+                 std::vector<std::size_t>& contagem) {
+    contagem.assign(faixa + 1, 0);
+    for (const RECT& r : de)
+        ++contagem[chave(r) + 1];
+    std::partial_sum(contagem.begin(), contagem.end(), contagem.begin());
+    para.resize(de.size());
+    for (const RECT& r : de)
+        para[contagem[chave(r)]++] = r;
+}
+
+// The non-empty rectangles in scan order, in `saida`. Edges spread over no more than a few times as
+// many values as there are rectangles (a picture's rows and columns) are ordered by two counting
+// passes, column then row, in linear time; anything wider is sorted.
+void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& saida, std::vector<RECT>& aux,
+                       std::vector<std::size_t>& contagem) {
+    aux.clear();
+    std::int64_t topo = std::numeric_limits<std::int32_t>::max(), esquerda = topo;
+    std::int64_t fundo = std::numeric_limits<std::int32_t>::min(), direita = fundo;
+    for (const RECT& r : retangulos) {
+        if (Vazio(r))
+            continue;
+        aux.push_back(r);
+        topo = std::min<std::int64_t>(topo, r.top);
+        fundo = std::max<std::int64_t>(fundo, r.top);
+        esquerda = std::min<std::int64_t>(esquerda, r.left);
+        direita = std::max<std::int64_t>(direita, r.left);
+    }
+    const auto limite = static_cast<std::int64_t>(4 * aux.size() + 4096);
+    if (aux.empty() || fundo - topo >= limite || direita - esquerda >= limite) {
+        std::sort(aux.begin(), aux.end(), AntesNaVarredura);
+        std::swap(saida, aux);
+        return;
+    }
+    PorContagem(
+        aux, saida, static_cast<std::size_t>(direita - esquerda + 1),
+        [esquerda](const RECT& r) { return static_cast<std::size_t>(r.left - esquerda); }, contagem);
+    PorContagem(
+        saida, aux, static_cast<std::size_t>(fundo - topo + 1),
+        [topo](const RECT& r) { return static_cast<std::size_t>(r.top - topo); }, contagem);
+    std::swap(saida, aux);
+}
+
+// The union of the rectangles into `saida`, empty, swept from top to bottom with the rectangles
+// that cover the current rows kept sorted by their left edge.
+void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& saida) {
+    if (UniaoDeLinhas(retangulos, saida))
+        return;
+    saida.Limpa();
     const std::vector<RECT>* fonte = &retangulos;
-    if (std::any_of(retangulos.begin(), retangulos.end(), vazio) ||
+    if (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
         !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura)) {
-        copia = retangulos;
-        std::erase_if(copia, vazio);
-        std::sort(copia.begin(), copia.end(), AntesNaVarredura);
-        fonte = &copia;
+        OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.ativos, rascunhos.contagem);
+        fonte = &rascunhos.ordenados;
     }
     const std::vector<RECT>& q = *fonte;
-    Regiao saida;
-    std::vector<RECT> ativos;
-    std::vector<Trecho> trechos;
+    std::vector<RECT>& ativos = rascunhos.ativos;
+    ativos.clear();
     std::size_t i = 0;
     std::int32_t y = 0;
     while (i < q.size() || !ativos.empty()) {
@@ -153,32 +264,29 @@ Regiao Uniao(const std::vector<RECT>& retangulos) {
             std::inplace_merge(ativos.begin(), ativos.begin() + static_cast<std::ptrdiff_t>(antigos),
                                ativos.end(), [](const RECT& a, const RECT& b) { return a.left < b.left; });
         std::int32_t base = i < q.size() ? q[i].top : std::numeric_limits<std::int32_t>::max();
-        trechos.clear();
+        const std::size_t inicio = saida.trechos.size();
         for (const RECT& r : ativos) {
             base = std::min(base, r.bottom);
-            if (!trechos.empty() && r.left <= trechos.back().direita)
-                trechos.back().direita = std::max(trechos.back().direita, r.right);
-            else
-                trechos.push_back({r.left, r.right});
+            Junta(saida.trechos, inicio, r.left, r.right);
         }
-        Acrescenta(saida, y, base, trechos);
+        FechaFaixa(saida, y, base, inicio);
         y = base;
         std::erase_if(ativos, [y](const RECT& r) { return r.bottom <= y; });
     }
-    return saida;
 }
 
 void Retangulos(const Regiao& r, std::vector<RECT>& saida) {
     saida.clear();
+    saida.reserve(r.trechos.size());
     for (const Faixa& b : r.faixas)
-        for (const Trecho& t : b.trechos)
+        for (const Trecho& t : r.De(b))
             saida.push_back({t.esquerda, b.topo, t.direita, b.base});
 }
 
 int Complexidade(const Regiao& r) {
     if (r.faixas.empty())
         return NULLREGION;
-    if (r.faixas.size() == 1 && r.faixas[0].trechos.size() == 1)
+    if (r.faixas.size() == 1 && r.trechos.size() == 1)
         return SIMPLEREGION;
     return COMPLEXREGION;
 }
@@ -200,11 +308,13 @@ HRGN CreateRectRgn(int x1, int y1, int x2, int y2) {
     Entrada& e = t.entradas[indice];
     e.viva = true;
     ++t.vivas;
-    e.regiao.faixas.clear();
+    e.regiao.Limpa();
     const auto [esquerda, direita] = std::minmax(x1, x2);
     const auto [topo, base] = std::minmax(y1, y2);
-    if (esquerda < direita && topo < base)
-        e.regiao.faixas.push_back({topo, base, {{esquerda, direita}}});
+    if (esquerda < direita && topo < base) {
+        e.regiao.faixas.push_back({topo, base, 0, 1});
+        e.regiao.trechos.push_back({esquerda, direita});
+    }
     return (e.geracao << BitsIndice) | (indice + 1);
 }
 
@@ -215,7 +325,7 @@ int CombineRgn(HRGN destino, HRGN fonte1, HRGN fonte2, int modo) {
         return ERROR;
     if (modo == RGN_COPY) {
         if (d != a)
-            d->faixas = a->faixas;
+            *d = *a;
         return Complexidade(*d);
     }
     if (modo != RGN_DIFF)
@@ -223,8 +333,12 @@ int CombineRgn(HRGN destino, HRGN fonte1, HRGN fonte2, int modo) {
     const Regiao* b = Busca(fonte2);
     if (b == nullptr)
         return ERROR;
-    // Built apart first: the destination may also be either source.
-    d->faixas = Diferenca(*a, *b).faixas;
+    // Built apart first: the destination may also be either source. The destination's old arrays
+    // are kept for the next difference.
+    Regiao& saida = tabela().rascunhos.regiao;
+    saida.Limpa();
+    Diferenca(*a, *b, saida);
+    std::swap(*d, saida);
     return Complexidade(*d);
 }
 
@@ -235,7 +349,8 @@ int DeleteObject(HRGN objeto) {
     const std::uint32_t indice = (objeto & MascaraIndice) - 1;
     Entrada& e = t.entradas[indice];
     e.viva = false;
-    e.regiao.faixas.clear();
+    // Its arrays stay for the next region made in the slot: outlines are rebuilt at the same size.
+    e.regiao.Limpa();
     e.geracao = (e.geracao + 1) & MascaraGeracao;
     t.livres.push_back(indice);
     --t.vivas;
@@ -243,10 +358,9 @@ int DeleteObject(HRGN objeto) {
 }
 
 HRGN ExtCreateRegion(const std::vector<RECT>& retangulos) {
-    Regiao uniao = Uniao(retangulos);
     const HRGN h = CreateRectRgn(0, 0, 0, 0);
     if (Regiao* r = Busca(h))
-        r->faixas = std::move(uniao.faixas);
+        Uniao(retangulos, tabela().rascunhos, *r);
     return h;
 }
 
