@@ -1,6 +1,7 @@
 #include "platform/regiao.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 #include <numeric>
 #include <span>
@@ -169,87 +170,75 @@ void Junta(std::vector<Trecho>& trechos, std::size_t inicio, std::int32_t esquer
         trechos.push_back({esquerda, direita});
 }
 
-// Rectangles one row high in scan order, as a picture's runs are: each row's band is its
-// rectangles' spans merged, with no sweep. False for any other input, with `saida` left half built.
-bool UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
-    const RECT* anterior = nullptr;
+bool UmaLinha(const RECT& r) { return r.top == r.bottom - 1; }
+
+// The union of non-empty rectangles one row high in scan order, as a picture's runs are: each row's
+// band is its rectangles' spans merged, with no sweep.
+void UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
     std::size_t inicio = 0;
-    for (const RECT& r : q) {
-        if (Vazio(r))
-            continue;
-        if (r.top != r.bottom - 1 || (anterior != nullptr && AntesNaVarredura(r, *anterior)))
-            return false;
-        if (anterior == nullptr || r.top != anterior->top) {
-            if (anterior != nullptr)
-                FechaFaixa(saida, anterior->top, anterior->bottom, inicio);
+    for (std::size_t i = 0; i < q.size(); ++i) {
+        if (i > 0 && q[i].top != q[i - 1].top) {
+            FechaFaixa(saida, q[i - 1].top, q[i - 1].bottom, inicio);
             inicio = saida.trechos.size();
         }
-        Junta(saida.trechos, inicio, r.left, r.right);
-        anterior = &r;
+        Junta(saida.trechos, inicio, q[i].left, q[i].right);
     }
-    if (anterior != nullptr)
-        FechaFaixa(saida, anterior->top, anterior->bottom, inicio);
-    return true;
+    if (!q.empty())
+        FechaFaixa(saida, q.back().top, q.back().bottom, inicio);
 }
 
-// Stable counting sort of `de` into `para` by a key that lies in [0, faixa).
-template <class Chave>
-void PorContagem(const std::vector<RECT>& de, std::vector<RECT>& para, std::size_t faixa, Chave chave,
-                 std::vector<std::size_t>& contagem) {
-    contagem.assign(faixa + 1, 0);
-    for (const RECT& r : de)
-        ++contagem[chave(r) + 1];
-    std::partial_sum(contagem.begin(), contagem.end(), contagem.begin());
-    para.resize(de.size());
-    for (const RECT& r : de)
-        para[contagem[chave(r)]++] = r;
-}
-
-// The non-empty rectangles in scan order, in `saida`. Edges spread over no more than a few times as
-// many values as there are rectangles (a picture's rows and columns) are ordered by two counting
-// passes, column then row, in linear time; anything wider is sorted.
-void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& saida, std::vector<RECT>& aux,
+// The non-empty rectangles in scan order, in `saida`. When their top edges spread over no more
+// than a few times as many values as there are rectangles (a picture's rows) they are put in rows by
+// a counting pass, in linear time, and only a row out of order within itself is sorted; anything
+// taller is sorted whole.
+void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& saida,
                        std::vector<std::size_t>& contagem) {
-    aux.clear();
-    std::int64_t topo = std::numeric_limits<std::int32_t>::max(), esquerda = topo;
-    std::int64_t fundo = std::numeric_limits<std::int32_t>::min(), direita = fundo;
+    saida.clear();
+    std::int64_t topo = std::numeric_limits<std::int32_t>::max();
+    std::int64_t fundo = std::numeric_limits<std::int32_t>::min();
     for (const RECT& r : retangulos) {
-        if (Vazio(r))
-            continue;
-        aux.push_back(r);
         topo = std::min<std::int64_t>(topo, r.top);
         fundo = std::max<std::int64_t>(fundo, r.top);
-        esquerda = std::min<std::int64_t>(esquerda, r.left);
-        direita = std::max<std::int64_t>(direita, r.left);
     }
-    const auto limite = static_cast<std::int64_t>(4 * aux.size() + 4096);
-    if (aux.empty() || fundo - topo >= limite || direita - esquerda >= limite) {
-        std::sort(aux.begin(), aux.end(), AntesNaVarredura);
-        std::swap(saida, aux);
+    const auto faixa = static_cast<std::size_t>(std::max<std::int64_t>(fundo - topo + 1, 0));
+    if (faixa > 4 * retangulos.size() + 4096) {
+        std::remove_copy_if(retangulos.begin(), retangulos.end(), std::back_inserter(saida), Vazio);
+        std::sort(saida.begin(), saida.end(), AntesNaVarredura);
         return;
     }
-    PorContagem(
-        aux, saida, static_cast<std::size_t>(direita - esquerda + 1),
-        [esquerda](const RECT& r) { return static_cast<std::size_t>(r.left - esquerda); }, contagem);
-    PorContagem(
-        saida, aux, static_cast<std::size_t>(fundo - topo + 1),
-        [topo](const RECT& r) { return static_cast<std::size_t>(r.top - topo); }, contagem);
-    std::swap(saida, aux);
+    const auto linha = [topo](const RECT& r) { return static_cast<std::size_t>(r.top - topo); };
+    contagem.assign(faixa + 1, 0);
+    for (const RECT& r : retangulos)
+        if (!Vazio(r))
+            ++contagem[linha(r) + 1];
+    std::partial_sum(contagem.begin(), contagem.end(), contagem.begin());
+    saida.resize(contagem.back());
+    for (const RECT& r : retangulos)
+        if (!Vazio(r))
+            saida[contagem[linha(r)]++] = r;
+    const auto porEsquerda = [](const RECT& a, const RECT& b) { return a.left < b.left; };
+    for (std::size_t inicio = 0, l = 0; l < faixa; inicio = contagem[l++]) {
+        const auto de = saida.begin() + static_cast<std::ptrdiff_t>(inicio);
+        const auto ate = saida.begin() + static_cast<std::ptrdiff_t>(contagem[l]);
+        if (!std::is_sorted(de, ate, porEsquerda))
+            std::sort(de, ate, porEsquerda);
+    }
 }
 
 // The union of the rectangles into `saida`, empty, swept from top to bottom with the rectangles
 // that cover the current rows kept sorted by their left edge.
 void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& saida) {
-    if (UniaoDeLinhas(retangulos, saida))
-        return;
-    saida.Limpa();
     const std::vector<RECT>* fonte = &retangulos;
     if (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
         !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura)) {
-        OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.ativos, rascunhos.contagem);
+        OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.contagem);
         fonte = &rascunhos.ordenados;
     }
     const std::vector<RECT>& q = *fonte;
+    if (std::all_of(q.begin(), q.end(), UmaLinha)) {
+        UniaoDeLinhas(q, saida);
+        return;
+    }
     std::vector<RECT>& ativos = rascunhos.ativos;
     ativos.clear();
     std::size_t i = 0;
