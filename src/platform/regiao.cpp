@@ -170,7 +170,14 @@ void Junta(std::vector<Trecho>& trechos, std::size_t inicio, std::int32_t esquer
         trechos.push_back({esquerda, direita});
 }
 
-bool UmaLinha(const RECT& r) { return r.top == r.bottom - 1; }
+// Whether the rectangles are all non-empty, one row high and in scan order, as a picture's runs are.
+bool EmLinhas(const std::vector<RECT>& q) {
+    for (std::size_t i = 0; i < q.size(); ++i)
+        if (q[i].left >= q[i].right || q[i].top != q[i].bottom - 1 ||
+            (i > 0 && AntesNaVarredura(q[i], q[i - 1])))
+            return false;
+    return true;
+}
 
 // The union of non-empty rectangles one row high in scan order, as a picture's runs are: each row's
 // band is its rectangles' spans merged, with no sweep.
@@ -225,21 +232,9 @@ void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& s
     }
 }
 
-// The union of the rectangles into `saida`, empty, swept from top to bottom with the rectangles
+// The union of non-empty rectangles in scan order, swept from top to bottom with the rectangles
 // that cover the current rows kept sorted by their left edge.
-void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& saida) {
-    const std::vector<RECT>* fonte = &retangulos;
-    if (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
-        !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura)) {
-        OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.contagem);
-        fonte = &rascunhos.ordenados;
-    }
-    const std::vector<RECT>& q = *fonte;
-    if (std::all_of(q.begin(), q.end(), UmaLinha)) {
-        UniaoDeLinhas(q, saida);
-        return;
-    }
-    std::vector<RECT>& ativos = rascunhos.ativos;
+void Varre(const std::vector<RECT>& q, std::vector<RECT>& ativos, Regiao& saida) {
     ativos.clear();
     std::size_t i = 0;
     std::int32_t y = 0;
@@ -262,6 +257,24 @@ void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& sa
         y = base;
         std::erase_if(ativos, [y](const RECT& r) { return r.bottom <= y; });
     }
+}
+
+// The union of the rectangles into `saida`, empty. A picture's runs take the short way; only
+// rectangles out of scan order are copied and ordered.
+void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& saida) {
+    saida.trechos.reserve(retangulos.size());
+    const std::vector<RECT>* q = &retangulos;
+    bool emLinhas = EmLinhas(retangulos);
+    if (!emLinhas && (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
+                      !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura))) {
+        OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.contagem);
+        q = &rascunhos.ordenados;
+        emLinhas = EmLinhas(*q);
+    }
+    if (emLinhas)
+        UniaoDeLinhas(*q, saida);
+    else
+        Varre(*q, rascunhos.ativos, saida);
 }
 
 void Retangulos(const Regiao& r, std::vector<RECT>& saida) {

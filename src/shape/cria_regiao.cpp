@@ -16,11 +16,14 @@ using namespace plataforma;
 namespace {
 
 // Removes every run from the region at once: the runs become one region, subtracted in one sweep.
+// The rectangles' array is kept for the next outline, which is mostly of the same size: a fresh
+// one costs a page fault per page.
 bool Subtrai(HRGN regiao, const std::vector<Corrido>& corridos) {
-    std::vector<RECT> retangulos;
-    retangulos.reserve(corridos.size());
-    for (const Corrido& c : corridos)
-        retangulos.push_back({c.x0, c.y, c.x1, c.y + 1});
+    static std::vector<RECT> retangulos;
+    retangulos.resize(corridos.size());
+    std::transform(corridos.begin(), corridos.end(), retangulos.begin(), [](const Corrido& c) {
+        return RECT{c.x0, c.y, c.x1, c.y + 1};
+    });
     const HRGN cortes = ExtCreateRegion(retangulos);
     if (cortes == 0)
         return false;
