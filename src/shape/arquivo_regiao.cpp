@@ -1,6 +1,5 @@
 #include "shape/arquivo_regiao.h"
 
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -31,49 +30,6 @@ bool Algarismos(const char*& p, const char* fim, int& valor) {
 
 bool Separador(const char*& p, const char* fim, char c) { return p < fim && *p++ == c; }
 
-// The number of one to seven digits at `p`, read from the eight bytes there at once with no branch
-// per digit (where each number ends was a mispredicted branch three times a record); false, with `p`
-// unmoved, for no digit or more than seven. The eight bytes must lie within the text.
-bool SeteAlgarismos(const char*& p, int& valor) {
-    std::uint64_t oito;
-    std::memcpy(&oito, p, sizeof oito);
-    const std::uint64_t algarismos = oito ^ 0x3030303030303030u; // '0'..'9' become 0..9
-    // A byte's top bit set when it is no digit: above 9 in its low seven bits, or a top bit of its
-    // own. No sum carries into the next byte.
-    const std::uint64_t naoAlgarismo =
-        (((algarismos & 0x7F7F7F7F7F7F7F7Fu) + 0x7676767676767676u) | algarismos) & 0x8080808080808080u;
-    const int n = std::countr_zero(naoAlgarismo) / 8;
-    if (n == 0 || n == 8)
-        return false;
-    // The digits moved to the top bytes, then pairs, fours and the eight put together by multiplies.
-    std::uint64_t v = algarismos << (8 * (8 - n));
-    v = (v & 0x0F0F0F0F0F0F0F0Fu) * 2561 >> 8;
-    v = (v & 0x00FF00FF00FF00FFu) * 6553601 >> 16;
-    valor = static_cast<int>((v & 0x0000FFFF0000FFFFu) * 42949672960001u >> 32);
-    p += n;
-    return true;
-}
-
-// A whole record "x0,x1@y" ending at '|' whose numbers have at most seven digits each, the usual
-// kind, read with the text's end checked once: at least 32 bytes must remain. False, with `p`
-// unmoved, for anything else, which the general reader takes.
-bool RegistroComum(const char*& p, Corrido& c) {
-    const char* q = p;
-    if (SeteAlgarismos(q, c.x0) && *q++ == ',' && SeteAlgarismos(q, c.x1) && *q++ == '@' &&
-        SeteAlgarismos(q, c.y) && *q == '|') {
-        p = q;
-        return true;
-    }
-    return false;
-}
-
-// A record "x0,x1@y" ending at '|' or the text's end; false, with `p` somewhere inside it, for
-// anything else.
-bool Registro(const char*& p, const char* fim, Corrido& c) {
-    return Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
-           Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
-}
-
 // The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
 // pass over the bytes: this file can hold half a million records.
 std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
@@ -83,7 +39,8 @@ std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int 
     const char* const fim = p + resto.size();
     while (p < fim) {
         Corrido c{};
-        const bool legivel = (fim - p >= 32 && RegistroComum(p, c)) || Registro(p, fim, c);
+        const bool legivel = Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
+                             Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
         if (!legivel) {
             const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
             p = barra ? static_cast<const char*>(barra) : fim;
