@@ -180,18 +180,24 @@ bool EmLinhas(const std::vector<RECT>& q) {
 }
 
 // The union of non-empty rectangles one row high in scan order, as a picture's runs are: each row's
-// band is its rectangles' spans merged, with no sweep.
+// band is its rectangles' spans merged, with no sweep. The open span stays in registers: read back
+// from the array, it made every rectangle wait for the one before.
 void UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
-    std::size_t inicio = 0;
-    for (std::size_t i = 0; i < q.size(); ++i) {
-        if (i > 0 && q[i].top != q[i - 1].top) {
-            FechaFaixa(saida, q[i - 1].top, q[i - 1].bottom, inicio);
-            inicio = saida.trechos.size();
+    for (std::size_t i = 0; i < q.size();) {
+        const std::int32_t topo = q[i].top;
+        const std::size_t inicio = saida.trechos.size();
+        Trecho aberto{q[i].left, q[i].right};
+        for (++i; i < q.size() && q[i].top == topo; ++i) {
+            if (q[i].left <= aberto.direita) {
+                aberto.direita = std::max(aberto.direita, q[i].right);
+            } else {
+                saida.trechos.push_back(aberto);
+                aberto = {q[i].left, q[i].right};
+            }
         }
-        Junta(saida.trechos, inicio, q[i].left, q[i].right);
+        saida.trechos.push_back(aberto);
+        FechaFaixa(saida, topo, topo + 1, inicio);
     }
-    if (!q.empty())
-        FechaFaixa(saida, q.back().top, q.back().bottom, inicio);
 }
 
 // The non-empty rectangles in scan order, in `saida`. When their top edges spread over no more
