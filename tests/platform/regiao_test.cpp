@@ -1,6 +1,7 @@
 // Regions: the difference against a pixel-by-pixel model, the canonical rectangle list a window mask
 // is built from, and the handle table.
 #include "platform/regiao.h"
+#include "support/grade_regiao.h"
 
 #include <gtest/gtest.h>
 
@@ -35,24 +36,7 @@ int CortaEConfere(int largura, int altura, const std::vector<RECT>& cortes) {
                  i < std::min(std::max(c.left, c.right), largura); ++i)
                 grade[j * largura + i] = 0;
     }
-    const auto trechos = [&](int j) {
-        std::vector<std::pair<int, int>> t;
-        for (int i = 0; i < largura; ++i)
-            if (grade[j * largura + i] && (i == 0 || !grade[j * largura + i - 1]))
-                t.emplace_back(i, i + 1);
-            else if (grade[j * largura + i])
-                t.back().second = i + 1;
-        return t;
-    };
-    std::vector<RECT> esperado;
-    for (int j = 0, fim = 0; j < altura; j = fim) {
-        const auto t = trechos(j);
-        for (fim = j + 1; fim < altura && trechos(fim) == t;)
-            ++fim;
-        for (const auto& [esquerda, direita] : t)
-            esperado.push_back({esquerda, j, direita, fim});
-    }
-    EXPECT_EQ(Retangulos(r), esperado);
+    EXPECT_EQ(Retangulos(r), RetangulosDaGrade(grade, largura, altura));
     DeleteObject(r);
     return resultado;
 }
@@ -120,6 +104,49 @@ TEST(Regiao, UniaoDeRetangulosConfereComGradeDePixels) {
         for (HRGN h : {uniao, grade, umAUm})
             DeleteObject(h);
     }
+}
+
+// Rectangles one row high, as a picture's runs are, take a path of their own when in scan order and
+// are put in rows by counting when not: in every order the union must be the pixels covered.
+TEST(Regiao, UniaoDeLinhasEmQualquerOrdemConfereComGradeDePixels) {
+    const struct {
+        const char* nome;
+        std::vector<RECT> retangulos;
+    } casos[] = {
+        {"corridos de uma figura", {{1, 1, 3, 2}, {5, 1, 6, 2}, {2, 2, 9, 3}, {0, 4, 1, 5}, {8, 4, 12, 5}}},
+        {"tocam, se sobrepõem e se repetem na linha",
+         {{0, 0, 3, 1}, {3, 0, 5, 1}, {4, 0, 9, 1}, {4, 0, 9, 1}, {1, 0, 2, 1}}},
+        {"linhas iguais seguidas",
+         {{2, 2, 4, 3}, {6, 2, 7, 3}, {2, 3, 4, 4}, {6, 3, 7, 4}, {2, 4, 4, 5}, {6, 4, 7, 5}}},
+        {"vazios de permeio", {{3, 1, 3, 2}, {2, 1, 5, 2}, {7, 2, 6, 3}, {0, 2, 4, 2}, {1, 5, 2, 6}}},
+        {"um de duas linhas entre os de uma", {{0, 1, 4, 2}, {2, 2, 6, 4}, {5, 3, 8, 4}, {0, 4, 1, 5}}},
+        {"fora da grade por cima e pela esquerda", {{-3, -2, 2, -1}, {-1, 0, 3, 1}, {4, 0, 6, 1}}},
+    };
+    constexpr int Largura = 18, Altura = 10, Margem = 4;
+    std::mt19937 gerador(14);
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.nome);
+        std::vector<char> grade(Largura * Altura, 0);
+        for (const RECT& r : caso.retangulos)
+            for (int j = r.top; j < r.bottom; ++j)
+                for (int i = r.left; i < r.right; ++i)
+                    grade[(j + Margem) * Largura + i + Margem] = 1;
+        std::vector<RECT> esperado = RetangulosDaGrade(grade, Largura, Altura);
+        for (RECT& r : esperado)
+            r = {r.left - Margem, r.top - Margem, r.right - Margem, r.bottom - Margem};
+        std::vector<RECT> invertida(caso.retangulos.rbegin(), caso.retangulos.rend()),
+            embaralhada = invertida;
+        std::shuffle(embaralhada.begin(), embaralhada.end(), gerador);
+        for (const auto& ordem : {caso.retangulos, invertida, embaralhada}) {
+            const HRGN uniao = ExtCreateRegion(ordem);
+            EXPECT_EQ(Retangulos(uniao), esperado);
+            DeleteObject(uniao);
+        }
+    }
+    // Rows too far apart to be put in rows by counting are sorted.
+    const HRGN longe = ExtCreateRegion({{0, 2000000000, 2, 2000000001}, {1, -5, 3, -4}, {0, -5, 1, -4}});
+    EXPECT_EQ(Retangulos(longe), (std::vector<RECT>{{0, -5, 3, -4}, {0, 2000000000, 2, 2000000001}}));
+    DeleteObject(longe);
 }
 
 TEST(Regiao, FonteComoDestinoEAlcasInvalidasOuApagadas) {

@@ -3,6 +3,7 @@
 #include "platform/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
+#include "support/grade_regiao.h"
 #include "support/pastas_temporarias.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,29 @@ TEST_F(CriaRegiaoTeste, ArquivoERegiaoDeCadaFigura) {
         EXPECT_EQ(Retangulos(r.Handle()), caso.regiao);
         r.DestroiRegião();
     }
+}
+
+// A row is scanned 64 columns at a time: runs that start, end or lie across those boundaries, or
+// reach the last column, must cut exactly the transparent pixels.
+TEST_F(CriaRegiaoTeste, CorridosAtravessamCadaGrupoDeColunas) {
+    std::mt19937 gerador(64);
+    for (const int W : {2, 63, 64, 65, 66, 127, 128, 129, 200})
+        for (const double p : {0.3, 0.9, 1.0}) {
+            SCOPED_TRACE(testing::Message() << W << " colunas, " << p);
+            std::bernoulli_distribution transparente(p);
+            std::vector<std::string> linhas(4, std::string(W, '.'));
+            for (auto& l : linhas)
+                for (char& c : l)
+                    c = transparente(gerador) ? 'M' : '.';
+            // The region covers columns 1 to W - 1 of rows 1 to H - 1, less the transparent pixels.
+            std::vector<char> grade(W * 4, 0);
+            for (int y = 1; y < 4; ++y)
+                for (int x = 1; x < W; ++x)
+                    grade[y * W + x] = linhas[y][x] != 'M';
+            CriaRegiao r;
+            ASSERT_TRUE(r.CriaRegiãoDeFigura(Desenho(linhas), Magenta));
+            EXPECT_EQ(Retangulos(r.Handle()), RetangulosDaGrade(grade, W, 4));
+        }
 }
 
 // Reading the file gives the picture's cut-outs on a base one row shorter.
