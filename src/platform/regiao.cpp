@@ -202,8 +202,8 @@ void UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
 
 // The non-empty rectangles in scan order, in `saida`. When their top edges spread over no more
 // than a few times as many values as there are rectangles (a picture's rows) they are put in rows by
-// a counting pass, in linear time, and only a row out of order within itself is sorted; anything
-// taller is sorted whole.
+// a counting pass, in linear time, and only a row out of order within itself is sorted (one written
+// backwards is turned round); anything taller is sorted whole.
 void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& saida,
                        std::vector<std::size_t>& contagem) {
     saida.clear();
@@ -233,7 +233,11 @@ void OrdenaNaVarredura(const std::vector<RECT>& retangulos, std::vector<RECT>& s
     for (std::size_t inicio = 0, l = 0; l < faixa; inicio = contagem[l++]) {
         const auto de = saida.begin() + static_cast<std::ptrdiff_t>(inicio);
         const auto ate = saida.begin() + static_cast<std::ptrdiff_t>(contagem[l]);
-        if (!std::is_sorted(de, ate, porEsquerda))
+        if (std::is_sorted(de, ate, porEsquerda))
+            continue;
+        if (std::is_sorted(de, ate, [](const RECT& a, const RECT& b) { return a.left > b.left; }))
+            std::reverse(de, ate);
+        else
             std::sort(de, ate, porEsquerda);
     }
 }
