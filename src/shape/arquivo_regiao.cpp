@@ -30,6 +30,34 @@ bool Algarismos(const char*& p, const char* fim, int& valor) {
 
 bool Separador(const char*& p, const char* fim, char c) { return p < fim && *p++ == c; }
 
+// Bytes a plain record can look at: three numbers of up to nine digits, each followed by one more
+// byte, and the separators.
+constexpr std::ptrdiff_t kAlcanceRegistro = 40;
+
+// The digit's value; 10 or more for any other byte.
+unsigned Digito(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; }
+
+// Reads nine digits at most at `q` into `valor`; false when there are none or a tenth follows.
+bool Curto(const char*& q, int& valor) {
+    const char* const inicio = q;
+    unsigned v = 0;
+    for (unsigned d; (d = Digito(*q)) < 10 && q - inicio < 9; ++q)
+        v = v * 10 + d;
+    valor = static_cast<int>(v);
+    return q != inicio && Digito(*q) >= 10;
+}
+
+// A record "x0,x1@y|" of short numbers at `p`, read with no check for the text's end: at least
+// kAlcanceRegistro bytes follow `p`. `p` moves past the bar only when the record is one; anything
+// else is left to the careful reader.
+bool RegistroSimples(const char*& p, Corrido& c) {
+    const char* q = p;
+    if (!Curto(q, c.x0) || *q++ != ',' || !Curto(q, c.x1) || *q++ != '@' || !Curto(q, c.y) || *q != '|')
+        return false;
+    p = q + 1;
+    return true;
+}
+
 // The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
 // pass over the bytes: this file can hold half a million records.
 std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
@@ -39,6 +67,12 @@ std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int 
     const char* const fim = p + resto.size();
     while (p < fim) {
         Corrido c{};
+        if (fim - p > kAlcanceRegistro && RegistroSimples(p, c)) {
+            if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
+                return std::nullopt;
+            corridos.push_back(c);
+            continue;
+        }
         const bool legivel = Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
                              Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
         if (!legivel) {
