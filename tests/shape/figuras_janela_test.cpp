@@ -21,8 +21,7 @@ std::string Conteudo(const std::filesystem::path& nome) {
     return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
 }
 
-const std::filesystem::path ArquivoEntregue =
-    std::filesystem::path(__FILE__).parent_path() / "../../assets/programa/telvanor.rgn";
+const std::filesystem::path ArquivoEntregue = std::filesystem::path(PROGRAMA_ENTREGUE) / "telvanor.rgn";
 
 class FigurasJanela : public AmbienteTeste {};
 
