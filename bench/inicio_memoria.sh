@@ -51,7 +51,7 @@ chmod 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM PULSE_SERVER
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
 pids+=($!)
 for _ in $(seq 100); do [[ -s $tmp/display ]] && break; pausa 0.1; done
 export DISPLAY=:$(cat "$tmp/display")
