@@ -108,10 +108,14 @@ std::string EntradaAutoinicio(const std::string& comando, const std::string& pro
 
 bool EspelhaAutoinicio(const std::string& comando) {
     const std::filesystem::path arquivo = ArquivoAutoinicio();
+    const std::string entrada = EntradaAutoinicio(comando, PastaPrograma() + "/e-Telvanor3Std");
+    // Every start sets the value again: an entry that already says it is not written and flushed anew.
+    const LeituraArquivo atual = LeArquivoInteiro(arquivo.string());
+    if (atual.estado == EstadoLeitura::Lido && atual.conteudo == entrada)
+        return true;
     std::error_code erro;
     std::filesystem::create_directories(arquivo.parent_path(), erro);
-    return GravaArquivoAtomico(arquivo.string(),
-                               EntradaAutoinicio(comando, PastaPrograma() + "/e-Telvanor3Std"));
+    return GravaArquivoAtomico(arquivo.string(), entrada);
 }
 
 } // namespace plataforma

@@ -4,6 +4,7 @@
 
 #include "platform/autoinicio.h"
 #include "platform/cp1252.h"
+#include "support/substituicoes_contadas.h"
 
 #include <gmock/gmock.h>
 
@@ -68,6 +69,9 @@ TEST_F(PastasTeste, ValorRunEscreveAEntradaDaSessao) {
     ASSERT_EQ(gravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
     EXPECT_THAT(Conteudo(arquivo), Not(HasSubstr("Hidden")));
     EXPECT_EQ(Entradas(ConfigHome() + "/autostart"), std::vector<std::string>{"e-Telvanor.desktop"});
+    SubstituicoesContadas substituicoes(ConfigHome() + "/autostart", "e-Telvanor.desktop");
+    ASSERT_EQ(gravaRun("e-Telvanor", "/opt/e-Telvanor3Std /bandeja"), ERROR_SUCCESS);
+    EXPECT_EQ(substituicoes.Contagem(), 0) << "the same command, as every start sets it, writes nothing";
 
     // Other values, and the same name under another key, leave the entry alone.
     const std::string antes = Conteudo(arquivo);
