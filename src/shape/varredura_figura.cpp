@@ -86,6 +86,10 @@ std::optional<Varredura> VarreFigura(std::uint32_t bitmap, std::uint32_t corTran
         // Column W ends the run that reaches it, or makes one of its own.
         if (foraCasa && W >= 1 && (v->corridos.size() == antes || v->corridos.back().x1 != W))
             v->corridos.push_back(Corrido{W, W + 1, y});
+        // Room for twice as many runs in every row as the first has: a large picture's runs are then
+        // not copied over and over as the array grows, and room never used is never touched.
+        if (y == 1)
+            v->corridos.reserve(2 * v->corridos.size() * static_cast<std::size_t>(bm.bmHeight));
     }
     if (anterior != 0)
         SelectObject(dc, anterior);
