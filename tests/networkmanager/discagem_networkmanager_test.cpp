@@ -1,5 +1,6 @@
 // The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
 #include "networkmanager/networkmanager_simulado.h"
+#include "support/chamadas_discagem.h"
 #include "support/relogio_ajustavel.h"
 
 #include "platform/cp1252.h"
@@ -39,28 +40,6 @@ QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario, int s
     if (senhaFlags >= 0)
         credenciais.insert(QStringLiteral("password-flags"), static_cast<uint>(senhaFlags));
     return {{QString::fromLatin1(secao), credenciais}};
-}
-
-std::vector<std::string> Entradas() {
-    static RASENTRYNAMEA entradas[64];
-    entradas[0].dwSize = sizeof(RASENTRYNAMEA);
-    std::uint32_t bytes = sizeof entradas, quantas = 0;
-    EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
-    std::vector<std::string> nomes;
-    for (std::uint32_t i = 0; i < quantas; ++i)
-        nomes.push_back(DeCp1252(entradas[i].szEntryName));
-    return nomes;
-}
-
-std::uint32_t Disca(const std::string& entrada, const std::string& usuario, const std::string& senha,
-                    HRASCONN* conexao) {
-    RASDIALPARAMSA p{};
-    p.dwSize = sizeof p;
-    const std::string ansi = ParaCp1252(entrada);
-    ansi.copy(p.szEntryName, RAS_MaxEntryName);
-    usuario.copy(p.szUserName, UNLEN);
-    senha.copy(p.szPassword, PWLEN);
-    return RasDialA(nullptr, nullptr, &p, 0xFFFFFFFF, nullptr, conexao);
 }
 
 RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
@@ -139,15 +118,15 @@ TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetwor
             esperadas.push_back(p.id);
     }
     Liga();
-    EXPECT_EQ(Entradas(), esperadas);
+    EXPECT_EQ(NomesDasEntradas(), esperadas);
 
     // Profiles added and removed while the program runs follow at once.
     const QString novo = nm_->AdicionaPerfil(QStringLiteral("Outro Provedor"), QStringLiteral("pppoe"));
     esperadas.push_back("Outro Provedor");
-    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return NomesDasEntradas() == esperadas; }));
     nm_->RemovePerfil(novo);
     esperadas.pop_back();
-    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Entradas() == esperadas; }));
+    EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return NomesDasEntradas() == esperadas; }));
 
     HRASCONN conexao = 99;
     EXPECT_EQ(Disca("Cabo", "", "", &conexao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "not a dial-up profile";
@@ -270,7 +249,7 @@ TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
         copia.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
     EXPECT_NE(uuidCopia, nm_->UuidDoPerfil(perfil));
     EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
-        return Entradas() == std::vector<std::string>{"Provedor"};
+        return NomesDasEntradas() == std::vector<std::string>{"Provedor"};
     })) << "the copy is not an entry of its own";
 
     QString erro;
@@ -343,7 +322,7 @@ TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaD
     EXPECT_TRUE(ChegaA(conexao, RASCS_Disconnected, ERROR_RASMAN_CANNOT_INITIALIZE));
     HRASCONN nova = 0;
     EXPECT_EQ(Disca("Provedor", "", "", &nova), ERROR_RASMAN_CANNOT_INITIALIZE);
-    EXPECT_TRUE(Entradas().empty());
+    EXPECT_TRUE(NomesDasEntradas().empty());
 }
 
 TEST_F(DiscagemNetworkManagerTeste, RecusaDoNetworkManagerViraCodigo) {

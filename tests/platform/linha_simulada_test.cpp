@@ -2,6 +2,7 @@
 // walk through the states, the one modem, the phonebook's keys, and the line seen and dropped by the
 // line tool, a second process.
 #include "pastas_teste.h"
+#include "support/chamadas_discagem.h"
 
 #include "platform/arquivo_linha.h"
 #include "platform/catalogo_simulado.h"
@@ -57,20 +58,6 @@ protected:
         Grava(Catalogo(), texto);
     }
 
-    static std::uint32_t Disca(const std::string& entrada, const std::string& usuario = "",
-                               const std::string& senha = "", HRASCONN* conexao = nullptr) {
-        RASDIALPARAMSA parametros{};
-        parametros.dwSize = sizeof parametros;
-        std::strncpy(parametros.szEntryName, ParaCp1252(entrada).c_str(), RAS_MaxEntryName);
-        std::strncpy(parametros.szUserName, ParaCp1252(usuario).c_str(), UNLEN);
-        std::strncpy(parametros.szPassword, ParaCp1252(senha).c_str(), PWLEN);
-        HRASCONN handle = 0;
-        const std::uint32_t codigo = RasDialA(nullptr, nullptr, &parametros, 0xFFFFFFFF, nullptr, &handle);
-        if (conexao)
-            *conexao = handle;
-        return codigo;
-    }
-
     static RASCONNSTATUSA EstadoDe(HRASCONN conexao, std::uint32_t codigo = 0) {
         RASCONNSTATUSA estado{};
         estado.dwSize = sizeof estado;
@@ -86,17 +73,6 @@ protected:
         EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
         EXPECT_LE(quantas, 1u) << "one modem, one connection";
         return quantas ? conexoes[0].hrasconn : 0;
-    }
-
-    static std::vector<std::string> Nomes() {
-        RASENTRYNAMEA entradas[8]{};
-        entradas[0].dwSize = sizeof(RASENTRYNAMEA);
-        std::uint32_t bytes = sizeof entradas, quantas = 0;
-        EXPECT_EQ(RasEnumEntriesA(nullptr, nullptr, entradas, &bytes, &quantas), 0u);
-        std::vector<std::string> nomes;
-        for (std::uint32_t i = 0; i < quantas; ++i)
-            nomes.push_back(DeCp1252(entradas[i].szEntryName));
-        return nomes;
     }
 
     std::shared_ptr<RelogioParado> relogio = std::make_shared<RelogioParado>();
@@ -251,13 +227,13 @@ TEST_F(LinhaSimuladaTeste, EntradaCredenciaisQuedaEErroVemDoCatalogo) {
 }
 
 TEST_F(LinhaSimuladaTeste, OCatalogoQueFaltaNasceComUmaEntradaEONaoFaltaNuncaEReescrito) {
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre(kPadrao));
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre(kPadrao));
     EXPECT_THAT(Conteudo(Catalogo()), ::testing::HasSubstr("[Provedor Simulado]\r\n"));
     EXPECT_EQ(Modo(Catalogo()), 0600u);
     GravaCatalogo({"[Beta]", "[Alfa]", "[Gama Ação]"});
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Beta", "Alfa", "Gama Ação")) << "file order";
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Beta", "Alfa", "Gama Ação")) << "file order";
     Grava(Catalogo(), "");
-    EXPECT_THAT(Nomes(), ::testing::IsEmpty());
+    EXPECT_THAT(NomesDasEntradas(), ::testing::IsEmpty());
     EXPECT_EQ(Disca(kPadrao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "an empty phonebook stays empty";
 }
 
@@ -299,7 +275,7 @@ TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
     EXPECT_EQ(executa("importa " + preset),
               std::make_pair(0, std::string("entrada \"Provedor Ação\" criada\n")));
     EXPECT_EQ(EntradaDoCatalogo(Catalogo(), ParaCp1252("provedor ação"))->telefone, "123");
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Provedor Ação"));
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Provedor Ação"));
     EXPECT_EQ(executa("importa " + PastaUsuario() + "/nada.ins").first, 1);
 
     for (const char* errado : {"", "estados", "estado derruba", "importa"})
@@ -316,7 +292,7 @@ TEST_F(LinhaSimuladaTeste, PredefinicaoAcrescentaOuSubstituiAEntradaDoMesmoNome)
     ASSERT_TRUE(entrada);
     EXPECT_EQ(entrada->nome, "ALFA");
     ASSERT_TRUE(GravaEntradaCatalogo(Catalogo(), *entrada));
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Beta", "ALFA"));
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Beta", "ALFA"));
     const auto gravada = EntradaDoCatalogo(Catalogo(), "alfa");
     ASSERT_TRUE(gravada);
     EXPECT_EQ(gravada->telefone, "99");
@@ -331,7 +307,7 @@ TEST_F(LinhaSimuladaTeste, PredefinicaoAcrescentaOuSubstituiAEntradaDoMesmoNome)
     // Into a phonebook that does not exist yet: the default entry comes first.
     std::filesystem::remove(Catalogo());
     ASSERT_TRUE(GravaEntradaCatalogo(Catalogo(), *entrada));
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre(kPadrao, "ALFA"));
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre(kPadrao, "ALFA"));
 }
 
 } // namespace
@@ -340,7 +316,7 @@ TEST_F(LinhaSimuladaTeste, PredefinicaoAcrescentaOuSubstituiAEntradaDoMesmoNome)
 TEST_F(LinhaSimuladaTeste, NomeVazioOuComNulNaoEscondeNemPartemEntradas) {
     Grava(Catalogo(),
           std::string("[Um]\r\n[]\r\n[Dois]\r\n[Tr\0s]\r\n[  ]\r\n[Quatro]\r\nTelefone=4\r\n", 52));
-    EXPECT_THAT(Nomes(), ::testing::ElementsAre("Um", "Dois", "Quatro"));
+    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Um", "Dois", "Quatro"));
     HRASCONN conexao = 0;
     EXPECT_EQ(Disca("Quatro", "", "", &conexao), 0u);
     EXPECT_EQ(Disca("Tr"), ERROR_PORT_ALREADY_OPEN);
