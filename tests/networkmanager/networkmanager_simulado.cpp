@@ -11,7 +11,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QThread>
 
 #include <csignal>
@@ -74,31 +73,10 @@ NetworkManagerSimulado::NetworkManagerSimulado(bool comNetworkManager) {
     plataforma::nm::RegistraTipos();
     enderecoAnterior_ = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
     const QString soquete = pasta_.filePath(QStringLiteral("barramento"));
-    QFile configuracao(pasta_.filePath(QStringLiteral("barramento.conf")));
-    if (!configuracao.open(QIODevice::WriteOnly))
-        return;
-    configuracao.write(
-        QStringLiteral(R"(<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>custom</type>
-  <listen>unix:path=%1</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-)")
-            .arg(soquete)
-            .toUtf8());
-    configuracao.close();
-
     barramento_.start(QStringLiteral("dbus-daemon"),
                       {QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
-                       QStringLiteral("--config-file=") + configuracao.fileName()});
+                       QStringLiteral("--address=unix:path=") + soquete,
+                       QStringLiteral("--config-file=" CONFIG_BARRAMENTO)});
     if (!barramento_.waitForStarted(10000))
         return;
     const QDeadlineTimer limite(15000);

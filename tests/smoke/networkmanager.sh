@@ -4,22 +4,8 @@
 # disconnection deactivates it.
 source "$(dirname "$0")/comum/ambiente.bash" "$1"
 
-cat >"$tmp/barramento.conf" <<CONF
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>custom</type>
-  <listen>unix:path=$tmp/barramento</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-CONF
-dbus-daemon --nofork --print-address=1 --config-file="$tmp/barramento.conf" >"$tmp/endereco" 2>"$tmp/dbus.log" &
+dbus-daemon --nofork --print-address=1 --address="unix:path=$tmp/barramento" \
+    --config-file="$(dirname "$0")/../networkmanager/barramento_privado.conf" >"$tmp/endereco" 2>"$tmp/dbus.log" &
 pids+=($!)
 espera 100 test -s "$tmp/endereco" || falha "dbus-daemon não iniciou"
 export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$tmp/endereco")
