@@ -28,7 +28,13 @@ bool Algarismos(const char*& p, const char* fim, int& valor) {
     return p != inicio;
 }
 
-bool Separador(const char*& p, const char* fim, char c) { return p < fim && *p++ == c; }
+// Steps over `c`; any other byte stays, as it may be the bar that begins the next record.
+bool Separador(const char*& p, const char* fim, char c) {
+    if (p == fim || *p != c)
+        return false;
+    ++p;
+    return true;
+}
 
 // Bytes a plain record can look at: three numbers of up to nine digits, each followed by one more
 // byte, and the separators.

@@ -1,17 +1,64 @@
-// Region files: any text either is refused or gives runs inside the picture, and the outline built
-// from them stays inside it too.
+// Region files: any text either is refused or gives runs inside the picture, the same runs a plain
+// reading of each record gives, and the outline built from them stays inside the picture too.
 #include "platform/regiao.h"
 #include "shape/arquivo_regiao.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
+#include <optional>
 
 using namespace plataforma;
+
+namespace {
+
+// A number of digits only that fits an int, and all of `texto` up to `fim` or the end.
+std::optional<int> Numero(std::string_view& texto, char fim) {
+    const std::size_t n = std::min(texto.find(fim), texto.size());
+    int valor = 0;
+    const char* const ate = texto.data() + n;
+    if (n == 0 || texto.front() < '0' || texto.front() > '9')
+        return std::nullopt;
+    const auto [parou, erro] = std::from_chars(texto.data(), ate, valor);
+    if (erro != std::errc() || parou != ate)
+        return std::nullopt;
+    texto.remove_prefix(std::min(n + 1, texto.size()));
+    return valor;
+}
+
+// The records after the size line read one by one, the unreadable ones left out.
+std::vector<Corrido> Registros(std::string_view texto) {
+    std::vector<Corrido> corridos;
+    const std::size_t quebra = texto.find("\r\n");
+    if (quebra == std::string_view::npos)
+        return corridos;
+    texto.remove_prefix(quebra + 2);
+    while (true) {
+        const std::size_t barra = std::min(texto.find('|'), texto.size());
+        std::string_view registro = texto.substr(0, barra);
+        const auto x0 = registro.find(',') == std::string_view::npos ? std::nullopt : Numero(registro, ',');
+        const auto x1 =
+            x0 && registro.find('@') != std::string_view::npos ? Numero(registro, '@') : std::nullopt;
+        const auto y = x1 ? Numero(registro, '|') : std::nullopt;
+        if (y)
+            corridos.push_back({*x0, *x1, *y});
+        if (barra == texto.size())
+            return corridos;
+        texto.remove_prefix(barra + 1);
+    }
+}
+
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tamanho) {
     const auto arquivo = InterpretaArquivoRegiao({reinterpret_cast<const char*>(dados), tamanho});
     if (!arquivo)
         return 0;
+    const std::vector<Corrido> lidos = Registros({reinterpret_cast<const char*>(dados), tamanho});
+    if (!std::equal(
+            lidos.begin(), lidos.end(), arquivo->corridos.begin(), arquivo->corridos.end(),
+            [](const Corrido& a, const Corrido& b) { return a.x0 == b.x0 && a.x1 == b.x1 && a.y == b.y; }))
+        std::abort();
     std::vector<RECT> cortes;
     for (const Corrido& c : arquivo->corridos) {
         if (c.x0 < 0 || c.x0 > c.x1 || c.x1 > arquivo->largura || c.y < 0 || c.y >= arquivo->altura)
