@@ -45,12 +45,19 @@ unsigned Digito(char c) { return static_cast<unsigned>(static_cast<unsigned char
 
 // Reads nine digits at most at `q` into `valor`; false when there are none or a tenth follows.
 bool Curto(const char*& q, int& valor) {
-    const char* const inicio = q;
-    unsigned v = 0;
-    for (unsigned d; (d = Digito(*q)) < 10 && q - inicio < 9; ++q)
+    unsigned v = Digito(q[0]);
+    if (v >= 10)
+        return false;
+    for (int i = 1; i < 10; ++i) {
+        const unsigned d = Digito(q[i]);
+        if (d >= 10) {
+            q += i;
+            valor = static_cast<int>(v);
+            return true;
+        }
         v = v * 10 + d;
-    valor = static_cast<int>(v);
-    return q != inicio && Digito(*q) >= 10;
+    }
+    return false;
 }
 
 // A record "x0,x1@y|" of short numbers at `p`, read with no check for the text's end: at least
