@@ -5,6 +5,7 @@
 #
 #   bench/inicio_memoria.sh [build folder, default build] [rounds, default 7]
 #   CPU_SEGUNDOS=60   how long the idle CPU is measured (0 skips it)
+#   CPU_JANELAS=6     how many windows that time is cut into for the spread
 #   SOM=1             a PulseAudio of its own with a null sink, as a desktop with sound has
 #
 # Start to shown: from the moment the process is started until a viewable window of its name exists,
@@ -145,21 +146,32 @@ awk -v a="$pkb_min" -v b="$nkb_min" -v c="$pkb_med" -v d="$nkb_med" 'BEGIN {
     printf "                        med %6.1f      med %6.1f      %.2f×\n", c / 1024, d / 1024, c / d }'
 
 ((cpu_segundos > 0)) || exit 0
-# Both idle side by side over the same period.
+# Both idle side by side over the same period, cut into windows: one window's figure moves by a fifth
+# from one minute to the next on a shared machine, so the spread is printed with the whole.
+janelas=${CPU_JANELAS:-6}
 inicia programa
 pprog=$pid
 inicia nua
 pnua=$pid
 pausa 5
+: >"$tmp/cpu"
 p0=$(cpu_ns "$pprog") n0=$(cpu_ns "$pnua") pt0=$(cpu_tiques "$pprog")
 t0=$EPOCHREALTIME
-pausa "$cpu_segundos"
+pj=$p0 tj=$t0
+for _ in $(seq "$janelas"); do
+    pausa "$(awk -v s="$cpu_segundos" -v j="$janelas" 'BEGIN { print s / j }')"
+    p=$(cpu_ns "$pprog") t=$EPOCHREALTIME
+    awk -v p="$((p - pj))" -v a="$tj" -v b="$t" 'BEGIN { printf "%.3f\n", p / 1e7 / (b - a) }' >>"$tmp/cpu"
+    pj=$p tj=$t
+done
 p1=$(cpu_ns "$pprog") n1=$(cpu_ns "$pnua") pt1=$(cpu_tiques "$pprog")
 t1=$EPOCHREALTIME
+read -r cpu_min cpu_med < <(resumo <"$tmp/cpu")
 awk -v p="$((p1 - p0))" -v n="$((n1 - n0))" -v t="$((pt1 - pt0))" -v hz="$(getconf CLK_TCK)" \
-    -v a="$t0" -v b="$t1" 'BEGIN {
+    -v a="$t0" -v b="$t1" -v j="$janelas" -v mn="$cpu_min" -v md="$cpu_med" 'BEGIN {
     s = b - a
     printf "CPU ociosa em %.0f s      programa %.3f %% de um núcleo (%d tiques de utime+stime: %.2f %%), janela nua %.3f %%\n",
-        s, p / 1e7 / s, t, t / hz * 100 / s, n / 1e7 / s }'
+        s, p / 1e7 / s, t, t / hz * 100 / s, n / 1e7 / s
+    printf "                        programa em %d janelas: min %.3f %%, med %.3f %%\n", j, mn, md }'
 termina "$pprog"
 termina "$pnua"
