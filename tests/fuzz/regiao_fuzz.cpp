@@ -12,21 +12,20 @@ using namespace plataforma;
 
 namespace {
 
-// A number of digits only that fits an int, and all of `texto` up to `fim` or the end.
-std::optional<int> Numero(std::string_view& texto, char fim) {
-    const std::size_t n = std::min(texto.find(fim), texto.size());
+// A field of digits only that fits an int.
+std::optional<int> Campo(std::string_view texto) {
     int valor = 0;
-    const char* const ate = texto.data() + n;
-    if (n == 0 || texto.front() < '0' || texto.front() > '9')
+    const char* const fim = texto.data() + texto.size();
+    if (texto.empty() || texto.front() < '0' || texto.front() > '9')
         return std::nullopt;
-    const auto [parou, erro] = std::from_chars(texto.data(), ate, valor);
-    if (erro != std::errc() || parou != ate)
+    const auto [parou, erro] = std::from_chars(texto.data(), fim, valor);
+    if (erro != std::errc() || parou != fim)
         return std::nullopt;
-    texto.remove_prefix(std::min(n + 1, texto.size()));
     return valor;
 }
 
-// The records after the size line read one by one, the unreadable ones left out.
+// The records after the size line, each read whole between its bars as "x0,x1@y"; the unreadable
+// ones are left out.
 std::vector<Corrido> Registros(std::string_view texto) {
     std::vector<Corrido> corridos;
     const std::size_t quebra = texto.find("\r\n");
@@ -35,13 +34,15 @@ std::vector<Corrido> Registros(std::string_view texto) {
     texto.remove_prefix(quebra + 2);
     while (true) {
         const std::size_t barra = std::min(texto.find('|'), texto.size());
-        std::string_view registro = texto.substr(0, barra);
-        const auto x0 = registro.find(',') == std::string_view::npos ? std::nullopt : Numero(registro, ',');
-        const auto x1 =
-            x0 && registro.find('@') != std::string_view::npos ? Numero(registro, '@') : std::nullopt;
-        const auto y = x1 ? Numero(registro, '|') : std::nullopt;
-        if (y)
-            corridos.push_back({*x0, *x1, *y});
+        const std::string_view registro = texto.substr(0, barra);
+        const std::size_t virgula = registro.find(','), arroba = registro.find('@');
+        if (virgula < arroba && arroba != std::string_view::npos) {
+            const auto x0 = Campo(registro.substr(0, virgula));
+            const auto x1 = Campo(registro.substr(virgula + 1, arroba - virgula - 1));
+            const auto y = Campo(registro.substr(arroba + 1));
+            if (x0 && x1 && y)
+                corridos.push_back({*x0, *x1, *y});
+        }
         if (barra == texto.size())
             return corridos;
         texto.remove_prefix(barra + 1);
