@@ -172,13 +172,15 @@ TEST_F(Inicio, SairConectadoPerguntaSeDesconecta) {
     }
 }
 
+// The access as stored and read back: the password keeps its blanks.
 TEST_F(Inicio, RotulosDoAcessoGuardado) {
-    quelza::SalvaAcesso("Provedor Simulado", "ana", "ação1");
+    quelza::SalvaAcesso("Provedor Ação", "ana", " ação1 ");
     frmTelvanor01 janela;
     janela.Form_Load("");
-    EXPECT_EQ(Caption(janela.lblAcesso), "Provedor Simulado");
+    EXPECT_EQ(Caption(janela.lblAcesso), "Provedor Ação");
     EXPECT_EQ(Caption(janela.lblUsuário), "ana");
-    EXPECT_EQ(Caption(janela.lblSenha), "*****") << "one asterisk per character";
+    EXPECT_EQ(Caption(janela.lblSenha), "*******") << "one asterisk per character";
+    EXPECT_EQ(quelza::SenhaAcesso, " ação1 ");
     EXPECT_EQ(quelza::DesconexãoAnunciada, 1);
     EXPECT_EQ(quelza::DiretórioSistema, pastas.Programa() + "/sistema");
 }
