@@ -33,7 +33,7 @@ protected:
             plataforma::SaveSetting("e-Telvanor", "Som", chave, valor);
     }
 
-    void Conecta() { linha->conexoes = {{7, "Provedor Simulado", plataforma::RASCS_Connected, 0}}; }
+    void Conecta() { linha->conexoes = {{7, "Provedor Simulado", plataforma::RASCS_Connected}}; }
 
     std::shared_ptr<ServicoDiscagemRoteirizado> linha = std::make_shared<ServicoDiscagemRoteirizado>();
 };
