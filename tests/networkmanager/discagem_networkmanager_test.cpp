@@ -25,7 +25,6 @@ namespace {
 using namespace plataforma;
 using namespace plataforma::nm;
 
-constexpr uint DispositivoIp = 70;
 constexpr uint RazaoNenhuma = 1;
 
 // A profile's user name; its password left to agents unless `senhaFlags` says otherwise (0: kept by
@@ -128,10 +127,7 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     const struct {
         uint dispositivo;
         RASCONNSTATE esperado;
-    } passos[] = {{40, RASCS_OpenPort},
-                  {50, RASCS_ConnectDevice},
-                  {60, RASCS_Authenticate},
-                  {DispositivoIp, RASCS_Authenticate}};
+    } passos[] = {{40, RASCS_OpenPort}, {50, RASCS_ConnectDevice}, {60, RASCS_Authenticate}};
     for (const auto& passo : passos) {
         nm_->MudaDispositivo(passo.dispositivo, RazaoNenhuma);
         EXPECT_TRUE(ChegaA(conexao, passo.esperado)) << passo.dispositivo;
