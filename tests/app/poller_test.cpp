@@ -83,15 +83,6 @@ TEST_F(Poller, RediscarDiscaSoSemNenhumaConexao) {
     EXPECT_TRUE(PassaAte("Conectado."));
 }
 
-TEST_F(Poller, DiscagemQueFalhaDesligaORediscar) {
-    AcessoDialUp = "Provedor Que Não Existe";
-    janela.img_Click(51);
-    Passa(3s);
-    EXPECT_EQ(interface->mensagens.size(), 1u);
-    EXPECT_FALSE(RediscarLigado);
-    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Rediscar"), "False");
-}
-
 // About ten ticks see the scheduled second; the redial button is pressed only on the first.
 TEST_F(Poller, ConexaoAgendadaLigaORediscarUmaVez) {
     AgendarConexão = 1;

@@ -71,7 +71,6 @@ TEST_F(Teclas, CadaTecla) {
         {Qt::Key_F8, {}, [&] { return Mensagem() == "aqui'" && interface->mensagens[0].estilo == 0; }},
         {Qt::Key_F10, {}, menu(true)},
         {Qt::Key_F10, {}, menu(false), false},
-        {Qt::Key_F11, {}, [&] { return bandeja->Presente(janela.hWnd(), 1) && !janela.isVisible(); }},
         {Qt::Key_F12, {}, [&] { return abas == std::vector<int>{5}; }},
     };
     const auto nada = [&] {

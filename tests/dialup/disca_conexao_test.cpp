@@ -37,8 +37,8 @@ TEST_F(DiscagemTeste, ORegistroLevaASenhaSoComUsuario) {
         DiscaConexão(entrada, usuario, senha);
         const RASDIALPARAMSA& r = servico->discagens.back();
         EXPECT_EQ(std::string(r.szEntryName), ParaCp1252("Provedor Ação")) << "sent as Windows-1252";
-        EXPECT_EQ(TextoDoCampo(r.szUserName), c.usuarioEnviado);
-        EXPECT_EQ(TextoDoCampo(r.szPassword), c.senhaEnviada) << "user '" << c.usuario << "'";
+        EXPECT_EQ(DeCp1252(r.szUserName), c.usuarioEnviado);
+        EXPECT_EQ(DeCp1252(r.szPassword), c.senhaEnviada) << "user '" << c.usuario << "'";
     }
     std::string longa(300, 'e'), usuario = "u", senha = "s";
     DiscaConexão(longa, usuario, senha);

@@ -8,6 +8,7 @@
 #include "platform/escolha_backend.h"
 #include "platform/pastas.h"
 #include "platform/qt/shell.h"
+#include "platform/registro_api.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
@@ -88,6 +89,7 @@ TEST_F(Predefinicoes, AtualizarRelistaMostraOConfiguradoEDesligaADiscagemAutomat
         "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
         "EnableAutodial");
     ASSERT_TRUE(autodial);
+    EXPECT_EQ(autodial->tipo, plataforma::REG_BINARY);
     EXPECT_EQ(autodial->dados, std::string(4, '\0'));
 
     // An empty phonebook leaves only the configured name, as the text.

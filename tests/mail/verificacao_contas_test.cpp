@@ -84,7 +84,6 @@ TEST_F(VerificacaoEmail, ContasContadasTextoFiguraECue) {
     } casos[] = {
         {S::Linha("+OK 0 0"), {}, "0 mensagens às 09:30", semEmail, completo, "Casa: 0 mensagens"},
         {S::Linha("+OK 1 320"), {}, "1 mensagem às 09:30", temEmail, completo, "Casa: 1 mensagem"},
-        {S::Linha("+OK 12 40960"), {}, "12 mensagens às 09:30", temEmail, completo, "Casa: 12 mensagens"},
         {{{"+O", "K 3 ", "10\r\n"}, false, 20ms},
          {},
          "3 mensagens às 09:30",

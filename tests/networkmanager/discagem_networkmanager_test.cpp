@@ -25,13 +25,7 @@ namespace {
 using namespace plataforma;
 using namespace plataforma::nm;
 
-constexpr uint DispositivoIp = 70;
 constexpr uint RazaoNenhuma = 1;
-
-struct Linha {
-    HRASCONN conexao;
-    std::string nome;
-};
 
 // A profile's user name; its password left to agents unless `senhaFlags` says otherwise (0: kept by
 // NetworkManager itself; -1: no flags at all, which means the same).
@@ -40,26 +34,6 @@ QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario, int s
     if (senhaFlags >= 0)
         credenciais.insert(QStringLiteral("password-flags"), static_cast<uint>(senhaFlags));
     return {{QString::fromLatin1(secao), credenciais}};
-}
-
-RASCONNSTATUSA Estado(HRASCONN conexao, std::uint32_t* codigo = nullptr) {
-    RASCONNSTATUSA estado{};
-    estado.dwSize = sizeof estado;
-    const std::uint32_t resultado = RasGetConnectStatusA(conexao, &estado);
-    if (codigo)
-        *codigo = resultado;
-    return estado;
-}
-
-std::vector<Linha> Conexoes() {
-    static RASCONNA conexoes[16];
-    conexoes[0].dwSize = sizeof(RASCONNA);
-    std::uint32_t bytes = sizeof conexoes, quantas = 0;
-    EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
-    std::vector<Linha> linhas;
-    for (std::uint32_t i = 0; i < quantas; ++i)
-        linhas.push_back({conexoes[i].hrasconn, DeCp1252(conexoes[i].szEntryName)});
-    return linhas;
 }
 
 bool ChegaA(HRASCONN conexao, RASCONNSTATE estado, std::uint32_t erro = 0) {
@@ -153,10 +127,7 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     const struct {
         uint dispositivo;
         RASCONNSTATE esperado;
-    } passos[] = {{40, RASCS_OpenPort},
-                  {50, RASCS_ConnectDevice},
-                  {60, RASCS_Authenticate},
-                  {DispositivoIp, RASCS_Authenticate}};
+    } passos[] = {{40, RASCS_OpenPort}, {50, RASCS_ConnectDevice}, {60, RASCS_Authenticate}};
     for (const auto& passo : passos) {
         nm_->MudaDispositivo(passo.dispositivo, RazaoNenhuma);
         EXPECT_TRUE(ChegaA(conexao, passo.esperado)) << passo.dispositivo;
@@ -214,7 +185,7 @@ TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesliga
     const QString ativaCabo = nm_->AtivaPorFora(cabo, QStringLiteral("cabo"), AtivaAtivada);
     nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
     ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
-    const Linha linha = Conexoes()[0];
+    const LinhaListada linha = Conexoes()[0];
     EXPECT_EQ(linha.nome, "Provedor");
     EXPECT_TRUE(ChegaA(linha.conexao, RASCS_Connected));
     HRASCONN outra = 0;

@@ -4,31 +4,13 @@
 #include "platform/escolha_backend.h"
 #include "platform/ras.h"
 #include "support/diagnosticos.h"
+#include "support/servico_discagem_roteirizado.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using namespace plataforma;
-
-class ServicoQueConta final : public ServicoDiscagem {
-public:
-    std::uint32_t Disca(const RASDIALPARAMSA&, HRASCONN* conexao) override {
-        *conexao = 9;
-        return ++chamadas, 0;
-    }
-    std::uint32_t Estado(HRASCONN, RASCONNSTATUSA*) override { return ++chamadas, 0; }
-    std::uint32_t Conexoes(RASCONNA*, std::uint32_t, std::uint32_t* quantas) override {
-        *quantas = 0;
-        return ++chamadas, 0;
-    }
-    std::uint32_t Desliga(HRASCONN) override { return ++chamadas, 0; }
-    std::uint32_t Entradas(RASENTRYNAMEA*, std::uint32_t, std::uint32_t* quantas) override {
-        *quantas = 0;
-        return ++chamadas, 0;
-    }
-    int chamadas = 0;
-};
 
 // The five calls, each returning its code.
 std::vector<std::uint32_t> ChamaTodas() {
@@ -54,14 +36,18 @@ TEST(EscolhaDoServicoDeDiscagem, SemEscolhaOServicoNaoRodaEANulaDevolveOPadrao) 
     const std::vector<std::uint32_t> semServico(5, ERROR_RASMAN_CANNOT_INITIALIZE);
     EXPECT_EQ(ChamaTodas(), semServico) << "as when the system's dial-up service does not run";
 
-    auto servico = std::make_shared<ServicoQueConta>();
+    // Each call answers as the scripted service does: its dial code, no such connection, and success
+    // for the listings and the hang-up.
+    auto servico = std::make_shared<ServicoDiscagemRoteirizado>();
+    servico->codigoDiscagem = 77;
+    const std::vector<std::uint32_t> roteirizado{77, ERROR_INVALID_HANDLE_RAS, 0, 0, 0};
     DefineBackend<ServicoDiscagem>(servico);
-    EXPECT_EQ(ChamaTodas(), std::vector<std::uint32_t>(5, 0));
-    EXPECT_EQ(servico->chamadas, 5);
+    EXPECT_EQ(ChamaTodas(), roteirizado);
+    EXPECT_EQ(servico->desligamentos, std::vector<HRASCONN>{1});
 
     DefineBackend<ServicoDiscagem>(nullptr);
     EXPECT_EQ(ChamaTodas(), semServico);
-    EXPECT_EQ(servico->chamadas, 5);
+    EXPECT_EQ(servico->discagens.size(), 1u);
 }
 
 TEST(Diagnostico, UmaLinhaComPrefixoPorFalha) {

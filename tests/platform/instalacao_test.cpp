@@ -4,7 +4,6 @@
 #include "pastas_teste.h"
 
 #include "platform/instalacao.h"
-#include "platform/pastas.h"
 #include "platform/perfil.h"
 
 #include <filesystem>
@@ -20,17 +19,10 @@ namespace {
 class Instalacao : public PastasTeste {
 protected:
     Instalacao() {
-        std::filesystem::create_directories(Programa() + "/sistema");
         Grava(Programa() + "/Config.ini",
               "[Config]\r\nPrimeira Vez=1\r\n\r\n[Pop3]\r\nTempo de Espera= 30\r\n");
-        DefinePastaPrograma(Programa());
     }
-    ~Instalacao() override {
-        ::chmod(Programa().c_str(), 0755);
-        DefinePastaPrograma("");
-    }
-
-    std::string Programa() const { return Raiz() + "/programa"; }
+    ~Instalacao() override { ::chmod(Programa().c_str(), 0755); }
     void Instala() const { Grava(Programa() + "/" + MarcaInstalacao, ""); }
 
     static std::string Le(const std::string& arquivo, const char* secao, const char* chave) {

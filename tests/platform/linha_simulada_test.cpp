@@ -3,6 +3,7 @@
 // line tool, a second process.
 #include "pastas_teste.h"
 #include "support/chamadas_discagem.h"
+#include "support/relogio_ajustavel.h"
 
 #include "platform/arquivo_linha.h"
 #include "platform/catalogo_simulado.h"
@@ -28,14 +29,8 @@ namespace {
 
 const char* const kPadrao = "Provedor Simulado";
 
-class RelogioParado : public Relogio {
-public:
-    Instante Agora() const override { return agora; }
-    Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
-};
-
-// A clock that moves only when told, the simulated line as the dial-up service, and short ways to make the
-// calls with UTF-8 names.
+// The test's clock, the simulated line as the dial-up service, and short ways to make the calls with
+// UTF-8 names.
 class LinhaSimuladaTeste : public PastasTeste {
 protected:
     LinhaSimuladaTeste() {
@@ -48,7 +43,7 @@ protected:
         DefineBackend<ServicoDiscagem>(nullptr);
     }
 
-    void Avanca(std::chrono::milliseconds passo) { relogio->agora += passo; }
+    void Avanca(std::chrono::milliseconds passo) { relogio->Avanca(passo); }
     std::string Catalogo() const { return PastaUsuario() + "/catalogo.ini"; }
     // Writes the phonebook from UTF-8 lines, stored as Windows-1252 with CR LF.
     void GravaCatalogo(std::initializer_list<const char*> linhas) {
@@ -58,24 +53,21 @@ protected:
         Grava(Catalogo(), texto);
     }
 
-    static RASCONNSTATUSA EstadoDe(HRASCONN conexao, std::uint32_t codigo = 0) {
-        RASCONNSTATUSA estado{};
-        estado.dwSize = sizeof estado;
-        EXPECT_EQ(RasGetConnectStatusA(conexao, &estado), codigo) << conexao;
+    static RASCONNSTATUSA EstadoDe(HRASCONN conexao, std::uint32_t esperado = 0) {
+        std::uint32_t codigo = 0;
+        const RASCONNSTATUSA estado = Estado(conexao, &codigo);
+        EXPECT_EQ(codigo, esperado) << conexao;
         return estado;
     }
 
-    // The first listed connection's handle, 0 when none is listed.
+    // The listed connection's handle, 0 when none is listed.
     static HRASCONN PrimeiraConexao() {
-        RASCONNA conexoes[4]{};
-        conexoes[0].dwSize = sizeof(RASCONNA);
-        std::uint32_t bytes = sizeof conexoes, quantas = 0;
-        EXPECT_EQ(RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
-        EXPECT_LE(quantas, 1u) << "one modem, one connection";
-        return quantas ? conexoes[0].hrasconn : 0;
+        const auto linhas = Conexoes();
+        EXPECT_LE(linhas.size(), 1u) << "one modem, one connection";
+        return linhas.empty() ? 0 : linhas[0].conexao;
     }
 
-    std::shared_ptr<RelogioParado> relogio = std::make_shared<RelogioParado>();
+    std::shared_ptr<RelogioAjustavel> relogio = std::make_shared<RelogioAjustavel>();
 };
 
 TEST_F(LinhaSimuladaTeste, RegistrosEBuffersConferidosAntesDaLinha) {

@@ -14,6 +14,7 @@ class PastasTeste : public ::testing::Test {
 protected:
     std::string Raiz() const { return pastas_.Raiz(); }
     std::string ConfigHome() const { return pastas_.ConfigHome(); }
+    std::string Programa() const { return pastas_.Programa(); } // the process's program folder
     std::string PastaUsuario() const { return pastas_.Usuario(); }
 
     static std::string Conteudo(const std::string& caminho) { return LeArquivo(caminho); }

@@ -1,4 +1,4 @@
-// The dial-up access in the per-user store and the move of the previous version's settings.
+// The move of the previous version's settings, the dial-up access scrambled into the per-user store.
 #include "mail/contas_email.h"
 #include "platform/configuracoes_usuario.h"
 #include "settings/configuracao.h"
@@ -55,15 +55,6 @@ TEST_F(Migracao, AcessoSemContasNaoGravaPadroes) {
     EXPECT_TRUE(GetAllSettings("e-Telvanor", "Som").empty());
     EXPECT_TRUE(GetAllSettings("e-Telvanor", "ini").empty());
     EXPECT_FALSE(TemContasEmail);
-}
-
-TEST_F(Migracao, SalvaAcessoGuardaEmbaralhadoECarregaAcessoLeDeVolta) {
-    SalvaAcesso("Provedor Ação", "ana", " s3nha ");
-    EXPECT_EQ(GetSetting("e-Telvanor", "Acesso", "Senha"), Embaralha(" s3nha ", ChaveCredenciais));
-    ReiniciaQuelza();
-    CarregaAcesso();
-    EXPECT_EQ(AcessoDialUp, "Provedor Ação");
-    EXPECT_EQ(SenhaAcesso, " s3nha ");
 }
 
 } // namespace

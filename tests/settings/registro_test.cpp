@@ -1,8 +1,7 @@
-// Module Registro and the browser settings: path parsing with its message, and the bytes the
-// writes leave in the hive.
+// Module Registro: path parsing with its message, and the bytes the writes leave in the hive. The
+// browser settings written through it are checked by the browser tab and the first start.
 #include "platform/colmeia.h"
 #include "platform/qt/mensagens.h"
-#include "settings/navegador.h"
 #include "settings/quelza.h"
 #include "settings/registro.h"
 #include "support/ambiente.h"
@@ -15,8 +14,6 @@ using plataforma::ExisteChaveRegistro;
 using plataforma::LeValorRegistro;
 
 const std::string Main = "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main";
-const std::string Politica =
-    "HKEY_USERS\\.Default\\Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel";
 
 class ModuloRegistro : public AmbienteTeste {};
 
@@ -75,22 +72,6 @@ TEST_F(ModuloRegistro, TextoGuardaNMaisUmBytesEmWindows1252EOsValoresSoEmChaveCr
     Registro::CriaChave(nova);
     Registro::GravaValorBinário(nova, "Valor", "\x01ç");
     EXPECT_EQ(LeValorRegistro(nova, "Valor")->dados, "\x01\xE7");
-}
-
-// The first start covers the locked page; here the unlocked one, and what both share.
-TEST_F(ModuloRegistro, AjustaNavegadorGravaPaginaPoliticaEDiscagemAutomatica) {
-    quelza::PáginaInicial = "http://portal.exemplo/";
-    quelza::PáginaTravada = "0";
-    quelza::AjustaNavegador();
-    EXPECT_EQ(LeValorRegistro(Main, "Start Page")->dados, std::string("http://portal.exemplo/\0", 23));
-    const auto autodial = LeValorRegistro(
-        "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
-        "EnableAutodial");
-    ASSERT_TRUE(autodial);
-    EXPECT_EQ(autodial->tipo, plataforma::REG_BINARY);
-    EXPECT_EQ(autodial->dados, std::string(4, '\0'));
-    EXPECT_EQ(LeValorRegistro(Politica, "HomePage").value().dados, std::string(1, '\0'));
-    EXPECT_TRUE(interface->mensagens.empty());
 }
 
 } // namespace

@@ -1,13 +1,11 @@
 // The settings table: each row reads back what it wrote; no setting is spelled twice; a group is one
-// rewrite of the per-user store; a refused write changes the variable and tells the user nothing.
-// Each row's key and text form are pinned where a dialog or the loader writes them.
-#include "platform/configuracoes_usuario.h"
+// rewrite of the per-user store. Each row's key and text form are pinned where a dialog or the loader
+// writes them, and so is a refused write (the configuration dialog's table, tab by tab).
 #include "platform/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/tabela_configuracoes.h"
 #include "support/ambiente.h"
-#include "support/gravacao_recusada.h"
 #include "support/substituicoes_contadas.h"
 
 #include <gtest/gtest.h>
@@ -19,15 +17,8 @@
 namespace {
 
 using namespace quelza;
-using plataforma::GetSetting;
 
 using TabelaConfiguracoes = AmbienteTeste;
-
-std::string Guardado(const LinhaConfiguracao& linha) {
-    return linha.armazem == Armazem::ArquivoConfig
-               ? LeIni(ArquivoConfig(), linha.secao, linha.chave)
-               : GetSetting(AplicacaoConfiguracoes, linha.secao, linha.chave);
-}
 
 // Whatever a row writes from its variable, reading it back gives the variable the same value.
 TEST_F(TabelaConfiguracoes, CadaLinhaLeDeVoltaOQueGravou) {
@@ -89,26 +80,6 @@ TEST_F(TabelaConfiguracoes, ValoresIniciaisUmaSoGravacaoNaOrdem) {
     PosiçãoX = 5;
     GravaConfiguracao(tabela::PosiçãoX);
     EXPECT_EQ(substituicoes.Contagem(), 2);
-}
-
-TEST_F(TabelaConfiguracoes, GravacaoRecusadaMudaAVariavelESeCala) {
-    TempoDeEspera = 30;
-    PosiçãoX = 1130;
-    GravaConfiguracoes({&tabela::TempoDeEspera, &tabela::PosiçãoX});
-    const auto antes = plataforma::GetAllSettings("e-Telvanor", "ini");
-    {
-        const GravacaoRecusada recusada;
-        TempoDeEspera = 45;
-        PosiçãoX = 7;
-        EXPECT_NO_THROW(GravaConfiguracoes({&tabela::TempoDeEspera, &tabela::PosiçãoX}));
-        EXPECT_NO_THROW(GravaConfiguracao(tabela::RediscarLigado));
-    }
-    EXPECT_EQ(TempoDeEspera, 45);
-    EXPECT_EQ(PosiçãoX, 7);
-    EXPECT_EQ(Guardado(tabela::TempoDeEspera), "30");
-    EXPECT_EQ(plataforma::GetAllSettings("e-Telvanor", "ini"), antes);
-    EXPECT_EQ(Guardado(tabela::RediscarLigado), "");
-    EXPECT_TRUE(interface->mensagens.empty());
 }
 
 } // namespace

@@ -9,17 +9,10 @@
 #include <QRegion>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
 constexpr std::uint32_t Magenta = 0x00FF00FF;
-
-std::string Conteudo(const std::filesystem::path& nome) {
-    std::ifstream f(nome, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
-}
 
 const std::filesystem::path ArquivoEntregue = std::filesystem::path(PROGRAMA_ENTREGUE) / "telvanor.rgn";
 
@@ -39,7 +32,7 @@ TEST_F(FigurasJanela, ArquivoDeRegiaoEntregueCorrespondeAPele) {
     const std::string novo = pastas.Programa() + "/novo.rgn";
     CriaRegiao r;
     ASSERT_TRUE(r.CriaArquivoRegião(FiguraDeImagem(pele), Magenta, novo));
-    EXPECT_EQ(Conteudo(novo), Conteudo(ArquivoEntregue))
+    EXPECT_EQ(LeArquivo(novo), LeArquivo(ArquivoEntregue))
         << "the skin changed: rebuild the target 'regiao' to write the region file again";
 
     // The scan never looks at column 0 or row 0 and the file reader drops the last row: the skin

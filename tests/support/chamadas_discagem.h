@@ -1,5 +1,5 @@
 // The dial-up stand-ins called as the program calls them, for the tests of each dial-up service:
-// names in UTF-8, put into the records in the code page they hold.
+// names in UTF-8, put into and read from the records in the code page they hold.
 #pragma once
 
 #include "platform/cp1252.h"
@@ -25,6 +25,32 @@ inline std::uint32_t Disca(const std::string& entrada, const std::string& usuari
     if (conexao)
         *conexao = handle;
     return codigo;
+}
+
+// A connection's status; `codigo`, when given, gets the call's result.
+inline plataforma::RASCONNSTATUSA Estado(plataforma::HRASCONN conexao, std::uint32_t* codigo = nullptr) {
+    plataforma::RASCONNSTATUSA estado{};
+    estado.dwSize = sizeof estado;
+    const std::uint32_t resultado = plataforma::RasGetConnectStatusA(conexao, &estado);
+    if (codigo)
+        *codigo = resultado;
+    return estado;
+}
+
+// The connections the service lists: handle and entry name in UTF-8.
+struct LinhaListada {
+    plataforma::HRASCONN conexao;
+    std::string nome;
+};
+inline std::vector<LinhaListada> Conexoes() {
+    static plataforma::RASCONNA conexoes[16];
+    conexoes[0].dwSize = sizeof(plataforma::RASCONNA);
+    std::uint32_t bytes = sizeof conexoes, quantas = 0;
+    EXPECT_EQ(plataforma::RasEnumConnectionsA(conexoes, &bytes, &quantas), 0u);
+    std::vector<LinhaListada> linhas;
+    for (std::uint32_t i = 0; i < quantas; ++i)
+        linhas.push_back({conexoes[i].hrasconn, plataforma::DeCp1252(conexoes[i].szEntryName)});
+    return linhas;
 }
 
 // The names the service lists, in UTF-8.

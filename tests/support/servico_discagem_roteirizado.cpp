@@ -21,19 +21,16 @@ template <std::size_t N> void Copia(char (&campo)[N], const std::string& utf8) {
 std::uint32_t ServicoDiscagemRoteirizado::Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) {
     discagens.push_back(parametros);
     *conexao = handleDiscagem;
-    if (codigoDiscagem == 0 && aoDiscar)
-        aoDiscar(parametros);
     return codigoDiscagem;
 }
 
 std::uint32_t ServicoDiscagemRoteirizado::Estado(HRASCONN conexao, RASCONNSTATUSA* estado) {
-    ++consultasEstado;
     const auto c = std::find_if(conexoes.begin(), conexoes.end(),
                                 [conexao](const Conexao& candidata) { return candidata.handle == conexao; });
     if (conexao == 0 || c == conexoes.end())
         return ERROR_INVALID_HANDLE_RAS;
     estado->rasconnstate = c->estado;
-    return c->codigoEstado;
+    return 0;
 }
 
 std::uint32_t ServicoDiscagemRoteirizado::Conexoes(RASCONNA* registros, std::uint32_t capacidade,
@@ -60,5 +57,3 @@ std::uint32_t ServicoDiscagemRoteirizado::Entradas(RASENTRYNAMEA* registros, std
         Copia(registros[i].szEntryName, entradas[i]);
     return 0;
 }
-
-std::string TextoDoCampo(const char* campo) { return DeCp1252(campo); }

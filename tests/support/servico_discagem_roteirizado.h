@@ -4,7 +4,6 @@
 
 #include "platform/ras.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,7 +13,6 @@ public:
         plataforma::HRASCONN handle = 0;
         std::string entrada; // UTF-8
         plataforma::RASCONNSTATE estado = plataforma::RASCS_OpenPort;
-        std::uint32_t codigoEstado = 0; // what the status query returns for it
     };
 
     std::uint32_t Disca(const plataforma::RASDIALPARAMSA& parametros, plataforma::HRASCONN* conexao) override;
@@ -25,22 +23,17 @@ public:
     std::uint32_t Entradas(plataforma::RASENTRYNAMEA* entradas, std::uint32_t capacidade,
                            std::uint32_t* quantas) override;
 
-    // Listed in this order; the status query answers 6 for a handle not among them.
+    // Listed in this order; the status query answers 6 for a handle not among them, 0 for the others.
     std::vector<Conexao> conexoes;
     // Phonebook names, UTF-8, in the order the listing reports them.
     std::vector<std::string> entradas;
 
-    // A dial returns codigoDiscagem and handleDiscagem; with code 0, `aoDiscar` may add the connection.
+    // A dial returns codigoDiscagem and handleDiscagem.
     std::uint32_t codigoDiscagem = 0;
     plataforma::HRASCONN handleDiscagem = 0;
-    std::function<void(const plataforma::RASDIALPARAMSA&)> aoDiscar;
     // Non-zero: the connection listing fails with this code.
     std::uint32_t codigoListagem = 0;
 
     std::vector<plataforma::RASDIALPARAMSA> discagens;
     std::vector<plataforma::HRASCONN> desligamentos;
-    int consultasEstado = 0;
 };
-
-// A text field of a received dial record, as UTF-8.
-std::string TextoDoCampo(const char* campo);

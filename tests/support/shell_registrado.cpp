@@ -8,14 +8,14 @@ std::intptr_t ShellRegistrado::Abre(std::uint32_t, const std::string& operacao, 
 
 std::uint32_t ShellRegistrado::Inicia(const std::string& linhaDeComando, std::uint32_t estilo) {
     inicios.push_back({linhaDeComando, estilo});
-    return respostaInicia;
+    return 33;
 }
 
 bool ShellRegistrado::EncerraSessao(std::uint32_t opcoes, std::uint32_t) {
     encerramentos.push_back(opcoes);
     if (aoEncerrar)
         aoEncerrar();
-    return respostaEncerra;
+    return true;
 }
 
 std::vector<std::string> ShellRegistrado::Abertos() const {

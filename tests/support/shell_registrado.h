@@ -1,5 +1,5 @@
 // The shell for tests: records every open, program start and end of session, starts nothing, and
-// answers with the codes a test sets.
+// answers as a working shell would; an open answers with the code a test sets.
 #pragma once
 
 #include "platform/qt/shell.h"
@@ -36,8 +36,6 @@ public:
     std::vector<std::uint32_t> encerramentos; // the options of each end-of-session request
 
     std::intptr_t respostaAbre = 42;
-    std::uint32_t respostaInicia = 33;
-    bool respostaEncerra = true;
     // Runs inside each end-of-session request, to see what the program had done before asking.
     std::function<void()> aoEncerrar;
 };
