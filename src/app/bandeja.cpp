@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <cstring>
 
 namespace quelza {
@@ -22,6 +23,18 @@ void RecebeNotificações(std::uint32_t hWnd) {
     });
 }
 
+// The operation's words are ASCII, and the status poller changes the icon at every tick: those are
+// upper-cased where they stand; any other text goes through Qt's case tables.
+void EmMaiúsculas(std::string& texto) {
+    if (std::all_of(texto.begin(), texto.end(), [](unsigned char c) { return c < 0x80; })) {
+        for (char& c : texto)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+        return;
+    }
+    texto = QString::fromStdString(texto).toUpper().toStdString();
+}
+
 void Identifica(plataforma::NOTIFYICONDATAA& dados) {
     dados.cbSize = sizeof dados;
     dados.hWnd = frmTelvanor01::Atual().hWnd();
@@ -32,7 +45,7 @@ void Identifica(plataforma::NOTIFYICONDATAA& dados) {
 
 void ÍconeBandeja(std::string& operação, const Figura& figura, const Figura& figuraNova) {
     using namespace plataforma;
-    operação = QString::fromStdString(operação).toUpper().toStdString();
+    EmMaiúsculas(operação);
     NOTIFYICONDATAA& dados = DadosÍcone;
 
     if (operação == "ADICIONA") {

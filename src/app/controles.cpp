@@ -65,8 +65,12 @@ std::string Caption(const QLabel* rotulo) { return rotulo->text().toStdString();
 
 // The poller writes the same captions ten times a second; an unchanged one is left alone, as setText
 // itself would, without building a QString first to find that out.
+bool CaptionIgual(const QLabel* rotulo, std::string_view texto) {
+    return QAnyStringView::equal(rotulo->text(), QUtf8StringView(texto));
+}
+
 void DefineCaption(QLabel* rotulo, const std::string& texto) {
-    if (QAnyStringView::equal(rotulo->text(), QUtf8StringView(texto)))
+    if (CaptionIgual(rotulo, texto))
         return;
     rotulo->setText(QString::fromStdString(texto));
 }

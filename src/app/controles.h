@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 inline constexpr int TwipsPorPixel = 15;
 
@@ -63,6 +64,7 @@ private:
     QTimer timer_;
 };
 
-// Label captions as the system's UTF-8 text.
+// Label captions as the system's UTF-8 text. Comparing one with a text needs no copy of it.
 std::string Caption(const QLabel* rotulo);
+bool CaptionIgual(const QLabel* rotulo, std::string_view texto);
 void DefineCaption(QLabel* rotulo, const std::string& texto);

@@ -64,14 +64,14 @@ void frmTelvanor01::Timer1_Timer() {
     if (timer1EmCurso_)
         return;
     const Reentrada guarda(timer1EmCurso_);
-    const auto legenda = [this] { return Caption(lblStatus); };
+    const auto legendaÉ = [this](const char* texto) { return CaptionIgual(lblStatus, texto); };
 
     Protegido([&] { DefineCaption(lblStatus, TextoEstadoConexão()); });
     Protegido([] { ConexãoAtiva(); });
 
     // The program of a scheduled connection starts once, when that connection is up.
     Protegido([&] {
-        if (ConexãoAtiva() && AgendamentoPendente && legenda() == Conectado) {
+        if (ConexãoAtiva() && AgendamentoPendente && legendaÉ(Conectado)) {
             AgendamentoPendente = false;
             if (!SóBrancos(ProgramaExecutar))
                 plataforma::WinExec(ProgramaExecutar.c_str(), plataforma::SW_SHOWMINIMIZED);
@@ -83,7 +83,7 @@ void frmTelvanor01::Timer1_Timer() {
             return;
         Timer3.Enabled(true);
         DesconexãoAnunciada = 0;
-        if (ConexãoAnunciada == 0 && legenda() == Conectado) {
+        if (ConexãoAnunciada == 0 && legendaÉ(Conectado)) {
             ConexãoAnunciada = 1;
             DesconexãoAnunciada = 0;
             if (IniciarIE == 1)
@@ -93,7 +93,7 @@ void frmTelvanor01::Timer1_Timer() {
                 });
             Protegido([] { TocaSeLigado(SomConectado); });
         }
-        if (ChecarAoConectar == 1 && EmailVerificado == 0 && legenda() == Conectado) {
+        if (ChecarAoConectar == 1 && EmailVerificado == 0 && legendaÉ(Conectado)) {
             // Marked as done even when the run fails, or every tick would start it again.
             Protegido([] { VerificaTodasAsContas(); });
             EmailVerificado = 1;
@@ -106,7 +106,7 @@ void frmTelvanor01::Timer1_Timer() {
         if (ConexãoAtiva())
             return;
         Protegido([&] { MudaÍcone(Picture1); });
-        if (DesconexãoAnunciada == 0 && legenda() == SemConexão) {
+        if (DesconexãoAnunciada == 0 && legendaÉ(SemConexão)) {
             DesconexãoAnunciada = 1;
             Protegido([] { TocaSeLigado(SomDesconectado); });
         }
@@ -118,7 +118,7 @@ void frmTelvanor01::Timer1_Timer() {
 
     // The scheduled connection is made, and kept up, by switching redial on.
     Protegido([&] {
-        if (!ConexãoAtiva() && AgendarConexão == 1 && legenda() == SemConexão && AgoraÉ(HoraConexão)) {
+        if (!ConexãoAtiva() && AgendarConexão == 1 && legendaÉ(SemConexão) && AgoraÉ(HoraConexão)) {
             if (!RediscarLigado)
                 img_Click(51);
             AgendamentoPendente = true;
@@ -126,7 +126,7 @@ void frmTelvanor01::Timer1_Timer() {
     });
 
     Protegido([&] {
-        if (!(ConexãoAtiva() && AgendarDesconexão == 1 && legenda() == Conectado && AgoraÉ(HoraDesconexão)))
+        if (!(ConexãoAtiva() && AgendarDesconexão == 1 && legendaÉ(Conectado) && AgoraÉ(HoraDesconexão)))
             return;
         Protegido([] { DesligaConexão(); });
         if (RediscarLigado)
@@ -145,7 +145,7 @@ void frmTelvanor01::Timer1_Timer() {
     Protegido([] { plataforma::DoEvents(); });
 
     Protegido([&] {
-        if (legenda() != Conectado) {
+        if (!legendaÉ(Conectado)) {
             Timer2.Enabled(false);
             if (img[100]->Picture().Handle != imgX[100].Handle)
                 img[100]->DefinePicture(imgX[100]);
@@ -169,6 +169,6 @@ void frmTelvanor01::Timer2_Timer() {
 // No counter and no pause: every tick without any connection at all starts a new dial. While an
 // attempt is being set up the platform lists it, the code is no longer "6", and nothing starts.
 void frmTelvanor01::Timer3_Timer() {
-    if (RediscarLigado && Caption(lblStatus) == SemConexão && Caption(lblCodStatus) == "6")
+    if (RediscarLigado && CaptionIgual(lblStatus, SemConexão) && CaptionIgual(lblCodStatus, "6"))
         DiscaConexão(AcessoDialUp, UsuárioAcesso, SenhaAcesso);
 }

@@ -93,6 +93,11 @@ TEST_F(Bandeja, OutrasPalavrasNadaFazem) {
         EXPECT_TRUE(bandeja->chamadas.empty());
         EXPECT_EQ(std::memcmp(&quelza::DadosÍcone, &antes, sizeof antes), 0);
     }
+    // Upper-cased by Unicode, not only ASCII.
+    std::string acentuada = "ícone";
+    quelza::ÍconeBandeja(acentuada, janela.Picture1, janela.Picture2);
+    EXPECT_EQ(acentuada, "ÍCONE");
+    EXPECT_TRUE(bandeja->chamadas.empty());
 }
 
 TEST_F(Bandeja, IdasEVoltasDeixamNoMaximoUmIcone) {
