@@ -9,7 +9,9 @@
 #   SOM=1             a PulseAudio of its own with a null sink, as a desktop with sound has
 #
 # Start to shown: from the moment the process is started until a viewable window of its name exists,
-# polled with xdotool every few milliseconds. Memory: VmRSS once the window has stood a few seconds.
+# as seen by one X client that wakes on the server's events (bench/espera_janela); starting a window
+# search every few milliseconds instead took as much processor time as the program being timed.
+# Memory: VmRSS once the window has stood a few seconds.
 # CPU: time on a processor of all the process's threads (schedstat, in nanoseconds) over the period,
 # with the window shown and no connection.
 set -euo pipefail
@@ -22,6 +24,8 @@ assentamento=3
 [[ -x $build/programa/e-Telvanor3Std ]] || { echo "falta $build/programa/e-Telvanor3Std" >&2; exit 2; }
 nua=$build/bench/janela_nua/janela-nua
 [[ -x $nua ]] || { echo "falta $nua (cmake --build $build --target janela-nua)" >&2; exit 2; }
+espera=$build/bench/espera_janela/espera-janela
+[[ -x $espera ]] || { echo "falta $espera (cmake --build $build --target espera-janela)" >&2; exit 2; }
 
 tmp=$(mktemp -d)
 execucao=$tmp/run
@@ -71,7 +75,6 @@ programa_nome='^e-Telvanor 3\.1'
 nua_cmd=("$nua")
 nua_nome='^janela nua$'
 
-visivel() { xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
 
 # Starts "$qual" (programa or nua), waits for its window; sets pid and ms (start to shown).
 inicia() {
@@ -82,14 +85,11 @@ inicia() {
     "${cmd[@]}" >>"$tmp/$1.log" 2>&1 &
     pid=$!
     pids+=("$pid")
-    until visivel "$nome"; do
-        if ! kill -0 "$pid" 2>/dev/null; then
-            echo "$1 terminou antes de mostrar a janela:" >&2
-            tail -n 20 "$tmp/$1.log" >&2
-            exit 1
-        fi
-        pausa 0.004
-    done
+    if ! "$espera" "$nome" 20000; then
+        echo "$1 não mostrou a janela em 20 s:" >&2
+        tail -n 20 "$tmp/$1.log" >&2
+        exit 1
+    fi
     t1=$EPOCHREALTIME
     ms=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
 }
