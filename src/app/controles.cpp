@@ -63,12 +63,12 @@ void Temporizador::Enabled(bool habilitado) {
 
 std::string Caption(const QLabel* rotulo) { return rotulo->text().toStdString(); }
 
-// The poller writes the same captions ten times a second; an unchanged one is left alone, as setText
-// itself would, without building a QString first to find that out.
 bool CaptionIgual(const QLabel* rotulo, std::string_view texto) {
     return QAnyStringView::equal(rotulo->text(), QUtf8StringView(texto));
 }
 
+// The poller writes the same captions ten times a second; an unchanged one is left alone, as setText
+// itself would, without building a QString first to find that out.
 void DefineCaption(QLabel* rotulo, const std::string& texto) {
     if (CaptionIgual(rotulo, texto))
         return;
