@@ -75,7 +75,6 @@ programa_nome='^e-Telvanor 3\.1'
 nua_cmd=("$nua")
 nua_nome='^janela nua$'
 
-
 # Starts "$qual" (programa or nua), waits for its window; sets pid and ms (start to shown).
 inicia() {
     local -n cmd=${1}_cmd
