@@ -1,30 +1,14 @@
 #include "app/frm_telvanor01.h"
+#include "platform/qt/figuras_embutidas.h"
 #include "shape/figura_imagem.h"
 
 #include <QFont>
-#include <QImageReader>
 #include <QPalette>
-
-#include <map>
 
 namespace {
 
-// The pictures are all PNG: read as such, without the format guess that loads every image plugin
-// of the system to ask each whether it knows the file.
-QImage LePng(const QString& nome) {
-    QImageReader leitor(QStringLiteral(":/figuras/") + nome, "png");
-    leitor.setAutoDetectImageFormat(false);
-    return leitor.read();
-}
-
-// Each picture file is read once; every window's pictures share its pixels.
-Figura Carrega(const QString& nome) {
-    static std::map<QString, QImage> lidas;
-    auto it = lidas.find(nome);
-    if (it == lidas.end())
-        it = lidas.emplace(nome, LePng(nome)).first;
-    return FiguraDeImagem(it->second);
-}
+// Every window's pictures share the compiled-in pixels.
+Figura Carrega(const QString& nome) { return FiguraDeImagem(plataforma::FiguraEmbutidaDe(nome)); }
 
 QString NomeImgX(int i) { return QStringLiteral("imgx-%1.png").arg(i, 3, 10, QChar('0')); }
 
@@ -44,8 +28,6 @@ void Estiliza(QLabel* rotulo, const QColor& cor, bool negrito) {
 } // namespace
 
 void frmTelvanor01::CarregaFiguras() {
-    // The pictures are compiled into a static library, whose resources register only when asked.
-    Q_INIT_RESOURCE(figuras);
     Image1->DefinePicture(Carrega(QStringLiteral("fundo.png")));
     for (const auto& [i, imagem] : img) {
         imgX[i] = Carrega(NomeImgX(i));

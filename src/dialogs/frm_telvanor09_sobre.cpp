@@ -2,6 +2,7 @@
 #include "app/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
 #include "platform/pastas.h"
+#include "platform/qt/figuras_embutidas.h"
 #include "platform/qt/shell.h"
 #include "settings/formas_texto.h"
 #include "settings/padroes_iniciais.h"
@@ -39,7 +40,7 @@ void Abre(const std::string& alvo) {
 QWidget* frmTelvanor09::CriaAbaSobre() {
     auto* aba = new QWidget;
     Image1 = new QLabel(aba);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/figuras/icone-aceso.png"))
+    Image1->setPixmap(QPixmap::fromImage(plataforma::FiguraEmbutidaDe(u"icone-aceso.png"))
                           .scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     lbleTelvanor = new QLabel(QString::fromUtf8(quelza::TituloAplicacao), aba);
     QFont titulo = lbleTelvanor->font();

@@ -1,11 +1,14 @@
-// The shipped pictures fit the window: the region file matches the skin, every control lies inside
-// the outline, and every button has a normal and a distinct second picture of its own size.
+// The shipped pictures fit the window: the compiled-in pictures are the PNG files, the region file
+// matches the skin, every control lies inside the outline, and every button has a normal and a
+// distinct second picture of its own size.
 #include "app/frm_telvanor01.h"
+#include "platform/qt/figuras_embutidas.h"
 #include "platform/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
 #include "support/ambiente.h"
 
+#include <QDir>
 #include <QRegion>
 
 #include <filesystem>
@@ -20,14 +23,26 @@ class FigurasJanela : public AmbienteTeste {};
 
 } // namespace
 
-// Outside the unnamed namespace: the resource initialiser is declared where it is called.
-static QImage Pele() {
-    Q_INIT_RESOURCE(figuras);
-    return QImage(QStringLiteral(":/figuras/fundo.png"));
+// Each PNG file is compiled in with the size, format and pixels Qt decodes it to, and nothing else is.
+TEST_F(FigurasJanela, FigurasEmbutidasSaoAsDosArquivos) {
+    const QDir pasta(QStringLiteral(FIGURAS_ENTREGUES));
+    const QStringList arquivos = pasta.entryList({QStringLiteral("*.png")}, QDir::Files);
+    ASSERT_EQ(static_cast<std::size_t>(arquivos.size()), plataforma::FigurasEmbutidas().size());
+    for (const QString& nome : arquivos) {
+        SCOPED_TRACE(nome.toStdString());
+        const QImage arquivo(pasta.filePath(nome), "png");
+        const QImage embutida = plataforma::FiguraEmbutidaDe(nome);
+        ASSERT_EQ(embutida.size(), arquivo.size());
+        EXPECT_EQ(embutida.format(), arquivo.format());
+        for (int y = 0; y < arquivo.height(); ++y)
+            for (int x = 0; x < arquivo.width(); ++x)
+                ASSERT_EQ(embutida.pixel(x, y), arquivo.pixel(x, y)) << x << "," << y;
+    }
+    EXPECT_TRUE(plataforma::FiguraEmbutidaDe(u"nenhuma.png").isNull());
 }
 
 TEST_F(FigurasJanela, ArquivoDeRegiaoEntregueCorrespondeAPele) {
-    const QImage pele = Pele();
+    const QImage pele = plataforma::FiguraEmbutidaDe(u"fundo.png");
     ASSERT_EQ(pele.size(), QSize(151, 197));
     const std::string novo = pastas.Programa() + "/novo.rgn";
     CriaRegiao r;

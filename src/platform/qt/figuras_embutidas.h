@@ -1,0 +1,28 @@
+// The main window's pictures, compiled in as the pixels their PNG files in assets/figuras decode to
+// (the build converts them with tools/embute_figuras), so that showing the window decodes nothing.
+#pragma once
+
+#include <QImage>
+#include <QStringView>
+
+#include <cstdint>
+#include <span>
+
+namespace plataforma {
+
+struct FiguraEmbutida {
+    const char* Nome; // the PNG file's name, as "fundo.png"
+    int Largura;
+    int Altura;
+    QImage::Format Formato;      // Format_RGB32 or Format_ARGB32, as the file decodes
+    const std::uint32_t* Pixels; // row after row, with nothing between the rows
+};
+
+// Every compiled-in picture, in the order the build was given the files.
+std::span<const FiguraEmbutida> FigurasEmbutidas();
+
+// The picture of that file name over its compiled-in pixels, which the image shares and never
+// writes; a null image for a name not compiled in.
+QImage FiguraEmbutidaDe(QStringView nome);
+
+} // namespace plataforma
