@@ -8,7 +8,7 @@ QImage FiguraEmbutidaDe(QStringView nome) {
     for (const FiguraEmbutida& f : FigurasEmbutidas())
         if (nome == QLatin1String(f.Nome))
             return QImage(reinterpret_cast<const uchar*>(f.Pixels), f.Largura, f.Altura,
-                          f.Largura * static_cast<int>(sizeof *f.Pixels), f.Formato);
+                          f.Largura * qsizetype{sizeof *f.Pixels}, f.Formato);
     return QImage();
 }
 
