@@ -84,12 +84,22 @@ inicia() {
     "${cmd[@]}" >>"$tmp/$1.log" 2>&1 &
     pid=$!
     pids+=("$pid")
-    if ! "$espera" "$nome" 20000; then
+    # Whichever ends first: the watcher on the window, or the program before it showed one.
+    "$espera" "$nome" 20000 &
+    local vigia=$! terminou estado=0
+    pids+=("$vigia")
+    wait -n -p terminou "$vigia" "$pid" || estado=$?
+    t1=$EPOCHREALTIME
+    if [[ $terminou != "$vigia" ]]; then
+        echo "$1 terminou sem mostrar a janela:" >&2
+        tail -n 20 "$tmp/$1.log" >&2
+        exit 1
+    fi
+    if ((estado != 0)); then
         echo "$1 não mostrou a janela em 20 s:" >&2
         tail -n 20 "$tmp/$1.log" >&2
         exit 1
     fi
-    t1=$EPOCHREALTIME
     ms=$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.1f", (b - a) * 1000 }')
 }
 
