@@ -261,13 +261,6 @@ TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
         << "the other process's change is seen at once";
     EXPECT_EQ(Disca(kPadrao), ERROR_PORT_ALREADY_OPEN) << "a dropped line holds the modem";
 
-    // A provider preset adds its entry; the same name again replaces it.
-    const std::string preset = PastaUsuario() + "/7.ins";
-    Grava(preset, ParaCp1252("[Entrada]\r\nNome=Provedor Ação\r\nTelefone=123\r\n"));
-    EXPECT_EQ(executa("importa " + preset),
-              std::make_pair(0, std::string("entrada \"Provedor Ação\" criada\n")));
-    EXPECT_EQ(EntradaDoCatalogo(Catalogo(), ParaCp1252("provedor ação"))->telefone, "123");
-    EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Provedor Ação"));
     EXPECT_EQ(executa("importa " + PastaUsuario() + "/nada.ins").first, 1);
 
     for (const char* errado : {"", "estados", "estado derruba", "importa"})
