@@ -179,19 +179,6 @@ TEST_F(Configuracao, CaixasDeNumeroRecusamOQueNaoEInteiroDe0a32767) {
     }
 }
 
-TEST_F(Configuracao, ChecarPeriodicamenteMostraOValorEmVigor) {
-    ChecarPeriodicamente = 0;
-    frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
-    EXPECT_FALSE(d.chkSempre->isChecked());
-    EXPECT_FALSE(d.txtMinutos->isEnabled());
-    ChecarPeriodicamente = 12;
-    d.chkSempre->click();
-    EXPECT_TRUE(d.txtMinutos->isEnabled());
-    EXPECT_EQ(d.txtMinutos->text(), "12");
-    d.chkSempre->click();
-    EXPECT_FALSE(d.txtMinutos->isEnabled());
-}
-
 TEST_F(Configuracao, AbaAgendamentoGravaNaOrdemComAsHoras) {
     frmTelvanor09& d = Abre(frmTelvanor09::AbaAgendamento);
     d.Check5->click();
@@ -356,17 +343,6 @@ TEST_F(Configuracao, EscritaRecusadaMudaAVariavelESemAviso) {
         EXPECT_EQ(c.guardado(), antes);
         EXPECT_TRUE(interface->mensagens.empty());
     }
-}
-
-TEST_F(Configuracao, VerificarSoMudaAsVariaveis) {
-    ChecarAoConectar = 0;
-    EmailVerificado = 1;
-    frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
-    d.cmdVerificar->click();
-    EXPECT_EQ(ChecarAoConectar, 1);
-    EXPECT_EQ(EmailVerificado, 0);
-    EXPECT_FALSE(d.chkChecarPop3->isChecked());
-    EXPECT_EQ(Arquivo("Pop3", "Cheque ao Conectar"), "") << "nothing is stored";
 }
 
 TEST_F(Configuracao, AbreNaAbaComOFocoNoPrimeiroControle) {
