@@ -129,9 +129,6 @@ TEST_F(VerificacaoEmail, ContasContadasTextoFiguraECue) {
         EXPECT_EQ(janela->fechar, (std::vector<bool>{false, true}));
         EXPECT_EQ(espera->pausasVazias, 0);
     }
-    EXPECT_EQ(janela->rotulos.front(), "Conectando... ");
-    EXPECT_EQ(std::vector(janela->rotulos.begin() + 1, janela->rotulos.begin() + 3),
-              (Linhas{"Verificando Usuário...", "Autenticando..."}));
 }
 
 // Each step's failure: its text and the time, no QUIT, and a wait that ends at once unless the
