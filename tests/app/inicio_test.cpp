@@ -79,18 +79,13 @@ TEST_F(Inicio, SaudacaoConformeAHora) {
     LigaSons();
     const struct {
         int h, m;
-        std::uint32_t dispositivos;
-        const char *ligado, *iniciando, *som;
-    } casos[] = {{5, 59, 1, "1", "1", "noite.wav"},  {6, 0, 1, "1", "1", "dia.wav"},
-                 {11, 59, 1, "1", "1", "dia.wav"},   {12, 0, 1, "1", "1", "tarde.wav"},
-                 {17, 59, 1, "1", "1", "tarde.wav"}, {18, 0, 1, "1", "1", "noite.wav"},
-                 {0, 0, 1, "1", "1", "noite.wav"},   {9, 0, 1, "1", "0", nullptr}};
+        const char *iniciando, *som;
+    } casos[] = {{5, 59, "1", "noite.wav"}, {6, 0, "1", "dia.wav"},     {11, 59, "1", "dia.wav"},
+                 {12, 0, "1", "tarde.wav"}, {17, 59, "1", "tarde.wav"}, {18, 0, "1", "noite.wav"},
+                 {0, 0, "1", "noite.wav"},  {9, 0, "0", nullptr}};
     for (const auto& c : casos) {
-        SCOPED_TRACE(testing::Message()
-                     << c.h << ":" << c.m << " " << c.dispositivos << c.ligado << c.iniciando);
+        SCOPED_TRACE(testing::Message() << c.h << ":" << c.m << " " << c.iniciando);
         relogio->Ajusta(c.h, c.m, 30);
-        som->dispositivos = c.dispositivos;
-        plataforma::SaveSetting("e-Telvanor", "Som", "Ligado", c.ligado);
         plataforma::SaveSetting("e-Telvanor", "Som", "Iniciando", c.iniciando);
         som->chamadas.clear();
         frmTelvanor01 janela;

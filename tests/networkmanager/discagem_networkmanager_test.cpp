@@ -27,6 +27,10 @@ using namespace plataforma::nm;
 
 constexpr uint RazaoNenhuma = 1;
 
+QString Valor(const Configuracao& c, const char* secao, const char* chave) {
+    return c.value(QString::fromLatin1(secao)).value(QString::fromLatin1(chave)).toString();
+}
+
 // A profile's user name; its password left to agents unless `senhaFlags` says otherwise (0: kept by
 // NetworkManager itself; -1: no flags at all, which means the same).
 QMap<QString, QVariantMap> Usuario(const char* secao, const char* usuario, int senhaFlags = 1) {
@@ -63,6 +67,13 @@ protected:
     }
 
     int Ativacoes() { return nm_->Chamadas(QStringLiteral("ActivateConnection")); }
+    QString Perfil(const char* id, const char* tipo = "pppoe", const Configuracao& extra = {}) {
+        return nm_->AdicionaPerfil(QString::fromUtf8(id), QString::fromLatin1(tipo), extra);
+    }
+    // What the program's agent answers NetworkManager for the profile with this uuid.
+    Configuracao Segredos(const QString& uuid, QString* erro, const char* tipo = "pppoe") {
+        return nm_->PedeSegredos(conexao_.baseService(), uuid, QString::fromLatin1(tipo), 0, erro);
+    }
 
     std::shared_ptr<RelogioAjustavel> relogio_ = std::make_shared<RelogioAjustavel>();
     std::unique_ptr<NetworkManagerSimulado> nm_ = std::make_unique<NetworkManagerSimulado>();
@@ -70,7 +81,8 @@ protected:
     std::shared_ptr<DiscagemNetworkManager> servico_;
 };
 
-// Which types are dial-up is the type table's test; here the profile's settings reach it, in order.
+// Which types are dial-up is EstadoNm.SoOsTiposDeDiscagemSaoEntradas's test; here the profile's
+// settings reach it, in order.
 TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
     const struct {
         const char* id;
@@ -80,14 +92,12 @@ TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetwor
     } perfis[] = {
         {"Cabo", "802-3-ethernet", {}, false},
         {"Provedor", "pppoe", Usuario("pppoe", "ana"), true},
-        {"Conexão Móvel", "gsm", {}, true},
         {"Celular BT", "bluetooth", {{"bluetooth", {{"type", "dun"}}}}, true},
         {"Rede BT", "bluetooth", {{"bluetooth", {{"type", "panu"}}}}, false},
-        {"Trabalho", "vpn", {}, true},
     };
     std::vector<std::string> esperadas;
     for (const auto& p : perfis) {
-        nm_->AdicionaPerfil(QString::fromUtf8(p.id), QString::fromLatin1(p.tipo), p.extra);
+        Perfil(p.id, p.tipo, p.extra);
         if (p.listado)
             esperadas.push_back(p.id);
     }
@@ -95,7 +105,7 @@ TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetwor
     EXPECT_EQ(NomesDasEntradas(), esperadas);
 
     // Profiles added and removed while the program runs follow at once.
-    const QString novo = nm_->AdicionaPerfil(QStringLiteral("Outro Provedor"), QStringLiteral("pppoe"));
+    const QString novo = Perfil("Outro Provedor");
     esperadas.push_back("Outro Provedor");
     EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return NomesDasEntradas() == esperadas; }));
     nm_->RemovePerfil(novo);
@@ -108,9 +118,8 @@ TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetwor
 }
 
 TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASenhaPeloAgente) {
-    const QString perfil =
-        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
-    const QString outro = nm_->AdicionaPerfil(QStringLiteral("Outro"), QStringLiteral("pppoe"));
+    const QString perfil = Perfil("Provedor", "pppoe", Usuario("pppoe", "ana"));
+    const QString outro = Perfil("Outro");
     Liga();
 
     HRASCONN conexao = 0;
@@ -124,23 +133,15 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     EXPECT_EQ(Disca("Outro", "", "", &segunda), ERROR_PORT_ALREADY_OPEN) << "one dial at a time";
 
     const QString ativa = nm_->UltimaAtiva();
-    const struct {
-        uint dispositivo;
-        RASCONNSTATE esperado;
-    } passos[] = {{40, RASCS_OpenPort}, {50, RASCS_ConnectDevice}, {60, RASCS_Authenticate}};
-    for (const auto& passo : passos) {
-        nm_->MudaDispositivo(passo.dispositivo, RazaoNenhuma);
-        EXPECT_TRUE(ChegaA(conexao, passo.esperado)) << passo.dispositivo;
-    }
+    // The device's changes reach the dial (which state is which: EstadoNm.EstadosDaAtivaEDoDispositivo).
+    nm_->MudaDispositivo(60, RazaoNenhuma);
+    EXPECT_TRUE(ChegaA(conexao, RASCS_Authenticate));
 
     // The agent answers NetworkManager for the profile dialled, and for no other.
     QString erro;
-    const auto segredos = nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil),
-                                            QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(Valor(Segredos(nm_->UuidDoPerfil(perfil), &erro), "pppoe", "password"), "segredo");
     EXPECT_EQ(erro, QString());
-    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
-              QStringLiteral("segredo"));
-    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(outro), QStringLiteral("pppoe"), 0, &erro);
+    Segredos(nm_->UuidDoPerfil(outro), &erro);
     EXPECT_TRUE(erro.startsWith(QStringLiteral("org.freedesktop.NetworkManager.SecretAgent.NoSecrets")))
         << erro.toStdString();
 
@@ -161,10 +162,9 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
     nm_->MudaDispositivo(100, RazaoNenhuma);
     nm_->MudaAtiva(ativa, AtivaAtivada, RazaoNenhuma);
     EXPECT_TRUE(ChegaA(conexao, RASCS_Connected));
-    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0) << "the profile's own user name: no copy";
 
     // Once up, the password is forgotten.
-    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
+    Segredos(nm_->UuidDoPerfil(perfil), &erro);
     EXPECT_FALSE(erro.isEmpty());
 
     // Hang-up deactivates it; it reads disconnected until NetworkManager lets it go.
@@ -179,8 +179,8 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
 }
 
 TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesligada) {
-    const QString cabo = nm_->AdicionaPerfil(QStringLiteral("Cabo"), QStringLiteral("802-3-ethernet"));
-    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    const QString cabo = Perfil("Cabo", "802-3-ethernet");
+    const QString perfil = Perfil("Provedor");
     Liga();
     const QString ativaCabo = nm_->AtivaPorFora(cabo, QStringLiteral("cabo"), AtivaAtivada);
     nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
@@ -198,37 +198,26 @@ TEST_F(DiscagemNetworkManagerTeste, ConexaoIniciadaPorForaApareceEPodeSerDesliga
 }
 
 TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
-    const QString perfil =
-        nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"), Usuario("pppoe", "ana"));
+    const QString perfil = Perfil("Provedor", "pppoe", Usuario("pppoe", "ana"));
     Liga();
     HRASCONN conexao = 0;
     ASSERT_EQ(Disca("Provedor", "bia", "dela", &conexao), 0u);
     ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return nm_->Perfis().size() == 2; }));
-    EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 1);
-    EXPECT_EQ(Ativacoes(), 0);
 
-    const auto salvo = nm_->ConfiguracaoDoPerfil(perfil);
-    EXPECT_EQ(salvo.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
-              QStringLiteral("ana"));
+    EXPECT_EQ(Valor(nm_->ConfiguracaoDoPerfil(perfil), "pppoe", "username"), "ana");
     const auto copia = nm_->ConfiguracaoDoPerfil(nm_->Perfis().last());
-    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("username")).toString(),
-              QStringLiteral("bia"));
-    EXPECT_EQ(copia.value(QStringLiteral("pppoe")).value(QStringLiteral("password-flags")).toUInt(), 1u);
-    EXPECT_EQ(copia.value(QStringLiteral("connection")).value(QStringLiteral("id")).toString(),
-              QStringLiteral("Provedor"));
-    const QString uuidCopia =
-        copia.value(QStringLiteral("connection")).value(QStringLiteral("uuid")).toString();
+    EXPECT_EQ(Valor(copia, "pppoe", "username"), "bia");
+    EXPECT_EQ(Valor(copia, "pppoe", "password-flags"), "1");
+    EXPECT_EQ(Valor(copia, "connection", "id"), "Provedor");
+    const QString uuidCopia = Valor(copia, "connection", "uuid");
     EXPECT_NE(uuidCopia, nm_->UuidDoPerfil(perfil));
     EXPECT_TRUE(NetworkManagerSimulado::Ate([&] {
         return NomesDasEntradas() == std::vector<std::string>{"Provedor"};
     })) << "the copy is not an entry of its own";
 
     QString erro;
-    const auto segredos =
-        nm_->PedeSegredos(conexao_.baseService(), uuidCopia, QStringLiteral("pppoe"), 0, &erro);
-    EXPECT_EQ(segredos.value(QStringLiteral("pppoe")).value(QStringLiteral("password")).toString(),
-              QStringLiteral("dela"));
-    nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("pppoe"), 0, &erro);
+    EXPECT_EQ(Valor(Segredos(uuidCopia, &erro), "pppoe", "password"), "dela");
+    Segredos(nm_->UuidDoPerfil(perfil), &erro);
     EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
     EXPECT_EQ(Conexoes().size(), 1u);
 }
@@ -248,8 +237,7 @@ TEST_F(DiscagemNetworkManagerTeste, CopiaSoQuandoOPerfilNaoUsariaAsCredenciaisDa
         {"Sem credenciais", 0, "", "", false},   {"Senha não guardada", 2, "ana", "x", false},
     };
     for (const auto& c : casos)
-        nm_->AdicionaPerfil(QString::fromUtf8(c.id), QStringLiteral("pppoe"),
-                            Usuario("pppoe", "ana", c.senhaFlags));
+        Perfil(c.id, "pppoe", Usuario("pppoe", "ana", c.senhaFlags));
     Liga();
     int copias = 0, diretas = 0;
     for (const auto& c : casos) {
@@ -268,15 +256,14 @@ TEST_F(DiscagemNetworkManagerTeste, CopiaSoQuandoOPerfilNaoUsariaAsCredenciaisDa
 }
 
 TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {
-    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Trabalho"), QStringLiteral("vpn"));
+    const QString perfil = Perfil("Trabalho", "vpn");
     Liga();
     HRASCONN conexao = 0;
     ASSERT_EQ(Disca("Trabalho", "bia", "dela", &conexao), 0u);
     EXPECT_TRUE(NetworkManagerSimulado::Ate([&] { return Ativacoes() == 1; }));
     EXPECT_EQ(nm_->Chamadas(QStringLiteral("AddAndActivate2")), 0);
     QString erro;
-    const auto segredos =
-        nm_->PedeSegredos(conexao_.baseService(), nm_->UuidDoPerfil(perfil), QStringLiteral("vpn"), 0, &erro);
+    const auto segredos = Segredos(nm_->UuidDoPerfil(perfil), &erro, "vpn");
     EXPECT_EQ(erro, QString());
     const auto vpn = qdbus_cast<QMap<QString, QString>>(
         segredos.value(QStringLiteral("vpn")).value(QStringLiteral("secrets")));
@@ -284,7 +271,7 @@ TEST_F(DiscagemNetworkManagerTeste, VpnGuardaOProprioUsuario) {
 }
 
 TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaDiscar) {
-    const QString perfil = nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    const QString perfil = Perfil("Provedor");
     Liga();
     nm_->AtivaPorFora(perfil, QStringLiteral("applet"), AtivaAtivada);
     ASSERT_TRUE(NetworkManagerSimulado::Ate([&] { return Conexoes().size() == 1; }));
@@ -297,7 +284,7 @@ TEST_F(DiscagemNetworkManagerTeste, NetworkManagerQueParaEncerraAsLinhasERecusaD
 }
 
 TEST_F(DiscagemNetworkManagerTeste, RecusaDoNetworkManagerViraCodigo) {
-    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Perfil("Provedor");
     nm_->DefineMetodo(QStringLiteral("GetPermissions"), QString(), QStringLiteral("a{ss}"),
                       QStringLiteral("ret = {'org.freedesktop.NetworkManager.network-control': 'no'}"));
     Liga();
@@ -318,7 +305,7 @@ TEST_F(DiscagemNetworkManagerTeste, RecusaDoNetworkManagerViraCodigo) {
 }
 
 TEST_F(DiscagemNetworkManagerTeste, ChamadaSemRespostaViraErroDepoisDoPrazo) {
-    nm_->AdicionaPerfil(QStringLiteral("Provedor"), QStringLiteral("pppoe"));
+    Perfil("Provedor");
     Liga(300);
     nm_->Congela();
     HRASCONN conexao = 0;

@@ -41,6 +41,27 @@ int CortaEConfere(int largura, int altura, const std::vector<RECT>& cortes) {
     return resultado;
 }
 
+// The union of the rectangles, given in their order, reversed and shuffled, must be the pixels they
+// cover in the canonical form.
+void ConfereUniao(const std::vector<RECT>& retangulos, std::mt19937& gerador) {
+    constexpr int Largura = 52, Altura = 34, Margem = 4;
+    std::vector<char> grade(Largura * Altura, 0);
+    for (const RECT& r : retangulos)
+        for (int j = r.top; j < r.bottom; ++j)
+            for (int i = r.left; i < r.right; ++i)
+                grade[(j + Margem) * Largura + i + Margem] = 1;
+    std::vector<RECT> esperado = RetangulosDaGrade(grade, Largura, Altura);
+    for (RECT& r : esperado)
+        r = {r.left - Margem, r.top - Margem, r.right - Margem, r.bottom - Margem};
+    std::vector<RECT> invertida(retangulos.rbegin(), retangulos.rend()), embaralhada = invertida;
+    std::shuffle(embaralhada.begin(), embaralhada.end(), gerador);
+    for (const auto& ordem : {retangulos, invertida, embaralhada}) {
+        const HRGN uniao = ExtCreateRegion(ordem);
+        EXPECT_EQ(Retangulos(uniao), esperado);
+        DeleteObject(uniao);
+    }
+}
+
 } // namespace
 
 TEST(Regiao, DiferencaConfereComGradeDePixels) {
@@ -77,8 +98,6 @@ TEST(Regiao, DiferencaConfereComGradeDePixels) {
     }
 }
 
-// The union of many rectangles in any order equals the pixels they cover, in the same canonical form
-// as a difference: the whole grid less the union is the grid less each rectangle.
 TEST(Regiao, UniaoDeRetangulosConfereComGradeDePixels) {
     std::mt19937 gerador(1311);
     std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), lado(0, 7);
@@ -89,25 +108,12 @@ TEST(Regiao, UniaoDeRetangulosConfereComGradeDePixels) {
             const int x0 = x(gerador), y0 = y(gerador);
             retangulos.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 2});
         }
-        if (rodada % 2)
-            std::reverse(retangulos.begin(), retangulos.end());
-        const HRGN uniao = ExtCreateRegion(retangulos);
-        const HRGN grade = CreateRectRgn(0, 0, 37, 23), umAUm = CreateRectRgn(0, 0, 37, 23);
-        CombineRgn(grade, grade, uniao, RGN_DIFF);
-        for (const RECT& r : retangulos) {
-            const HRGN corte = CreateRectRgn(r.left, r.top, r.right, r.bottom);
-            CombineRgn(umAUm, umAUm, corte, RGN_DIFF);
-            DeleteObject(corte);
-        }
-        EXPECT_EQ(Retangulos(grade), Retangulos(umAUm));
-        CortaEConfere(37, 23, Retangulos(uniao));
-        for (HRGN h : {uniao, grade, umAUm})
-            DeleteObject(h);
+        ConfereUniao(retangulos, gerador);
     }
 }
 
 // Rectangles one row high, as a picture's runs are, take a path of their own when in scan order and
-// are put in rows by counting when not: in every order the union must be the pixels covered.
+// are put in rows by counting when not.
 TEST(Regiao, UniaoDeLinhasEmQualquerOrdemConfereComGradeDePixels) {
     const struct {
         const char* nome;
@@ -122,26 +128,10 @@ TEST(Regiao, UniaoDeLinhasEmQualquerOrdemConfereComGradeDePixels) {
         {"um de duas linhas entre os de uma", {{0, 1, 4, 2}, {2, 2, 6, 4}, {5, 3, 8, 4}, {0, 4, 1, 5}}},
         {"fora da grade por cima e pela esquerda", {{-3, -2, 2, -1}, {-1, 0, 3, 1}, {4, 0, 6, 1}}},
     };
-    constexpr int Largura = 18, Altura = 10, Margem = 4;
     std::mt19937 gerador(14);
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.nome);
-        std::vector<char> grade(Largura * Altura, 0);
-        for (const RECT& r : caso.retangulos)
-            for (int j = r.top; j < r.bottom; ++j)
-                for (int i = r.left; i < r.right; ++i)
-                    grade[(j + Margem) * Largura + i + Margem] = 1;
-        std::vector<RECT> esperado = RetangulosDaGrade(grade, Largura, Altura);
-        for (RECT& r : esperado)
-            r = {r.left - Margem, r.top - Margem, r.right - Margem, r.bottom - Margem};
-        std::vector<RECT> invertida(caso.retangulos.rbegin(), caso.retangulos.rend()),
-            embaralhada = invertida;
-        std::shuffle(embaralhada.begin(), embaralhada.end(), gerador);
-        for (const auto& ordem : {caso.retangulos, invertida, embaralhada}) {
-            const HRGN uniao = ExtCreateRegion(ordem);
-            EXPECT_EQ(Retangulos(uniao), esperado);
-            DeleteObject(uniao);
-        }
+        ConfereUniao(caso.retangulos, gerador);
     }
     // Rows too far apart to be put in rows by counting are sorted.
     const HRGN longe = ExtCreateRegion({{0, 2000000000, 2, 2000000001}, {1, -5, 3, -4}, {0, -5, 1, -4}});

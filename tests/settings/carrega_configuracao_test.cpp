@@ -48,12 +48,6 @@ protected:
         return LeArquivo(pastas.ConfigHome() + "/autostart/e-Telvanor.desktop");
     }
 
-    void LigaRediscar(bool ligado) {
-        RediscarLigado = ligado;
-        janela.rediscar = ligado;
-    }
-    bool ControlesRediscarLigados() const { return janela.rediscar.value(); }
-
     JanelaCarregamentoRegistrada janela;
 };
 
@@ -159,10 +153,12 @@ TEST_F(CarregaConfiguracao, RediscarSegueOTextoGuardado) {
     for (const auto& c : casos) {
         Config(std::string("[Config]\n") + c.linha + "\n");
         janela.acesso = c.rotulo;
-        LigaRediscar(c.antes);
+        RediscarLigado = c.antes;
+        janela.rediscar = c.antes;
         CarregaConfiguração();
-        EXPECT_EQ(RediscarLigado, c.depois) << c.linha << " / " << c.rotulo;
-        EXPECT_EQ(ControlesRediscarLigados(), c.depois) << c.linha << " / " << c.rotulo;
+        SCOPED_TRACE(std::string(c.linha) + " / " + c.rotulo);
+        EXPECT_EQ(RediscarLigado, c.depois);
+        EXPECT_EQ(janela.rediscar.value(), c.depois) << "the window's redial controls";
         EXPECT_EQ(Ini("Config", "Rediscar"), c.arquivo);
     }
 }
