@@ -61,10 +61,8 @@ using Lista = std::vector<std::string>;
 
 TEST_F(Seletores, CadaSeletorListaOsSeusArquivos) {
     frmTelvanor04 programa(&destino);
-    EXPECT_EQ(programa.windowTitle(), "Localizar Arquivo");
     EXPECT_EQ(Itens(programa.File1), Lista({"programa"}));
     frmTelvanor02 sons(txtSom);
-    EXPECT_EQ(sons.windowTitle(), "Localizar Som");
     EXPECT_EQ(Itens(sons.File1), Lista({"Alto.WAV", "baixo.wav"}));
     EXPECT_EQ(sons.Dir1->Path(), Raiz());
     const auto linhas = Itens(sons.Dir1);

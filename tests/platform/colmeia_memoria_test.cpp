@@ -78,7 +78,6 @@ TEST_F(ColmeiaEmMemoria, LoteEUmaSoGravacaoNoFim) {
     }
     EXPECT_EQ(substituicoes.Contagem(), 1);
     EXPECT_THAT(GetAllSettings("App", "Sec"), ElementsAre(Pair("a", "1"), Pair("b", "2")));
-    EXPECT_EQ(Modo(arquivo), 0600u);
     { const LoteConfiguracoes vazio; }
     EXPECT_EQ(substituicoes.Contagem(), 1) << "a batch that changed nothing writes nothing";
 }

@@ -93,12 +93,10 @@ TEST_F(Instalacao, SoOQueFicaDentroDaPastaInstaladaVaiParaACopiaDoUsuario) {
         std::string gravado; // where the write lands
     };
     const std::vector<Caso> casos = {
-        {false, Programa() + "/Config.ini", Programa() + "/Config.ini"},
         {false, Programa() + "/sistema/e-Telvanor3Std.reg", Programa() + "/sistema/e-Telvanor3Std.reg"},
         {true, Programa() + "/sistema/e-Telvanor3Std.reg", PastaUsuario() + "/sistema/e-Telvanor3Std.reg"},
         {true, Programa() + "/./sistema//e-Telvanor3Std.reg", PastaUsuario() + "/sistema/e-Telvanor3Std.reg"},
         {true, Programa() + "/../fora.ini", Programa() + "/../fora.ini"},
-        {true, Raiz() + "/fora.ini", Raiz() + "/fora.ini"},
         {true, Programa(), Programa()},
     };
     for (const Caso& c : casos) {
