@@ -13,7 +13,9 @@
 # search every few milliseconds instead took as much processor time as the program being timed.
 # Memory: VmRSS once the window has stood a few seconds.
 # CPU: time on a processor of all the process's threads (schedstat, in nanoseconds) over the period,
-# with the window shown and no connection.
+# with the window shown and no connection; beside it the bare window, which never wakes, and the
+# bare window with an empty timer of the poller's ten ticks a second (janela-nua --tique), the least
+# any Qt program that ticks as often costs on this machine.
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -74,8 +76,10 @@ programa_cmd=("$tmp/programa/e-Telvanor3Std")
 programa_nome='^e-Telvanor 3\.1'
 nua_cmd=("$nua")
 nua_nome='^janela nua$'
+tique_cmd=("$nua" --tique)
+tique_nome='^janela nua com tique$'
 
-# Starts "$qual" (programa or nua), waits for its window; sets pid and ms (start to shown).
+# Starts "$qual" (programa, nua or tique), waits for its window; sets pid and ms (start to shown).
 inicia() {
     local -n cmd=${1}_cmd
     local -n nome=${1}_nome
@@ -162,9 +166,11 @@ inicia programa
 pprog=$pid
 inicia nua
 pnua=$pid
+inicia tique
+ptique=$pid
 pausa 5
 : >"$tmp/cpu"
-p0=$(cpu_ns "$pprog") n0=$(cpu_ns "$pnua") pt0=$(cpu_tiques "$pprog")
+p0=$(cpu_ns "$pprog") n0=$(cpu_ns "$pnua") q0=$(cpu_ns "$ptique") pt0=$(cpu_tiques "$pprog")
 t0=$EPOCHREALTIME
 pj=$p0 tj=$t0
 for _ in $(seq "$janelas"); do
@@ -173,14 +179,17 @@ for _ in $(seq "$janelas"); do
     awk -v p="$((p - pj))" -v a="$tj" -v b="$t" 'BEGIN { printf "%.3f\n", p / 1e7 / (b - a) }' >>"$tmp/cpu"
     pj=$p tj=$t
 done
-p1=$(cpu_ns "$pprog") n1=$(cpu_ns "$pnua") pt1=$(cpu_tiques "$pprog")
+p1=$(cpu_ns "$pprog") n1=$(cpu_ns "$pnua") q1=$(cpu_ns "$ptique") pt1=$(cpu_tiques "$pprog")
 t1=$EPOCHREALTIME
 read -r cpu_min cpu_med < <(resumo <"$tmp/cpu")
-awk -v p="$((p1 - p0))" -v n="$((n1 - n0))" -v t="$((pt1 - pt0))" -v hz="$(getconf CLK_TCK)" \
+awk -v p="$((p1 - p0))" -v n="$((n1 - n0))" -v q="$((q1 - q0))" -v t="$((pt1 - pt0))" -v hz="$(getconf CLK_TCK)" \
     -v a="$t0" -v b="$t1" -v j="$janelas" -v mn="$cpu_min" -v md="$cpu_med" 'BEGIN {
     s = b - a
     printf "CPU ociosa em %.0f s      programa %.3f %% de um núcleo (%d tiques de utime+stime: %.2f %%), janela nua %.3f %%\n",
         s, p / 1e7 / s, t, t / hz * 100 / s, n / 1e7 / s
-    printf "                        programa em %d janelas: min %.3f %%, med %.3f %%\n", j, mn, md }'
+    printf "                        programa em %d janelas: min %.3f %%, med %.3f %%\n", j, mn, md
+    printf "                        janela nua com tique %.3f %%: o programa está a %.2f× dela\n",
+        q / 1e7 / s, (q > 0 ? p / q : 0) }'
 termina "$pprog"
 termina "$pnua"
+termina "$ptique"

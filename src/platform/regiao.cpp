@@ -170,24 +170,24 @@ void Junta(std::vector<Trecho>& trechos, std::size_t inicio, std::int32_t esquer
         trechos.push_back({esquerda, direita});
 }
 
-// Whether the rectangles are all non-empty, one row high and in scan order, as a picture's runs are.
-bool EmLinhas(const std::vector<RECT>& q) {
-    for (std::size_t i = 0; i < q.size(); ++i)
-        if (q[i].left >= q[i].right || q[i].top != q[i].bottom - 1 ||
-            (i > 0 && AntesNaVarredura(q[i], q[i - 1])))
-            return false;
-    return true;
-}
+// Whether the rectangle is non-empty and one row high, as a picture's runs are.
+bool UmaLinha(const RECT& r) { return r.left < r.right && r.top < r.bottom && r.top + 1 == r.bottom; }
 
 // The union of non-empty rectangles one row high in scan order, as a picture's runs are: each row's
-// band is its rectangles' spans merged, with no sweep. The open span stays in registers: read back
-// from the array, it made every rectangle wait for the one before.
-void UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
+// band is its rectangles' spans merged, with no sweep. False, with `saida` partly built, at the first
+// rectangle that is not so; checked on the way, as a pass of its own cost as much as the merge. The
+// open span stays in registers: read back from the array, it made every rectangle wait for the one
+// before.
+bool UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
     for (std::size_t i = 0; i < q.size();) {
         const std::int32_t topo = q[i].top;
+        if (!UmaLinha(q[i]) || (i > 0 && topo < q[i - 1].top))
+            return false;
         const std::size_t inicio = saida.trechos.size();
         Trecho aberto{q[i].left, q[i].right};
         for (++i; i < q.size() && q[i].top == topo; ++i) {
+            if (!UmaLinha(q[i]) || q[i].left < q[i - 1].left)
+                return false;
             if (q[i].left <= aberto.direita) {
                 aberto.direita = std::max(aberto.direita, q[i].right);
             } else {
@@ -198,6 +198,7 @@ void UniaoDeLinhas(const std::vector<RECT>& q, Regiao& saida) {
         saida.trechos.push_back(aberto);
         FechaFaixa(saida, topo, topo + 1, inicio);
     }
+    return true;
 }
 
 // The non-empty rectangles in scan order, in `saida`. When their top edges spread over no more
@@ -273,18 +274,19 @@ void Varre(const std::vector<RECT>& q, std::vector<RECT>& ativos, Regiao& saida)
 // rectangles out of scan order are copied and ordered.
 void Uniao(const std::vector<RECT>& retangulos, Rascunhos& rascunhos, Regiao& saida) {
     saida.trechos.reserve(retangulos.size());
+    if (UniaoDeLinhas(retangulos, saida))
+        return;
+    saida.Limpa();
     const std::vector<RECT>* q = &retangulos;
-    bool emLinhas = EmLinhas(retangulos);
-    if (!emLinhas && (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
-                      !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura))) {
+    if (std::any_of(retangulos.begin(), retangulos.end(), Vazio) ||
+        !std::is_sorted(retangulos.begin(), retangulos.end(), AntesNaVarredura)) {
         OrdenaNaVarredura(retangulos, rascunhos.ordenados, rascunhos.contagem);
         q = &rascunhos.ordenados;
-        emLinhas = EmLinhas(*q);
+        if (UniaoDeLinhas(*q, saida))
+            return;
+        saida.Limpa();
     }
-    if (emLinhas)
-        UniaoDeLinhas(*q, saida);
-    else
-        Varre(*q, rascunhos.ativos, saida);
+    Varre(*q, rascunhos.ativos, saida);
 }
 
 void Retangulos(const Regiao& r, std::vector<RECT>& saida) {

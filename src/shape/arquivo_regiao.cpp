@@ -63,9 +63,10 @@ bool Curto(const char*& q, int& valor) {
 // A record "x0,x1@y|" of short numbers at `p`, read with no check for the text's end: at least
 // kAlcanceRegistro bytes follow `p`. `p` moves past the bar only when the record is one; anything
 // else is left to the careful reader.
-bool RegistroSimples(const char*& p, Corrido& c) {
+bool RegistroSimples(const char*& p, plataforma::RECT& c) {
     const char* q = p;
-    if (!Curto(q, c.x0) || *q++ != ',' || !Curto(q, c.x1) || *q++ != '@' || !Curto(q, c.y) || *q != '|')
+    if (!Curto(q, c.left) || *q++ != ',' || !Curto(q, c.right) || *q++ != '@' || !Curto(q, c.top) ||
+        *q != '|')
         return false;
     p = q + 1;
     return true;
@@ -73,21 +74,23 @@ bool RegistroSimples(const char*& p, Corrido& c) {
 
 // The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
 // pass over the bytes: this file can hold half a million records.
-std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int H) {
-    std::vector<Corrido> corridos;
+std::optional<std::vector<plataforma::RECT>> Corridos(std::string_view resto, int W, int H) {
+    std::vector<plataforma::RECT> corridos;
     corridos.reserve(resto.size() / 8);
     const char* p = resto.data();
     const char* const fim = p + resto.size();
     while (p < fim) {
-        Corrido c{};
+        plataforma::RECT c{};
         if (fim - p > kAlcanceRegistro && RegistroSimples(p, c)) {
-            if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
+            if (c.left > c.right || c.right > W || c.top >= H)
                 return std::nullopt;
+            c.bottom = c.top + 1;
             corridos.push_back(c);
             continue;
         }
-        const bool legivel = Algarismos(p, fim, c.x0) && Separador(p, fim, ',') && Algarismos(p, fim, c.x1) &&
-                             Separador(p, fim, '@') && Algarismos(p, fim, c.y) && (p == fim || *p == '|');
+        const bool legivel = Algarismos(p, fim, c.left) && Separador(p, fim, ',') &&
+                             Algarismos(p, fim, c.right) && Separador(p, fim, '@') &&
+                             Algarismos(p, fim, c.top) && (p == fim || *p == '|');
         if (!legivel) {
             const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
             p = barra ? static_cast<const char*>(barra) : fim;
@@ -96,8 +99,9 @@ std::optional<std::vector<Corrido>> Corridos(std::string_view resto, int W, int 
             ++p;
         if (!legivel)
             continue;
-        if (c.x0 > c.x1 || c.x1 > W || c.y >= H)
+        if (c.left > c.right || c.right > W || c.top >= H)
             return std::nullopt;
+        c.bottom = c.top + 1;
         corridos.push_back(c);
     }
     return corridos;

@@ -16,15 +16,8 @@ using namespace plataforma;
 namespace {
 
 // Removes every run from the region at once: the runs become one region, subtracted in one sweep.
-// The rectangles' array is kept for the next outline, which is mostly of the same size: a fresh
-// one costs a page fault per page.
-bool Subtrai(HRGN regiao, const std::vector<Corrido>& corridos) {
-    static std::vector<RECT> retangulos;
-    retangulos.resize(corridos.size());
-    std::transform(corridos.begin(), corridos.end(), retangulos.begin(), [](const Corrido& c) {
-        return RECT{c.x0, c.y, c.x1, c.y + 1};
-    });
-    const HRGN cortes = ExtCreateRegion(retangulos);
+bool Subtrai(HRGN regiao, const std::vector<RECT>& corridos) {
+    const HRGN cortes = ExtCreateRegion(corridos);
     if (cortes == 0)
         return false;
     const bool ok = CombineRgn(regiao, regiao, cortes, RGN_DIFF) != ERROR;
@@ -81,9 +74,9 @@ bool CriaRegiao::CriaArquivoRegião(const Figura& figura, std::uint32_t CorTrans
     texto.reserve(texto.size() + varredura->corridos.size() * 14);
     char registro[48];
     bool primeiro = true;
-    for (const Corrido& c : varredura->corridos) {
-        const int n =
-            std::snprintf(registro, sizeof registro, "%s%d,%d@%d", primeiro ? "" : "|", c.x0, c.x1, c.y);
+    for (const RECT& c : varredura->corridos) {
+        const int n = std::snprintf(registro, sizeof registro, "%s%d,%d@%d", primeiro ? "" : "|", c.left,
+                                    c.right, c.top);
         texto.append(registro, static_cast<std::size_t>(n));
         primeiro = false;
     }

@@ -25,7 +25,7 @@ std::uint64_t Bits(const std::uint8_t* bytes) {
 
 // Appends the runs of row y whose columns are the set bits of `palavras`, bit x of word x / 64 for
 // column x. A run ends where its bits do, so the bit after the last column must be clear.
-void Corridos(const std::vector<std::uint64_t>& palavras, int y, std::vector<Corrido>& saida) {
+void Corridos(const std::vector<std::uint64_t>& palavras, int y, std::vector<RECT>& saida) {
     // Walks the places where a bit differs from the one before it, starts and ends in turn: no
     // branch per pixel, which short runs would mispredict every time.
     std::uint64_t anterior = 0;
@@ -37,7 +37,7 @@ void Corridos(const std::vector<std::uint64_t>& palavras, int y, std::vector<Cor
         for (; mudancas != 0; mudancas &= mudancas - 1) {
             const int x = static_cast<int>(64 * i) + std::countr_zero(mudancas);
             if (aberto)
-                saida.push_back(Corrido{x0, x, y});
+                saida.push_back(RECT{x0, y, x, y + 1});
             x0 = x;
             aberto = !aberto;
         }
@@ -84,8 +84,8 @@ std::optional<Varredura> VarreFigura(std::uint32_t bitmap, std::uint32_t corTran
         const std::size_t antes = v->corridos.size();
         Corridos(palavras, y, v->corridos);
         // Column W ends the run that reaches it, or makes one of its own.
-        if (foraCasa && W >= 1 && (v->corridos.size() == antes || v->corridos.back().x1 != W))
-            v->corridos.push_back(Corrido{W, W + 1, y});
+        if (foraCasa && W >= 1 && (v->corridos.size() == antes || v->corridos.back().right != W))
+            v->corridos.push_back(RECT{W, y, W + 1, y + 1});
         // Room for twice as many runs in every row as the first has: a large picture's runs are then
         // not copied over and over as the array grows, and room never used is never touched.
         if (y == 1)

@@ -2,21 +2,18 @@
 // both need it. Coordinates are 1-based; column W and row H lie past the picture.
 #pragma once
 
+#include "platform/regiao.h"
+
 #include <cstdint>
 #include <optional>
 #include <vector>
 
-// A transparent run: columns x0 up to, not including, x1 of row y.
-struct Corrido {
-    int x0;
-    int x1;
-    int y;
-};
-
+// The transparent runs are kept as the rectangles the region builder takes: a run of columns left
+// up to, not including, right, is one row high, from top to bottom = top + 1.
 struct Varredura {
     int largura;
     int altura;
-    std::vector<Corrido> corridos; // in scan order: by row, then by column
+    std::vector<plataforma::RECT> corridos; // in scan order: by row, then by column
 };
 
 // Nothing when the picture's pixels cannot be reached; the memory context is released in every case.

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 
 using namespace plataforma;
@@ -26,8 +27,8 @@ std::optional<int> Campo(std::string_view texto) {
 
 // The records after the size line, each read whole between its bars as "x0,x1@y"; the unreadable
 // ones are left out.
-std::vector<Corrido> Registros(std::string_view texto) {
-    std::vector<Corrido> corridos;
+std::vector<RECT> Registros(std::string_view texto) {
+    std::vector<RECT> corridos;
     const std::size_t quebra = texto.find("\r\n");
     if (quebra == std::string_view::npos)
         return corridos;
@@ -40,8 +41,9 @@ std::vector<Corrido> Registros(std::string_view texto) {
             const auto x0 = Campo(registro.substr(0, virgula));
             const auto x1 = Campo(registro.substr(virgula + 1, arroba - virgula - 1));
             const auto y = Campo(registro.substr(arroba + 1));
-            if (x0 && x1 && y)
-                corridos.push_back({*x0, *x1, *y});
+            // No record of a file that reads has a row past the last int.
+            if (x0 && x1 && y && *y < std::numeric_limits<int>::max())
+                corridos.push_back({*x0, *y, *x1, *y + 1});
         }
         if (barra == texto.size())
             return corridos;
@@ -55,19 +57,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
     const auto arquivo = InterpretaArquivoRegiao({reinterpret_cast<const char*>(dados), tamanho});
     if (!arquivo)
         return 0;
-    const std::vector<Corrido> lidos = Registros({reinterpret_cast<const char*>(dados), tamanho});
-    if (!std::equal(
-            lidos.begin(), lidos.end(), arquivo->corridos.begin(), arquivo->corridos.end(),
-            [](const Corrido& a, const Corrido& b) { return a.x0 == b.x0 && a.x1 == b.x1 && a.y == b.y; }))
+    if (Registros({reinterpret_cast<const char*>(dados), tamanho}) != arquivo->corridos)
         std::abort();
-    std::vector<RECT> cortes;
-    for (const Corrido& c : arquivo->corridos) {
-        if (c.x0 < 0 || c.x0 > c.x1 || c.x1 > arquivo->largura || c.y < 0 || c.y >= arquivo->altura)
+    for (const RECT& c : arquivo->corridos)
+        if (c.left < 0 || c.left > c.right || c.right > arquivo->largura || c.top < 0 ||
+            c.top >= arquivo->altura)
             std::abort();
-        cortes.push_back({c.x0, c.y, c.x1, c.y + 1});
-    }
     const HRGN regiao = CreateRectRgn(1, 1, arquivo->largura, std::max(arquivo->altura - 1, 1));
-    const HRGN corte = ExtCreateRegion(cortes);
+    const HRGN corte = ExtCreateRegion(arquivo->corridos);
     CombineRgn(regiao, regiao, corte, RGN_DIFF);
     std::vector<RECT> r;
     RetangulosDaRegiao(regiao, r);
