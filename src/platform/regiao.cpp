@@ -171,7 +171,7 @@ void Junta(std::vector<Trecho>& trechos, std::size_t inicio, std::int32_t esquer
 }
 
 // Whether the rectangle is non-empty and one row high, as a picture's runs are.
-bool UmaLinha(const RECT& r) { return r.left < r.right && r.top < r.bottom && r.top + 1 == r.bottom; }
+bool UmaLinha(const RECT& r) { return !Vazio(r) && r.top + 1 == r.bottom; }
 
 // The union of non-empty rectangles one row high in scan order, as a picture's runs are: each row's
 // band is its rectangles' spans merged, with no sweep. False, with `saida` partly built, at the first

@@ -41,7 +41,7 @@ std::vector<RECT> Registros(std::string_view texto) {
             const auto x0 = Campo(registro.substr(0, virgula));
             const auto x1 = Campo(registro.substr(virgula + 1, arroba - virgula - 1));
             const auto y = Campo(registro.substr(arroba + 1));
-            // No record of a file that reads has a row past the last int.
+            // A run in the last row an int can name would have no bottom edge; no picture reaches it.
             if (x0 && x1 && y && *y < std::numeric_limits<int>::max())
                 corridos.push_back({*x0, *y, *x1, *y + 1});
         }
