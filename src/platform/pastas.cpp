@@ -38,13 +38,13 @@ std::uint32_t Copia(const std::string& caminho, char* buffer, std::uint32_t tama
 
 } // namespace
 
-std::string PastaPrograma() {
-    if (!PastaDefinida().empty())
-        return PastaDefinida();
+std::string PastaExecutavel() {
     std::error_code erro;
     const auto executavel = std::filesystem::read_symlink("/proc/self/exe", erro);
     return erro ? std::filesystem::current_path().string() : executavel.parent_path().string();
 }
+
+std::string PastaPrograma() { return PastaDefinida().empty() ? PastaExecutavel() : PastaDefinida(); }
 
 void DefinePastaPrograma(const std::string& pasta) { PastaDefinida() = pasta; }
 

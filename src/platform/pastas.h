@@ -7,6 +7,9 @@
 
 namespace plataforma {
 
+// The folder of the executable that runs (the working folder if the system cannot tell).
+std::string PastaExecutavel();
+
 // The executable's folder, or the folder set with DefinePastaPrograma.
 std::string PastaPrograma();
 void DefinePastaPrograma(const std::string& pasta);

@@ -1,4 +1,4 @@
-// The Qt Multimedia playback: what it refuses to play, silently.
+// The Qt Multimedia playback, through its module: what it takes and what it refuses, silently.
 #include "platform/escolha_backend.h"
 #include "platform/qt/som.h"
 
@@ -25,9 +25,10 @@ protected:
     PastasTemporarias pastas;
 };
 
-TEST_F(SomQtTeste, ArquivoQueNaoSePodeTocarNaoTocaNada) {
+TEST_F(SomQtTeste, SoArquivoLegivelVaiAoReprodutor) {
     const std::string pasta = pastas.Programa();
     GravaArquivo(pasta + "/vazio.wav", "");
+    EXPECT_TRUE(PlaySoundA((pasta + "/vazio.wav").c_str(), nullptr, Opcoes)) << "o módulo não foi carregado";
     const std::string casos[] = {pasta + "/nao-existe.wav", "", pasta, pasta + "/vazio.wav/x"};
     for (const std::string& caminho : casos)
         EXPECT_FALSE(PlaySoundA(caminho.c_str(), nullptr, Opcoes)) << caminho;

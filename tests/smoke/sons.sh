@@ -51,4 +51,12 @@ wait "$gravador" 2>/dev/null || true
 fechamento=$(amplitude "$fechamento_inicio")
 ouvido "$fechamento" || falha "som de fechamento não foi ouvido (amplitude $fechamento)"
 
-echo "sons: saudação $saudacao, fechamento $fechamento; 2 passed, 0 failed"
+# A program folder that lost its sound module still starts and ends; it says once why it is silent.
+rm "$tmp/programa/e-telvanor-som.so"
+inicia_programa
+janela_visivel >/dev/null || falha "sem o módulo de som, a janela não apareceu"
+termina_programa
+[[ $(grep -c 'sem som: .*e-telvanor-som\.so' "$tmp/programa.log") == 1 ]] ||
+    falha "sem o módulo de som, o motivo não foi dito uma vez: $(cat "$tmp/programa.log")"
+
+echo "sons: saudação $saudacao, fechamento $fechamento; 3 passed, 0 failed"

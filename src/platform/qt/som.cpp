@@ -1,77 +1,55 @@
 #include "platform/qt/som.h"
 
-#include <QAudioDevice>
-#include <QCoreApplication>
-#include <QFileInfo>
-#include <QMediaDevices>
-#include <QSoundEffect>
-#include <QThread>
-#include <QUrl>
+#include "platform/diagnostico.h"
+#include "platform/pastas.h"
+
+#include <dlfcn.h>
+
+#include <string>
 
 namespace plataforma {
 namespace {
 
-// The cues play on a thread of their own: the closing cue is played right before the user-interface
-// thread sleeps and the process ends, and a sound fed from a sleeping thread would not be heard.
-// One effect for the whole process, so that a new cue replaces the one playing.
-class Reprodutor {
+// The module is looked for beside the executable that runs, installed or not, and is loaded once,
+// on the first call; it is never unloaded. Without it there is no device and nothing plays.
+class SomDoModulo final : public Som {
 public:
-    static Reprodutor& Unico() {
-        static auto* unico = new Reprodutor;
-        return *unico;
-    }
-
-    // An empty path only stops the cue playing.
-    void Toca(const QString& caminho) {
-        QMetaObject::invokeMethod(contexto_, [this, caminho] {
-            if (!efeito_)
-                efeito_ = new QSoundEffect(contexto_);
-            efeito_->stop();
-            if (caminho.isEmpty())
-                return;
-            efeito_->setSource(QUrl::fromLocalFile(caminho));
-            efeito_->play();
-        });
-    }
-
-private:
-    Reprodutor() {
-        // The media back end is made here, on the interface thread that also counts the devices,
-        // not on the playing thread.
-        QMediaDevices::defaultAudioOutput();
-        fio_.setObjectName(QStringLiteral("som"));
-        contexto_->moveToThread(&fio_);
-        QObject::connect(&fio_, &QThread::finished, contexto_, &QObject::deleteLater);
-        fio_.start();
-        // Stopped while the application object still exists: the audio back end dies with it.
-        qAddPostRoutine([] { Unico().Para(); });
-    }
-
-    void Para() {
-        fio_.quit();
-        fio_.wait();
-    }
-
-    QThread fio_;
-    QObject* contexto_ = new QObject;
-    QSoundEffect* efeito_ = nullptr; // lives on fio_, touched only there
-};
-
-class SomQt final : public Som {
-public:
-    // Only named files are known here. A null name stops the cue playing, and so does a file that
-    // cannot be played: there is no default sound to put in its place, with or without SND_NODEFAULT.
     bool Toca(const char* nome, std::uint32_t opcoes) override {
-        const QFileInfo arquivo(nome ? QString::fromUtf8(nome) : QString());
-        const bool legivel = (opcoes & SND_FILENAME) && !arquivo.filePath().isEmpty() && arquivo.isFile() &&
-                             arquivo.isReadable();
-        Reprodutor::Unico().Toca(legivel ? arquivo.absoluteFilePath() : QString());
-        return legivel;
+        Som* som = Carregado();
+        return som && som->Toca(nome, opcoes);
     }
 
     std::uint32_t Dispositivos() override {
-        return static_cast<std::uint32_t>(QMediaDevices::audioOutputs().size());
+        Som* som = Carregado();
+        return som ? som->Dispositivos() : 0;
     }
+
+private:
+    Som* Carregado() {
+        if (!tentado_) {
+            tentado_ = true;
+            som_.reset(Carrega());
+        }
+        return som_.get();
+    }
+
+    static Som* Carrega() {
+        const std::string caminho = PastaExecutavel() + "/" + MODULO_SOM;
+        void* modulo = ::dlopen(caminho.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!modulo) {
+            Diagnostico(std::string("sem som: ") + ::dlerror());
+            return nullptr;
+        }
+        auto cria = reinterpret_cast<CriaSom>(::dlsym(modulo, EntradaModuloSom));
+        if (!cria) {
+            Diagnostico("sem som: " + caminho + " não tem " + EntradaModuloSom);
+            return nullptr;
+        }
+        return cria();
+    }
+
+    bool tentado_ = false;
+    std::unique_ptr<Som> som_;
 };
 
 Som& Atual() { return Backend<Som>::Atual(); }
@@ -80,6 +58,6 @@ Som& Atual() { return Backend<Som>::Atual(); }
 
 bool PlaySoundA(const char* nome, const void*, std::uint32_t opcoes) { return Atual().Toca(nome, opcoes); }
 std::uint32_t waveOutGetNumDevs() { return Atual().Dispositivos(); }
-template <> std::shared_ptr<Som> BackendPadrao<Som>() { return std::make_shared<SomQt>(); }
+template <> std::shared_ptr<Som> BackendPadrao<Som>() { return std::make_shared<SomDoModulo>(); }
 
 } // namespace plataforma

@@ -1,5 +1,6 @@
-// Wave playback and the count of wave-output devices. The Qt Multimedia backend plays for real;
-// tests install a backend that records what was asked.
+// Wave playback and the count of wave-output devices. The Qt Multimedia backend plays for real; it
+// lives in a module of the program folder, loaded the first time sound is asked for. Tests install a
+// backend that records what was asked.
 #pragma once
 
 #include "platform/backend.h"
@@ -20,6 +21,10 @@ public:
     virtual bool Toca(const char* nome, std::uint32_t opcoes) = 0;
     virtual std::uint32_t Dispositivos() = 0;
 };
+
+// The module's one entry point, `extern "C"` under this name: makes its backend, which the caller owns.
+inline constexpr char EntradaModuloSom[] = "telvanor_som_cria";
+using CriaSom = Som* (*)();
 
 bool PlaySoundA(const char* nome, const void* modulo, std::uint32_t opcoes);
 std::uint32_t waveOutGetNumDevs();
