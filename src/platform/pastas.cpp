@@ -38,10 +38,15 @@ std::uint32_t Copia(const std::string& caminho, char* buffer, std::uint32_t tama
 
 } // namespace
 
+// Asked once: every read of the settings file asks for the program folder, and the program keeps
+// the folder it was started from.
 std::string PastaExecutavel() {
-    std::error_code erro;
-    const auto executavel = std::filesystem::read_symlink("/proc/self/exe", erro);
-    return erro ? std::filesystem::current_path().string() : executavel.parent_path().string();
+    static const std::string pasta = [] {
+        std::error_code erro;
+        const auto executavel = std::filesystem::read_symlink("/proc/self/exe", erro);
+        return erro ? std::filesystem::current_path().string() : executavel.parent_path().string();
+    }();
+    return pasta;
 }
 
 std::string PastaPrograma() { return PastaDefinida().empty() ? PastaExecutavel() : PastaDefinida(); }
