@@ -190,7 +190,8 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     setWindowTitle(QStringLiteral("e-Telvanor 3.1"));
     img[5]->setEnabled(true);
 
-    if (TemDispositivoSom() && SomLigado == 1 && SomIniciando == 1) {
+    // The settings are asked first, so that a start with the cues off does not load the sound back end.
+    if (SomLigado == 1 && SomIniciando == 1 && TemDispositivoSom()) {
         const int segundos = plataforma::SegundosDoDia(plataforma::Agora());
         char agora[16];
         std::snprintf(agora, sizeof agora, "%02d:%02d", segundos / 3600, segundos / 60 % 60);
@@ -242,7 +243,7 @@ void frmTelvanor01::Form_QueryUnload() {
         return;
     descarregada_ = true;
 
-    if (TemDispositivoSom() && SomLigado == 1) {
+    if (SomLigado == 1 && TemDispositivoSom()) {
         TocaSom(SomFinalizando);
         plataforma::Sleep(1000);
     }
