@@ -72,6 +72,21 @@ bool RegistroSimples(const char*& p, plataforma::RECT& c) {
     return true;
 }
 
+// A record at `p` read with every check, up to `fim`: false when it is not "x0,x1@y". `p` moves past
+// the record's bar (or to the end) either way.
+bool RegistroCuidadoso(const char*& p, const char* fim, plataforma::RECT& c) {
+    const bool legivel = Algarismos(p, fim, c.left) && Separador(p, fim, ',') &&
+                         Algarismos(p, fim, c.right) && Separador(p, fim, '@') && Algarismos(p, fim, c.top) &&
+                         (p == fim || *p == '|');
+    if (!legivel) {
+        const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
+        p = barra ? static_cast<const char*>(barra) : fim;
+    }
+    if (p < fim)
+        ++p;
+    return legivel;
+}
+
 // The runs of the text after the size line, or nothing when one lies outside a W x H picture. One
 // pass over the bytes: this file can hold half a million records.
 std::optional<std::vector<plataforma::RECT>> Corridos(std::string_view resto, int W, int H) {
@@ -81,23 +96,8 @@ std::optional<std::vector<plataforma::RECT>> Corridos(std::string_view resto, in
     const char* const fim = p + resto.size();
     while (p < fim) {
         plataforma::RECT c{};
-        if (fim - p > kAlcanceRegistro && RegistroSimples(p, c)) {
-            if (c.left > c.right || c.right > W || c.top >= H)
-                return std::nullopt;
-            c.bottom = c.top + 1;
-            corridos.push_back(c);
-            continue;
-        }
-        const bool legivel = Algarismos(p, fim, c.left) && Separador(p, fim, ',') &&
-                             Algarismos(p, fim, c.right) && Separador(p, fim, '@') &&
-                             Algarismos(p, fim, c.top) && (p == fim || *p == '|');
-        if (!legivel) {
-            const void* barra = std::memchr(p, '|', static_cast<std::size_t>(fim - p));
-            p = barra ? static_cast<const char*>(barra) : fim;
-        }
-        if (p < fim)
-            ++p;
-        if (!legivel)
+        const bool simples = fim - p > kAlcanceRegistro && RegistroSimples(p, c);
+        if (!simples && !RegistroCuidadoso(p, fim, c))
             continue;
         if (c.left > c.right || c.right > W || c.top >= H)
             return std::nullopt;
