@@ -156,6 +156,16 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     RegiãoJanela->CriaRegiãoDeArquivo(plataforma::PastaPrograma() + "/telvanor.rgn");
     plataforma::SetWindowRgn(*this, RegiãoJanela->Handle(), true);
 
+    // The lock and the socket of the single instance live in the runtime folder: a folder another
+    // user could reach is not one to trust them to, and a start without them must not claim that
+    // another copy runs.
+    if (const auto falha = plataforma::PreparaPastaExecucao(); falha != plataforma::FalhaPasta::Nenhuma) {
+        plataforma::MsgBox("Não é possível usar a pasta " + plataforma::PastaExecucao() + ": ela " +
+                               plataforma::DescreveFalhaPasta(falha) + ".",
+                           plataforma::vbOKOnly | plataforma::vbCritical);
+        plataforma::EncerraProcesso();
+        return;
+    }
     if (plataforma::PrevInstance()) {
         plataforma::MsgBox(std::string("e-Telvanor já iniciado! ") + '\r' +
                            "Vefique em sua área de trabalho ou" + '\r' +

@@ -49,13 +49,14 @@ std::optional<ConexaoSimulada> ConexaoDoRegistro(const unsigned char* bytes) {
 } // namespace
 
 ArquivoLinha::ArquivoLinha(const std::string& caminho) {
-    fd_ = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    // Never through a link: whoever placed one would have the line's state written over its target.
+    fd_ = ::open(caminho.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd_ < 0)
         return;
     {
         Trava trava(fd_, LOCK_EX);
         struct stat info {};
-        if (::fstat(fd_, &info) != 0)
+        if (::fstat(fd_, &info) != 0 || !S_ISREG(info.st_mode))
             return;
         if (info.st_size != static_cast<off_t>(sizeof(DadosLinha))) {
             if (::ftruncate(fd_, 0) != 0 || ::ftruncate(fd_, sizeof(DadosLinha)) != 0)

@@ -183,9 +183,11 @@ LinhaSimulada& LinhaSimuladaDoUsuario() {
             mudou = true;
         }
     }
+    // A runtime folder another user could have reached holds no state: the line then has none.
     if (mudou)
-        linha = std::make_unique<LinhaSimulada>(PastaUsuario() + "/catalogo.ini",
-                                                PastaExecucao() + "/linha-simulada");
+        linha = std::make_unique<LinhaSimulada>(
+            PastaUsuario() + "/catalogo.ini",
+            PreparaPastaExecucao() == FalhaPasta::Nenhuma ? PastaExecucao() + "/linha-simulada" : "");
     return *linha;
 }
 

@@ -63,9 +63,11 @@ std::string PastaUsuario() {
 std::string PastaExecucao() {
     const std::string base = Variavel("XDG_RUNTIME_DIR");
     if (base.empty())
-        return Garante("/tmp/e-Telvanor-" + std::to_string(::getuid()));
-    return Garante(base + "/e-Telvanor");
+        return "/tmp/e-Telvanor-" + std::to_string(::getuid());
+    return base + "/e-Telvanor";
 }
+
+FalhaPasta PreparaPastaExecucao() { return GarantePastaPrivada(PastaExecucao(), ::getuid()); }
 
 std::uint32_t GetSystemDirectoryA(char* buffer, std::uint32_t tamanho) {
     return Copia(PastaPrograma() + "/sistema", buffer, tamanho);

@@ -2,6 +2,8 @@
 // for the Windows and system folder queries.
 #pragma once
 
+#include "platform/pasta_privada.h"
+
 #include <cstdint>
 #include <string>
 
@@ -17,8 +19,11 @@ void DefinePastaPrograma(const std::string& pasta);
 // $XDG_CONFIG_HOME/e-Telvanor (default ~/.config/e-Telvanor), created with mode 0700 when missing.
 std::string PastaUsuario();
 
-// $XDG_RUNTIME_DIR/e-Telvanor (default /tmp/e-Telvanor-<uid>), created with mode 0700 when missing.
+// $XDG_RUNTIME_DIR/e-Telvanor (default /tmp/e-Telvanor-<uid>), whether it may be used or not.
 std::string PastaExecucao();
+// Creates the runtime folder with mode 0700 when missing, and tells why it may not be used, if so.
+// Nothing may be kept there unless this answers FalhaPasta::Nenhuma.
+FalhaPasta PreparaPastaExecucao();
 
 // <program folder>/sistema and the program folder. Both copy at most `tamanho` - 1 characters and
 // return the length of the whole path (larger than `tamanho` when the buffer is too small).

@@ -2,6 +2,7 @@
 #include "app/frm_telvanor01.h"
 #include "platform/configuracoes_usuario.h"
 #include "platform/escolha_backend.h"
+#include "platform/pastas.h"
 #include "platform/ras.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,6 +55,26 @@ TEST_F(Inicio, SegundaInstanciaAvisaAtivaAPrimeiraESaiSemTocarNasConfiguracoes) 
     EXPECT_EQ(instancia->encerramentos, 1);
     EXPECT_FALSE(janela.isVisible());
     EXPECT_EQ(LeArquivo(pastas.Programa() + "/Config.ini"), antes);
+    EXPECT_TRUE(plataforma::GetAllSettings("e-Telvanor", "ini").empty());
+}
+
+// A runtime folder another user could reach ends the start with its own message, not the claim that
+// another copy runs.
+TEST_F(Inicio, PastaDeExecucaoAbertaAOutrosAvisaComONomeDaPastaESai) {
+    const std::string execucao = plataforma::PastaExecucao();
+    ASSERT_EQ(::mkdir(execucao.c_str(), 0777), 0);
+    ::chmod(execucao.c_str(), 0777);
+
+    frmTelvanor01 janela;
+    janela.Form_Load("");
+
+    EXPECT_EQ(interface->mensagens,
+              (Caixas{{"Não é possível usar a pasta " + execucao +
+                           ": ela pode ser aberta por outros usuários (o modo deve ser 0700).",
+                       plataforma::vbOKOnly | plataforma::vbCritical, "e-Telvanor 3.1 Standard"}}));
+    EXPECT_TRUE(instancia->ativados.empty());
+    EXPECT_EQ(instancia->encerramentos, 1);
+    EXPECT_FALSE(janela.isVisible());
     EXPECT_TRUE(plataforma::GetAllSettings("e-Telvanor", "ini").empty());
 }
 

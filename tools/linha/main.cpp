@@ -79,6 +79,10 @@ int Importa(const char* predefinicao) {
 } // namespace
 
 int main(int argc, char** argv) {
+    if (const FalhaPasta falha = PreparaPastaExecucao(); falha != FalhaPasta::Nenhuma) {
+        std::fprintf(stderr, "a pasta %s %s\n", PastaExecucao().c_str(), DescreveFalhaPasta(falha).c_str());
+        return 1;
+    }
     DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
     if (argc == 2 && std::strcmp(argv[1], "estado") == 0)
         return MostraEstado();
