@@ -1,5 +1,6 @@
 #include "app/frm_telvanor01.h"
 
+#include "app/posicao_janela.h"
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/janela_email.h"
@@ -9,6 +10,7 @@
 #include "platform/qt/instancia.h"
 #include "platform/qt/mensagens.h"
 #include "platform/qt/regiao_janela.h"
+#include "platform/qt/telas.h"
 #include "platform/relogio.h"
 #include "settings/configuracao.h"
 #include "settings/diretorio_windows.h"
@@ -187,7 +189,11 @@ void frmTelvanor01::Form_Load(const std::string& linhaDeComando) {
     DefineCaption(lblUsuário, UsuárioAcesso);
     DefineCaption(lblSenha, std::string(QString::fromStdString(SenhaAcesso).size(), '*'));
 
-    Move(PosiçãoX, PosiçãoY);
+    const plataforma::Telas& telas = plataforma::Backend<plataforma::Telas>::Atual();
+    const QPoint posicao =
+        PosicaoVisivel(QRect(QPoint(PosiçãoX / TwipsPorPixel, PosiçãoY / TwipsPorPixel), size()),
+                       telas.Geometrias(), telas.Primaria());
+    move(posicao);
     show();
 
     std::string sistema = "WinSys";
@@ -235,13 +241,17 @@ void frmTelvanor01::Sair() {
         }
     }
 
-    // Read the position before hiding: a hidden window may no longer report where it stood.
+    // Read the position before hiding: a hidden window may no longer report where it stood. Where
+    // the platform never tells (Wayland), what Qt believes is no place at all: the stored one stays.
+    const bool conhecida = plataforma::Backend<plataforma::Telas>::Atual().PosicaoConhecida();
     const float esquerda = static_cast<float>(Left()) + 30.0f;
     const float topo = static_cast<float>(Top()) + 605.0f;
     hide();
-    PosiçãoX = static_cast<std::int32_t>(std::nearbyint(esquerda));
-    PosiçãoY = static_cast<std::int32_t>(std::nearbyint(topo));
-    GravaConfiguracoes({&tabela::PosiçãoX, &tabela::PosiçãoY});
+    if (conhecida) {
+        PosiçãoX = static_cast<std::int32_t>(std::nearbyint(esquerda));
+        PosiçãoY = static_cast<std::int32_t>(std::nearbyint(topo));
+        GravaConfiguracoes({&tabela::PosiçãoX, &tabela::PosiçãoY});
+    }
 
     Form_QueryUnload();
     plataforma::EncerraProcesso();

@@ -18,6 +18,9 @@ std::function<void()>& AoAtivar() {
 class InstanciaArquivo final : public Instancia {
 public:
     bool Anterior() override {
+        // Nothing is kept in a folder that does not fit; start-up has told why and ends before this.
+        if (PreparaPastaExecucao() != FalhaPasta::Nenhuma)
+            return false;
         const QString pasta = QString::fromStdString(PastaExecucao());
         trava_ = std::make_unique<QLockFile>(pasta + QStringLiteral("/instancia.lock"));
         trava_->setStaleLockTime(0);

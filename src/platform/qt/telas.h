@@ -1,0 +1,28 @@
+// The screens a window may stand on, and whether the platform lets a program know and choose where
+// its window stands (a Wayland compositor places windows itself and never tells).
+#pragma once
+
+#include "platform/backend.h"
+
+#include <QRect>
+
+#include <memory>
+#include <vector>
+
+namespace plataforma {
+
+class Telas {
+public:
+    virtual ~Telas() = default;
+    // Each screen's rectangle in the desktop's pixels, and the primary one's.
+    virtual std::vector<QRect> Geometrias() const = 0;
+    virtual QRect Primaria() const = 0;
+    virtual bool PosicaoConhecida() const = 0;
+};
+
+template <> std::shared_ptr<Telas> BackendPadrao<Telas>();
+
+// The window system in use is Wayland, native.
+bool SessaoWayland();
+
+} // namespace plataforma
