@@ -1,5 +1,6 @@
 #include "platform/qt/regiao_janela.h"
 
+#include "platform/qt/telas.h"
 #include "platform/regiao.h"
 
 #include <QObject>
@@ -31,6 +32,18 @@ QRegion Mascara(const std::vector<RECT>& retangulos) {
     return mascara;
 }
 
+// A Wayland compositor takes a window's mask for where it accepts input only: what it shows is what
+// the window paints. The window is translucent, so clipping its controls' painting to the region
+// leaves everything outside it transparent, as the outline is on X11. An empty region clears it.
+void RecortaPintura(QWidget& janela, const QRegion& mascara) {
+    for (QWidget* controle : janela.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (mascara.isEmpty())
+            controle->clearMask();
+        else
+            controle->setMask(mascara.translated(-controle->pos()));
+    }
+}
+
 } // namespace
 
 int SetWindowRgn(QWidget& janela, std::uint32_t regiao, bool redesenha) {
@@ -58,6 +71,8 @@ int SetWindowRgn(QWidget& janela, std::uint32_t regiao, bool redesenha) {
         janela.clearMask();
     else
         janela.setMask(Mascara(retangulos));
+    if (SessaoWayland())
+        RecortaPintura(janela, regiao == 0 ? QRegion() : Mascara(retangulos));
     if (redesenha)
         janela.update();
     return 1;
