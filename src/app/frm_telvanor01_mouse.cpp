@@ -2,6 +2,7 @@
 #include "app/frm_telvanor01.h"
 
 #include "platform/qt/eventos.h"
+#include "platform/qt/telas.h"
 
 namespace {
 
@@ -28,9 +29,15 @@ void frmTelvanor01::Image1_MouseDown(const EventoMouse& e) {
 
 // The mouse position is relative to the skin, which moves with the window: moving the window by the
 // offset from where the drag began keeps the skin under the mouse. The poller goes on meanwhile.
+// Under Wayland only the compositor can move a window: the first move hands the drag to it, and
+// the release it keeps is never seen here.
 void frmTelvanor01::Image1_MouseMove(const EventoMouse& e) {
     if (!Arrastando)
         return;
+    if (plataforma::MovimentoPeloSistema(*this)) {
+        Arrastando = false;
+        return;
+    }
     Move(Left() + static_cast<int>(e.X - XInicial), Top() + static_cast<int>(e.Y - YInicial));
     plataforma::DoEvents();
 }

@@ -2,10 +2,17 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
+#include <QWindow>
 
 namespace plataforma {
 
 bool SessaoWayland() { return QGuiApplication::platformName().startsWith(QStringLiteral("wayland")); }
+
+bool MovimentoPeloSistema(QWidget& janela) {
+    QWindow* janelaNativa = janela.windowHandle();
+    return SessaoWayland() && janelaNativa && janelaNativa->startSystemMove();
+}
 
 template <> std::shared_ptr<Telas> BackendPadrao<Telas>() {
     class TelasQt final : public Telas {

@@ -9,6 +9,8 @@
 #include <memory>
 #include <vector>
 
+class QWidget;
+
 namespace plataforma {
 
 class Telas {
@@ -24,5 +26,9 @@ template <> std::shared_ptr<Telas> BackendPadrao<Telas>();
 
 // The window system in use is Wayland, native.
 bool SessaoWayland();
+
+// Under Wayland, hands the move of the window to the compositor, which follows the pointer until
+// the button is released; true when it took it. Elsewhere nothing happens and the answer is false.
+bool MovimentoPeloSistema(QWidget& janela);
 
 } // namespace plataforma
