@@ -19,6 +19,9 @@ int main(int argc, char* argv[]) {
     std::optional<QApplication> app;
     plataforma::CriaNoLaçoDoQt([&] { app.emplace(argc, argv); });
     QApplication::setApplicationName(QStringLiteral("e-Telvanor"));
+    // The installed menu entry's name: the compositor and the docks find the program's icon and name
+    // by it (the Wayland app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral("e-telvanor"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     std::string linhaDeComando;
