@@ -1,11 +1,14 @@
 #include "platform/qt/instancia.h"
 
 #include "platform/pastas.h"
+#include "platform/pedido_ativacao.h"
 
 #include <QCoreApplication>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
+
+#include <memory>
 
 namespace plataforma {
 namespace {
@@ -24,18 +27,17 @@ public:
         const QString pasta = QString::fromStdString(PastaExecucao());
         trava_ = std::make_unique<QLockFile>(pasta + QStringLiteral("/instancia.lock"));
         trava_->setStaleLockTime(0);
-        if (!trava_->tryLock(0))
+        if (!trava_->tryLock(0)) {
+            GuardaTokens();
             return true;
+        }
         caminho_ = pasta + QStringLiteral("/instancia.sock");
         QLocalServer::removeServer(caminho_);
         servidor_ = std::make_unique<QLocalServer>();
         servidor_->setSocketOptions(QLocalServer::UserAccessOption);
         QObject::connect(servidor_.get(), &QLocalServer::newConnection, [this] {
-            while (QLocalSocket* cliente = servidor_->nextPendingConnection()) {
-                QObject::connect(cliente, &QLocalSocket::disconnected, cliente, &QObject::deleteLater);
-                if (AoAtivar())
-                    AoAtivar()();
-            }
+            while (QLocalSocket* cliente = servidor_->nextPendingConnection())
+                AtendeCliente(cliente);
         });
         servidor_->listen(caminho_);
         return false;
@@ -45,7 +47,7 @@ public:
         QLocalSocket socket;
         socket.connectToServer(QString::fromStdString(PastaExecucao()) + QStringLiteral("/instancia.sock"));
         if (socket.waitForConnected(2000)) {
-            socket.write("ativa\n");
+            socket.write(QByteArray::fromStdString(PedidoAtivacao(tokens_)));
             socket.waitForBytesWritten(1000);
             socket.disconnectFromServer();
         }
@@ -59,6 +61,36 @@ public:
     bool Encerrado() const override { return encerrado_; }
 
 private:
+    // The second start's tokens, taken out of its environment at once: the message box it shows
+    // before asking would otherwise spend them on itself.
+    void GuardaTokens() {
+        for (const char* nome : VariaveisAtivacao) {
+            const QByteArray valor = qgetenv(nome);
+            if (!valor.isEmpty())
+                tokens_.emplace_back(nome, valor.toStdString());
+            qunsetenv(nome);
+        }
+    }
+
+    // The request is read whole once the second start hangs up. Its tokens go into this process's
+    // environment, where the window system's plugin takes them when the window is activated.
+    static void AtendeCliente(QLocalSocket* cliente) {
+        auto pedido = std::make_shared<QByteArray>();
+        QObject::connect(cliente, &QLocalSocket::readyRead, cliente, [cliente, pedido] {
+            pedido->append(cliente->readAll().left(TamanhoPedido - pedido->size()));
+        });
+        QObject::connect(cliente, &QLocalSocket::disconnected, cliente, [cliente, pedido] {
+            pedido->append(cliente->readAll().left(TamanhoPedido - pedido->size()));
+            for (const auto& [nome, valor] : TokensDoPedido(pedido->toStdString()))
+                qputenv(nome.c_str(), QByteArray::fromStdString(valor));
+            cliente->deleteLater();
+            if (AoAtivar())
+                AoAtivar()();
+        });
+    }
+
+    static constexpr qsizetype TamanhoPedido = 4096;
+    TokensAtivacao tokens_;
     bool encerrado_ = false;
     std::unique_ptr<QLockFile> trava_;
     std::unique_ptr<QLocalServer> servidor_;
