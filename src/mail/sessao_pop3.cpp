@@ -15,6 +15,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <optional>
 
 namespace quelza {
 namespace {
@@ -66,8 +67,11 @@ public:
         sck.abort();
     }
 
+    // Each pass examines the buffer, then tests the time-out against the time read at the pass's
+    // start, then pauses serving events. The first pass reads no time at all, so with a time-out of 0
+    // a reply that arrives within the first pause is still taken.
     bool AguardaRespostaPOP3(const std::string& CódigoResposta, std::string& sckResposta) {
-        const auto inicio = plataforma::AgoraMonotono();
+        std::optional<plataforma::InstanteMonotono> inicio;
         for (;;) {
             switch (AvaliaBuffer(Resposta)) {
             case EstadoBuffer::Linha:
@@ -82,7 +86,10 @@ public:
             // A refused, failed or closed connection will bring no reply: no use sitting out the time.
             if (terminou_)
                 return false;
-            const std::chrono::duration<double> decorrido = plataforma::AgoraMonotono() - inicio;
+            const auto agora = plataforma::AgoraMonotono();
+            if (!inicio)
+                inicio = agora;
+            const std::chrono::duration<double> decorrido = agora - *inicio;
             if (TempoDeEspera < decorrido.count())
                 return false;
             plataforma::AguardaDados(sck, PassoDaEspera);

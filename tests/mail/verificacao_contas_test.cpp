@@ -147,12 +147,12 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
         int pausasVazias;
     } casos[] = {
         {S::Linha("-ERR ocupado"), "", {}, semResposta, {}, 0},
-        {S::Silencio(), "", {}, semResposta, {}, 6},
+        {S::Silencio(), "", {}, semResposta, {}, 5},
         {{}, "USER", S::Linha("-ERR quem?"), usuarioInvalido, user, 0},
         {{}, "USER", S::Fecha(), usuarioInvalido, user, 0},
         {{}, "USER", {{std::string("\x01\xfe ok\r\n", 7)}}, usuarioInvalido, user, 0},
         {{}, "USER", {{std::string(1 << 20, 'x')}}, usuarioInvalido, user, 0},
-        {Resposta{{"+OK oi\r\n+OK\r\n+OK\r\n+OK 5 0\r\n"}}, "USER", S::Silencio(), usuarioInvalido, user, 6},
+        {Resposta{{"+OK oi\r\n+OK\r\n+OK\r\n+OK 5 0\r\n"}}, "USER", S::Silencio(), usuarioInvalido, user, 5},
         {{}, "PASS", S::Linha("-ERR senha"), "Erro. Senha Inválida. 09:30", pass, 0},
         {{},
          "STAT",
@@ -181,6 +181,8 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
 }
 
 // The time-out counts on a monotonic clock: the label's time wraps at midnight, the wait does not.
+// It is tested against the time read before the pass's pause: with 0, a reply that arrives within
+// the first pause is taken; a negative time takes none.
 TEST_F(VerificacaoEmail, TempoDeEspera) {
     const struct {
         std::int16_t tempo;
@@ -191,7 +193,9 @@ TEST_F(VerificacaoEmail, TempoDeEspera) {
     } casos[] = {
         {0, 9, 30, 0, false, "3 mensagens às 09:30", 0},
         {0, 9, 30, 0, true, "Erro. Usuário Inválido. 09:30", 1},
-        {2, 23, 59, 59, true, "Erro. Usuário Inválido. 00:00", 11},
+        {1, 9, 30, 0, false, "3 mensagens às 09:30", 0},
+        {1, 9, 30, 0, true, "Erro. Usuário Inválido. 09:30", 5},
+        {2, 23, 59, 59, true, "Erro. Usuário Inválido. 00:00", 10},
         {-1, 9, 30, 0, false, "Erro. Sem Resposta do Servidor. 09:30", 0},
     };
     for (const auto& c : casos) {

@@ -1,6 +1,7 @@
 // The reply wait for tests: the real one, serving window events until the socket speaks, but with
 // a short real pause; a pause that ends by its limit counts as the whole limit on the test's clock,
-// so a time-out takes the same number of pauses however busy the machine is.
+// and one the socket ends counts as a millisecond of serving events, so a time-out takes the same
+// number of pauses however busy the machine is.
 #pragma once
 
 #include "platform/qt/aguarda_dados.h"
@@ -19,10 +20,9 @@ public:
         if (aoAguardar)
             aoAguardar();
         const bool acordou = real_->Aguarda(socket, std::min(limite, std::chrono::milliseconds(50)));
-        if (!acordou) {
+        if (!acordou)
             ++pausasVazias;
-            relogio_->Avanca(limite);
-        }
+        relogio_->Avanca(acordou ? std::chrono::milliseconds(1) : limite);
         return acordou;
     }
 

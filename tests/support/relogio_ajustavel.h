@@ -1,5 +1,6 @@
 // A clock that stands still until a test moves it. Setting the time of day leaves the monotonic
-// reading alone; moving the clock forward moves both.
+// reading alone; moving the clock forward moves both. As on a real clock, no two monotonic readings
+// are equal: each is a microsecond later than the one before.
 #pragma once
 
 #include "platform/relogio.h"
@@ -9,7 +10,10 @@
 class RelogioAjustavel : public plataforma::Relogio {
 public:
     plataforma::Instante Agora() const override { return agora; }
-    plataforma::InstanteMonotono Monotono() const override { return monotono; }
+    plataforma::InstanteMonotono Monotono() const override {
+        monotono += std::chrono::microseconds(1);
+        return monotono;
+    }
 
     // Today, at the given local time.
     void Ajusta(int horas, int minutos, int segundos = 0) {
@@ -28,5 +32,5 @@ public:
     }
 
     plataforma::Instante agora = std::chrono::system_clock::from_time_t(1'700'000'000);
-    plataforma::InstanteMonotono monotono{};
+    mutable plataforma::InstanteMonotono monotono{};
 };
