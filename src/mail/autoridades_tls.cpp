@@ -41,4 +41,12 @@ std::optional<QList<QSslCertificate>> AutoridadesDoAmbiente() {
     return autoridades;
 }
 
+void ConfiaNasAutoridades(QSslSocket& socket) {
+    if (auto autoridades = AutoridadesDoAmbiente()) {
+        QSslConfiguration configuracao = socket.sslConfiguration();
+        configuracao.setCaCertificates(*autoridades);
+        socket.setSslConfiguration(configuracao);
+    }
+}
+
 } // namespace quelza

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QSslCertificate>
+#include <QSslSocket>
 
 #include <optional>
 
@@ -12,5 +13,8 @@ namespace quelza {
 
 // Nothing when neither variable is set: the TLS library's own system store then applies.
 std::optional<QList<QSslCertificate>> AutoridadesDoAmbiente();
+
+// Makes the socket check its peer against those authorities, when the variables name them.
+void ConfiaNasAutoridades(QSslSocket& socket);
 
 } // namespace quelza

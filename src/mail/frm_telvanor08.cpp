@@ -28,6 +28,12 @@ frmTelvanor08::frmTelvanor08(QWidget* pai) : QDialog(pai) {
     lblPop3 = new QLabel(QStringLiteral("Servidor &Pop3"), this);
     lblUsuário = new QLabel(QString::fromUtf8("&Usuário"), this);
     lblSenha = new QLabel(QStringLiteral("&Senha"), this);
+    // The forms the server box takes; the check reads them (see servidor_pop3.h).
+    txtPop3->setPlaceholderText(QStringLiteral("pop.exemplo.com.br ou imaps://imap.exemplo.com.br"));
+    txtPop3->setToolTip(QString::fromUtf8(
+        "POP3: servidor (porta 110), servidor:porta, pop3://servidor[:porta] ou pop3s://servidor[:porta] "
+        "(TLS, porta 995)\nIMAP: imap://servidor[:porta] (porta 143, com STARTTLS quando o servidor "
+        "oferece) ou imaps://servidor[:porta] (TLS, porta 993)\nEndereços IPv6 entre colchetes: [::1]:110"));
     lblNomeDaConta->setBuddy(txtNomeDaConta);
     lblPop3->setBuddy(txtPop3);
     lblUsuário->setBuddy(txtUsuário);

@@ -10,6 +10,20 @@ namespace {
 constexpr std::uint16_t PortaPop3 = 110;
 constexpr std::uint16_t PortaPop3s = 995;
 
+// A scheme written before the host: the protocol, TLS from the first byte, and the port it implies.
+struct Esquema {
+    std::string_view Prefixo;
+    ProtocoloEmail Protocolo;
+    bool Tls;
+    std::uint16_t Porta;
+};
+constexpr Esquema Esquemas[] = {
+    {"pop3s://", ProtocoloEmail::Pop3, true, PortaPop3s},
+    {"pop3://", ProtocoloEmail::Pop3, false, PortaPop3},
+    {"imaps://", ProtocoloEmail::Imap, true, 993},
+    {"imap://", ProtocoloEmail::Imap, false, 143},
+};
+
 std::string_view SemBrancos(std::string_view texto) {
     const auto inicio = texto.find_first_not_of(" \t");
     if (inicio == std::string_view::npos)
@@ -43,11 +57,10 @@ std::optional<std::uint16_t> LePorta(std::string_view texto) {
 
 std::optional<EnderecoPop3> InterpretaServidorPop3(const std::string& servidor) {
     std::string_view texto = SemBrancos(servidor);
-    std::optional<bool> tlsDoEsquema;
-    if (TiraPrefixo(texto, "pop3s://"))
-        tlsDoEsquema = true;
-    else if (TiraPrefixo(texto, "pop3://"))
-        tlsDoEsquema = false;
+    const Esquema* esquema = nullptr;
+    for (const Esquema& e : Esquemas)
+        if (!esquema && TiraPrefixo(texto, e.Prefixo))
+            esquema = &e;
 
     std::string_view host = texto;
     std::string_view porta;
@@ -74,14 +87,14 @@ std::optional<EnderecoPop3> InterpretaServidorPop3(const std::string& servidor) 
     if (host.empty() || host.find_first_of(" \t/") != std::string_view::npos)
         return std::nullopt;
 
-    EnderecoPop3 endereco{std::string(host), tlsDoEsquema.value_or(false) ? PortaPop3s : PortaPop3,
-                          tlsDoEsquema.value_or(false)};
+    EnderecoPop3 endereco{std::string(host), esquema ? esquema->Porta : PortaPop3, esquema && esquema->Tls,
+                          esquema ? esquema->Protocolo : ProtocoloEmail::Pop3};
     if (!porta.empty()) {
         const auto numero = LePorta(porta);
         if (!numero)
             return std::nullopt;
         endereco.Porta = *numero;
-        if (!tlsDoEsquema)
+        if (!esquema)
             endereco.Tls = *numero == PortaPop3s;
     }
     return endereco;

@@ -10,7 +10,6 @@
 #include "platform/relogio.h"
 #include "settings/quelza.h"
 
-#include <QSslConfiguration>
 #include <QSslSocket>
 
 #include <chrono>
@@ -43,11 +42,7 @@ public:
             sck.connectToHost(host, endereco.Porta);
             return;
         }
-        if (auto autoridades = AutoridadesDoAmbiente()) {
-            QSslConfiguration configuracao = sck.sslConfiguration();
-            configuracao.setCaCertificates(*autoridades);
-            sck.setSslConfiguration(configuracao);
-        }
+        ConfiaNasAutoridades(sck);
         // The peer's certificate must chain to a trusted authority and name this host.
         sck.connectToHostEncrypted(host, endereco.Porta);
     }

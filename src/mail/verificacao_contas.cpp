@@ -1,6 +1,8 @@
 #include "mail/verificacao_contas.h"
 
 #include "mail/janela_email.h"
+#include "mail/servidor_pop3.h"
+#include "mail/sessao_imap.h"
 #include "mail/sessao_pop3.h"
 #include "settings/quelza.h"
 
@@ -26,6 +28,17 @@ private:
     JanelaEmail& janela_;
 };
 
+// The account's tooltip line after its title: an IMAP account names its protocol.
+std::string VerificaConta(const ContaEmail& conta) {
+    const auto endereco = InterpretaServidorPop3(conta.Pop3);
+    if (endereco && endereco->Protocolo == ProtocoloEmail::Imap)
+        return " (IMAP): " + VerificaContaIMAP(*endereco, conta.Usuário, conta.Senha);
+    ServidorPop3 = conta.Pop3;
+    UsuárioPop3 = conta.Usuário;
+    SenhaPop3 = conta.Senha;
+    return ": " + VerificaContaPOP3();
+}
+
 } // namespace
 
 void VerificaTodasAsContas() {
@@ -44,11 +57,8 @@ void VerificaTodasAsContas() {
         // is awaited.
         for (std::size_t i = 0; TemContasEmail && i < ContasEmail.size(); ++i) {
             const ContaEmail conta = ContasEmail[i];
-            ServidorPop3 = conta.Pop3;
-            UsuárioPop3 = conta.Usuário;
-            SenhaPop3 = conta.Senha;
-            const std::string desfecho = VerificaContaPOP3();
-            dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + ": " + desfecho;
+            const std::string desfecho = VerificaConta(conta);
+            dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
             janela->DefineDicaEmail(dica);
         }
     }

@@ -1,5 +1,5 @@
-// An account's server field: any text is refused or gives a host, port and TLS choice that the
-// plain written form of the same address gives again.
+// An account's server field: any text is refused or gives a protocol, host, port and TLS choice
+// that the written form of the same address with its scheme gives again.
 #include "mail/servidor_pop3.h"
 
 #include <cstdlib>
@@ -20,8 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dados, std::size_t tam
         return 0;
     const bool comDoisPontos = endereco->Host.find(':') != std::string::npos;
     const std::string host = comDoisPontos ? "[" + endereco->Host + "]" : endereco->Host;
-    const std::string escrito =
-        (endereco->Tls ? "pop3s://" : "pop3://") + host + ":" + std::to_string(endereco->Porta);
+    const bool imap = endereco->Protocolo == ProtocoloEmail::Imap;
+    const std::string esquema = std::string(imap ? "imap" : "pop3") + (endereco->Tls ? "s://" : "://");
+    const std::string escrito = esquema + host + ":" + std::to_string(endereco->Porta);
     if (InterpretaServidorPop3(escrito) != endereco)
         std::abort();
     return 0;

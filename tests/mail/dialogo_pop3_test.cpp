@@ -37,7 +37,16 @@ TEST(ServidorPop3, FormasDoCampo) {
         {"[::1]995", std::nullopt},
         {"[::1", std::nullopt},
         {"pop3://host/caixa", std::nullopt},
-        {"imap://host", std::nullopt},
+        {"imap://imap.casa.com.br", EnderecoPop3{"imap.casa.com.br", 143, false, ProtocoloEmail::Imap}},
+        {"IMAP://imap.casa.com.br:993", EnderecoPop3{"imap.casa.com.br", 993, false, ProtocoloEmail::Imap}},
+        {"imaps://imap.casa.com.br", EnderecoPop3{"imap.casa.com.br", 993, true, ProtocoloEmail::Imap}},
+        {"imaps://[2001:db8::1]:1993", EnderecoPop3{"2001:db8::1", 1993, true, ProtocoloEmail::Imap}},
+        {"imap://[::1]", EnderecoPop3{"::1", 143, false, ProtocoloEmail::Imap}},
+        {"imaps://", std::nullopt},
+        {"imap://host:0", std::nullopt},
+        {"imap://host/INBOX", std::nullopt},
+        {"imap:/host", std::nullopt},
+        {"smtp://host", std::nullopt},
     };
     for (const auto& c : casos)
         EXPECT_EQ(InterpretaServidorPop3(c.campo), c.endereco) << c.campo;

@@ -1,0 +1,174 @@
+#include "mail/sessao_imap.h"
+
+#include "mail/autoridades_tls.h"
+#include "mail/dialogo_imap.h"
+#include "mail/janela_email.h"
+#include "platform/qt/aguarda_dados.h"
+#include "platform/relogio.h"
+#include "settings/quelza.h"
+
+#include <QSslSocket>
+
+#include <chrono>
+#include <cmath>
+
+namespace quelza {
+namespace {
+
+constexpr std::chrono::milliseconds PassoDaEspera{200};
+
+// The socket and the bytes read from it but not yet framed, for one account. Neither holds more
+// than one response's worth: what the server sends beyond waits in the network.
+class SessaoImap {
+public:
+    explicit SessaoImap(const EnderecoPop3& endereco) : endereco_(endereco) {
+        sck.setReadBufferSize(LimiteLinhaPop3);
+        QObject::connect(&sck, &QAbstractSocket::errorOccurred, &sck, [this] { terminou_ = true; });
+        QObject::connect(&sck, &QAbstractSocket::disconnected, &sck, [this] { terminou_ = true; });
+    }
+    ~SessaoImap() { sck.abort(); }
+    SessaoImap(const SessaoImap&) = delete;
+    SessaoImap& operator=(const SessaoImap&) = delete;
+
+    void Conecta() {
+        const QString host = QString::fromStdString(endereco_.Host);
+        if (!endereco_.Tls) {
+            sck.connectToHost(host, endereco_.Porta);
+            return;
+        }
+        ConfiaNasAutoridades(sck);
+        // The peer's certificate must chain to a trusted authority and name this host.
+        sck.connectToHostEncrypted(host, endereco_.Porta);
+    }
+
+    void Envia(const std::string& bytes) {
+        if (sck.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
+            throw ErroExecucaoPop3{"Erro. Conexão Interrompida."};
+    }
+
+    // LOGOUT is not answered for: it leaves at once and the connection ends.
+    void EnviaEFecha(const std::string& bytes) {
+        Envia(bytes);
+        sck.flush();
+        sck.abort();
+    }
+
+    // Feeds the dialogue whole responses until it has something to do, or gives its failure when
+    // the wait runs out of time, the connection ends or a response passes the limit.
+    AcaoImap Aguarda(DialogoImap& dialogo) {
+        const auto inicio = plataforma::AgoraMonotono();
+        for (;;) {
+            Le();
+            std::size_t tamanho = 0;
+            switch (AvaliaBufferImap(buffer_, tamanho)) {
+            case EstadoBuffer::Linha: {
+                const std::string resposta = buffer_.substr(0, tamanho);
+                buffer_.erase(0, tamanho);
+                AcaoImap acao = dialogo.Recebe(resposta);
+                if (acao.Tipo != AcaoImap::Tipo::Aguarda)
+                    return acao;
+                continue;
+            }
+            case EstadoBuffer::Excedido:
+                return dialogo.SemResposta();
+            case EstadoBuffer::Incompleto:
+                break;
+            }
+            if (terminou_ || Esgotado(inicio))
+                return SemResposta(dialogo);
+            plataforma::AguardaDados(sck, PassoDaEspera);
+        }
+    }
+
+    // STARTTLS answered: anything the server sent in clear after its answer is dropped, the
+    // handshake checks the certificate against the host as TLS from the first byte does.
+    AcaoImap Cifra(DialogoImap& dialogo) {
+        buffer_.clear();
+        sck.readAll();
+        ConfiaNasAutoridades(sck);
+        sck.startClientEncryption();
+        const auto inicio = plataforma::AgoraMonotono();
+        while (!sck.isEncrypted()) {
+            if (terminou_ || Esgotado(inicio))
+                return SemResposta(dialogo);
+            plataforma::AguardaDados(sck, PassoDaEspera);
+        }
+        return dialogo.TlsEstabelecido();
+    }
+
+private:
+    void Le() {
+        while (buffer_.size() < LimiteLinhaPop3) {
+            char pedaco[16 * 1024];
+            const qint64 lidos = sck.read(
+                pedaco, static_cast<qint64>(std::min(sizeof pedaco, LimiteLinhaPop3 - buffer_.size())));
+            if (lidos <= 0)
+                return;
+            buffer_.append(pedaco, static_cast<std::size_t>(lidos));
+        }
+    }
+
+    static bool Esgotado(plataforma::InstanteMonotono inicio) {
+        const std::chrono::duration<double> decorrido = plataforma::AgoraMonotono() - inicio;
+        return TempoDeEspera < decorrido.count();
+    }
+
+    AcaoImap SemResposta(const DialogoImap& dialogo) const {
+        AcaoImap acao = dialogo.SemResposta();
+        if (!sck.sslHandshakeErrors().isEmpty())
+            acao.Dica = DicaCertificado;
+        return acao;
+    }
+
+    EnderecoPop3 endereco_;
+    QSslSocket sck;
+    std::string buffer_;
+    bool terminou_ = false;
+};
+
+std::string HoraAtual() { return HoraMinuto(plataforma::Agora()); }
+
+} // namespace
+
+std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& usuario,
+                              const std::string& senha) {
+    const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    SessaoImap sessao(endereco);
+    DialogoImap dialogo(usuario, senha, endereco.Tls);
+    try {
+        sessao.Conecta();
+        janela->DefineRótuloEmail("Conectando... ");
+        AcaoImap acao = sessao.Aguarda(dialogo);
+        for (;;) {
+            switch (acao.Tipo) {
+            case AcaoImap::Tipo::Envia:
+                for (const char* rotulo : acao.Rotulos)
+                    janela->DefineRótuloEmail(rotulo);
+                sessao.Envia(acao.Comando);
+                acao = sessao.Aguarda(dialogo);
+                break;
+            case AcaoImap::Tipo::IniciaTls:
+                acao = sessao.Cifra(dialogo);
+                break;
+            case AcaoImap::Tipo::Conta:
+                TotalDeMensagens = SomaMensagens(TotalDeMensagens, acao.Contagem);
+                janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
+                janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail
+                                                               : FiguraEmail::TemEmail);
+                sessao.EnviaEFecha(dialogo.Logout());
+                return TextoMensagensDaConta(std::llround(acao.Contagem));
+            case AcaoImap::Tipo::Falha:
+                janela->DefineRótuloEmail(acao.Falha + HoraAtual());
+                return acao.Dica;
+            case AcaoImap::Tipo::ErroExecucao:
+            case AcaoImap::Tipo::Aguarda:
+                throw ErroExecucaoPop3{acao.Dica};
+            }
+        }
+    } catch (const ErroExecucaoPop3& erro) {
+        janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
+        return erro.Dica;
+    }
+}
+
+} // namespace quelza
