@@ -23,8 +23,12 @@ bool ValorAceito(const std::string& valor) {
 
 std::string PedidoAtivacao(const TokensAtivacao& tokens) {
     std::string pedido = "ativa\n";
-    for (const auto& [nome, valor] : tokens)
-        pedido += nome + "=" + valor + "\n";
+    for (const auto& [nome, valor] : tokens) {
+        pedido += nome;
+        pedido += '=';
+        pedido += valor;
+        pedido += '\n';
+    }
     return pedido;
 }
 
