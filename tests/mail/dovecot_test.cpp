@@ -101,7 +101,8 @@ TEST_F(Dovecot, CertificadoNaoConfiavelRecusadoAntesDeQualquerLinha) {
     for (auto pos = log.find("TLS handshaking"); pos != std::string::npos;
          pos = log.find("TLS handshaking", pos + 1))
         ++naNegociacao;
-    EXPECT_EQ(naNegociacao, 3u) << "the start-up probe and the two refused checks\n" << log;
+    EXPECT_EQ(naNegociacao, 4u) << "the start-up probes of the two TLS ports and the two refused checks\n"
+                                << log;
     EXPECT_EQ(log.find("user=<cris>"), std::string::npos) << log;
 }
 

@@ -37,9 +37,11 @@ bool Certifica(const std::string& certificado, const std::string& chave) {
 
 void Grava(const std::string& caminho, const std::string& texto) { std::ofstream(caminho) << texto; }
 
-bool Atende(std::uint16_t porta) {
+bool Atende(const std::string& ip, std::uint16_t porta) {
+    if (porta == 0)
+        return true;
     QTcpSocket socket;
-    socket.connectToHost(QHostAddress::LocalHost, porta);
+    socket.connectToHost(QString::fromStdString(ip), porta);
     return socket.waitForConnected(500);
 }
 
@@ -63,7 +65,7 @@ std::string DovecotLocal::Log() const {
     return texto.str();
 }
 
-std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
+std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios, OpcoesDovecot opcoes) {
     if (Executavel().empty())
         return "dovecot is not installed";
     if (!pasta_.isValid())
@@ -89,8 +91,9 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
         const std::string caixa = Caminho("mail") + "/" + u.nome;
         for (const char* sub : {"cur", "new", "tmp"})
             QDir().mkpath(QString::fromStdString(caixa + "/Maildir/" + sub));
-        for (int i = 0; i < u.mensagens; ++i)
-            Grava(caixa + "/Maildir/new/" + std::to_string(i) + ".msg",
+        for (int i = 0; i < u.mensagens + u.lidas; ++i)
+            Grava(caixa + (i < u.mensagens ? "/Maildir/new/" : "/Maildir/cur/") + std::to_string(i) +
+                      (i < u.mensagens ? ".msg" : ".msg:2,S"),
                   "From: teste@localhost\r\nSubject: " + std::to_string(i) + "\r\n\r\nolá\r\n");
         senhas += u.nome + ":{PLAIN}" + u.senha + ":" + std::to_string(uid) + ":" + std::to_string(gid) +
                   "::" + caixa + "\n";
@@ -99,27 +102,41 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
     if (root)
         Roda("chown", {"-R", QString("%1:%2").arg(uid).arg(gid), QString::fromStdString(Caminho("mail"))});
 
+    if (opcoes.recusaLoginEmClaro)
+        ip = "127.0.0.2";
     portaPlana = PortaLivre();
-    portaTls = PortaLivre();
+    portaImap = PortaLivre();
+    portaTls = opcoes.semTls ? 0 : PortaLivre();
+    portaImaps = opcoes.semTls ? 0 : PortaLivre();
+    const auto ouvinte = [](const char* nome, std::uint16_t porta, bool tls) {
+        return porta == 0
+                   ? std::string()
+                   : std::string("  inet_listener ") + nome + " {\n    port = " + std::to_string(porta) +
+                         (tls ? "\n    ssl = yes" : "") + "\n  }\n";
+    };
+    const std::string semChroot = root ? "" : "  chroot =\n";
     const group* grupo = getgrgid(gid);
     const std::string usuarioInterno = root || !grupo
                                            ? ""
                                            : std::string("default_internal_user = ") + dono->pw_name +
                                                  "\ndefault_login_user = " + dono->pw_name +
                                                  "\ndefault_internal_group = " + grupo->gr_name + "\n";
+    const std::string tls = opcoes.semTls ? "ssl = no\n"
+                                          : "ssl = yes\nssl_cert = <" + Certificado() + "\nssl_key = <" +
+                                                Caminho("chave.pem") + "\n";
     Grava(Caminho("dovecot.conf"),
           "base_dir = " + Caminho("run") + "\nstate_dir = " + Caminho("state") +
-              "\nlog_path = " + Caminho("dovecot.log") + "\nprotocols = pop3\nlisten = 127.0.0.1\n" +
-              "ssl = yes\nssl_cert = <" + Certificado() + "\nssl_key = <" + Caminho("chave.pem") +
-              "\ndisable_plaintext_auth = no\nauth_mechanisms = plain\nauth_failure_delay = 0\n" +
+              "\nlog_path = " + Caminho("dovecot.log") + "\nprotocols = pop3 imap\nlisten = " + ip + "\n" +
+              tls + "disable_plaintext_auth = " + (opcoes.recusaLoginEmClaro ? "yes" : "no") +
+              "\nauth_mechanisms = plain\nauth_failure_delay = 0\n" +
               "first_valid_uid = " + std::to_string(uid) + "\nfirst_valid_gid = " + std::to_string(gid) +
               "\nmail_location = maildir:~/Maildir\n" + usuarioInterno +
               "passdb {\n  driver = passwd-file\n  args = scheme=PLAIN " + Caminho("passwd") + "\n}\n" +
               "userdb {\n  driver = passwd-file\n  args = " + Caminho("passwd") + "\n}\n" +
-              "service pop3-login {\n" + (root ? "" : "  chroot =\n") +
-              "  inet_listener pop3 {\n    port = " + std::to_string(portaPlana) +
-              "\n  }\n  inet_listener pop3s {\n    port = " + std::to_string(portaTls) +
-              "\n    ssl = yes\n  }\n}\n" + (root ? "" : "service anvil {\n  chroot =\n}\n"));
+              "service pop3-login {\n" + semChroot + ouvinte("pop3", portaPlana, false) +
+              ouvinte("pop3s", portaTls, true) + "}\nservice imap-login {\n" + semChroot +
+              ouvinte("imap", portaImap, false) + ouvinte("imaps", portaImaps, true) + "}\n" +
+              (root ? "" : "service anvil {\n  chroot =\n}\n"));
 
     processo_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     processo_.start(QString::fromStdString(Executavel()),
@@ -128,7 +145,7 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios) {
         return "dovecot did not start";
     // A bound on start-up, not a measure: the server is ready once both ports answer.
     for (int tentativa = 0; tentativa < 100; ++tentativa) {
-        if (Atende(portaPlana) && Atende(portaTls))
+        if (Atende(ip, portaPlana) && Atende(ip, portaTls) && Atende(ip, portaImap) && Atende(ip, portaImaps))
             return "";
         if (processo_.waitForFinished(100))
             return "dovecot stopped at start: " + Log();
