@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Dragging the skin natively on Wayland: weston runs in a window of its own on Xvfb and the pointer
 # is driven there with xdotool. A press on the skin, a move and a release move the window by the
-# pointer's offset, found in pictures of the screen before and after.
+# pointer's offset, found in pictures of the screen before and after; a second start's message is
+# answered there from the keyboard.
 source "$(dirname "$0")/comum/ambiente.bash"
 source "$(dirname "$0")/comum/weston.bash"
 
@@ -74,6 +75,24 @@ seguiu_o_ponteiro "$depois" || falha "solta, a janela está em $depois; estava e
 IFS='x+' read -r _ _ x2 y2 <<<"$depois"
 kill -0 "$programa" 2>/dev/null || falha "o programa terminou"
 
+# A second start with a token shows its message; answered from the keyboard it ends, the first keeps
+# running and its window stays where the drag left it once the message has gone.
+primeiro=$programa
+XDG_ACTIVATION_TOKEN=token-da-segunda-partida inicia_programa_wayland
+segundo=$programa programa=$primeiro
+aviso_na_tela() { [[ $(caixa_nova) != "$depois" ]]; }
+espera 100 aviso_na_tela || falha "a segunda partida não mostrou o aviso"
+# Enter goes to the message while it shows, never on to the first window.
+responde() {
+    kill -0 "$segundo" 2>/dev/null || return 0
+    aviso_na_tela && xdotool key Return
+    return 1
+}
+espera 100 responde || falha "o aviso da segunda partida não se fechou com Enter"
+wait "$segundo" || falha "a segunda partida terminou com erro"
+[[ $(caixa_parada caixa_nova) == "$depois" ]] || falha "fechado o aviso, a janela não está mais em $depois"
+kill -0 "$primeiro" 2>/dev/null || falha "a primeira instância terminou"
+
 termina_programa
 echo "wayland_arrasto: janela ${largura}x${altura} de +$x+$y a +$x2+$y2, moveu ($((x2 - x)),$((y2 - y)))" \
-    "com o ponteiro ($dx,$dy); 1 passed, 0 failed"
+    "com o ponteiro ($dx,$dy); segunda partida respondida; 1 passed, 0 failed"
