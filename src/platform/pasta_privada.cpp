@@ -1,6 +1,8 @@
 #include "platform/pasta_privada.h"
 
 #include <cerrno>
+#include <cstddef>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,29 +21,26 @@ FalhaPasta GarantePastaPrivada(const std::string& pasta, uid_t dono) {
         return FalhaPasta::NaoEPasta;
     if (info.st_uid != dono)
         return FalhaPasta::OutroDono;
-    if ((info.st_mode & 07777) != 0700)
+    if ((info.st_mode & 07077) != 0)
         return FalhaPasta::ModoAberto;
-    if (::access(pasta.c_str(), W_OK | X_OK) != 0)
+    // The mode decides for every user alike: the superuser, whom access() lets write anywhere,
+    // is refused a folder its owner has closed too. access() then tells of a read-only mount.
+    if ((info.st_mode & 0700) != 0700 || ::access(pasta.c_str(), W_OK | X_OK) != 0)
         return FalhaPasta::SemGravacao;
     return FalhaPasta::Nenhuma;
 }
 
 std::string DescreveFalhaPasta(FalhaPasta falha) {
-    switch (falha) {
-    case FalhaPasta::Nenhuma:
-        return "";
-    case FalhaPasta::NaoCriada:
-        return "não existe e não pôde ser criada";
-    case FalhaPasta::NaoEPasta:
-        return "não é uma pasta (é um link ou um arquivo)";
-    case FalhaPasta::OutroDono:
-        return "pertence a outro usuário";
-    case FalhaPasta::ModoAberto:
-        return "pode ser aberta por outros usuários (o modo deve ser 0700)";
-    case FalhaPasta::SemGravacao:
-        return "não aceita gravação";
-    }
-    return "";
+    static constexpr const char* Razoes[] = {
+        "",
+        "não existe e não pôde ser criada",
+        "não é uma pasta (é um link ou um arquivo)",
+        "pertence a outro usuário",
+        "pode ser aberta por outros usuários (o modo deve ser 0700)",
+        "não aceita gravação (o modo deve ser 0700)",
+    };
+    static_assert(std::size(Razoes) == static_cast<std::size_t>(FalhaPasta::SemGravacao) + 1);
+    return Razoes[static_cast<std::size_t>(falha)];
 }
 
 } // namespace plataforma

@@ -12,8 +12,8 @@ enum class FalhaPasta {
     NaoCriada,   // missing, and mkdir failed
     NaoEPasta,   // a link, a file or anything but a directory
     OutroDono,   // owned by another user
-    ModoAberto,  // others may enter or write it
-    SemGravacao, // ours and private, but not writable (a read-only file system)
+    ModoAberto,  // others may enter or write it, or it has set-id or sticky bits
+    SemGravacao, // ours and private, but closed to writing by its mode or a read-only mount
 };
 
 // Creates the folder with mode 0700 when it is missing (its parent must exist), then checks it as

@@ -28,32 +28,29 @@ protected:
 };
 
 // Each case prepares what lies at the folder's name; another owner is the same folder checked for
-// another user.
+// another user. The modes decide alike for the superuser the tests may run as.
 TEST_F(PastaPrivada, SoUmaPastaDeVerdadeDoUsuarioComModo0700Serve) {
+    using Prepara = std::function<void(const std::string& pasta, const std::string& alvo)>;
+    const auto comModo = [](mode_t modo) -> Prepara {
+        return [modo](const std::string& pasta, const std::string&) {
+            ::mkdir(pasta.c_str(), 0700);
+            ::chmod(pasta.c_str(), modo);
+        };
+    };
     const struct {
         const char* caso;
-        std::function<void(const std::string& pasta, const std::string& alvo)> prepara;
+        Prepara prepara;
         uid_t dono;
         FalhaPasta esperada;
     } casos[] = {
         {"ausente: criada", [](const std::string&, const std::string&) {}, ::getuid(), FalhaPasta::Nenhuma},
-        {"já do usuário, 0700",
-         [](const std::string& pasta, const std::string&) { ::mkdir(pasta.c_str(), 0700); }, ::getuid(),
-         FalhaPasta::Nenhuma},
-        {"aberta a todos",
-         [](const std::string& pasta, const std::string&) {
-             ::mkdir(pasta.c_str(), 0700);
-             ::chmod(pasta.c_str(), 0777);
-         },
-         ::getuid(), FalhaPasta::ModoAberto},
-        {"legível pelo grupo",
-         [](const std::string& pasta, const std::string&) {
-             ::mkdir(pasta.c_str(), 0700);
-             ::chmod(pasta.c_str(), 0750);
-         },
-         ::getuid(), FalhaPasta::ModoAberto},
-        {"de outro dono", [](const std::string& pasta, const std::string&) { ::mkdir(pasta.c_str(), 0700); },
-         ::getuid() + 1, FalhaPasta::OutroDono},
+        {"já do usuário, 0700", comModo(0700), ::getuid(), FalhaPasta::Nenhuma},
+        {"aberta a todos", comModo(0777), ::getuid(), FalhaPasta::ModoAberto},
+        {"legível pelo grupo", comModo(0750), ::getuid(), FalhaPasta::ModoAberto},
+        {"com o bit setgid", comModo(02700), ::getuid(), FalhaPasta::ModoAberto},
+        {"fechada à gravação", comModo(0500), ::getuid(), FalhaPasta::SemGravacao},
+        {"sem entrada", comModo(0600), ::getuid(), FalhaPasta::SemGravacao},
+        {"de outro dono", comModo(0700), ::getuid() + 1, FalhaPasta::OutroDono},
         {"link para uma pasta própria",
          [](const std::string& pasta, const std::string& alvo) {
              ::mkdir(alvo.c_str(), 0700);

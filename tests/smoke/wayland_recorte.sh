@@ -9,15 +9,8 @@ inicia_weston headless
 inicia_programa_wayland
 
 # The window has shown once something but the desktop is in the picture and stays the same.
-caixa=""
-for _ in $(seq 60); do
-    foto_weston "$tmp/tela.png" || falha "weston-screenshooter falhou"
-    atual=$(fora_do_fundo "$tmp/tela.png")
-    [[ -n $atual && $atual != 0x0+0+0 && $atual == "$caixa" ]] && break
-    caixa=$atual
-    sleep 0.5
-done
-[[ -n $caixa && $caixa != 0x0+0+0 ]] || falha "a janela não apareceu no compositor"
+caixa_weston() { foto_weston "$tmp/tela.png" && fora_do_fundo "$tmp/tela.png"; }
+caixa=$(caixa_parada caixa_weston) || falha "a janela não apareceu no compositor"
 kill -0 "$programa" 2>/dev/null || falha "o programa terminou"
 
 pixel() { convert "$tmp/tela.png" -alpha off -format "%[pixel:p{$1,$2}]" info:; }

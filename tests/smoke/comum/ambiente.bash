@@ -42,9 +42,10 @@ export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 
 # A screen of its own on a free display, the root window painted in a colour neither the skin nor
 # its transparent colour uses, so what shows it can only be the screen behind a cut-away part;
-# -noreset keeps the colour when the painting client leaves.
+# -noreset keeps the colour when the painting client leaves. The screen is 640x480 unless a size
+# WxH is given.
 inicia_xvfb() {
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 "${1:-640x480}x24" -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
     pids+=($!)
     espera 100 test -s "$tmp/display" || falha "Xvfb não iniciou"
     export DISPLAY=:$(cat "$tmp/display")

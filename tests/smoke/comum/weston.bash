@@ -41,3 +41,16 @@ foto_weston() {
 fora_do_fundo() {
     convert "$1" -alpha off -fill white +opaque '#1E7B3A' -fill black -opaque '#1E7B3A' -format '%@' info: 2>/dev/null
 }
+
+# What the command given prints (a box it finds in a fresh picture) once it prints the same, not
+# empty, twice in a row: the window is shown and still.
+caixa_parada() {
+    local anterior="" atual
+    for _ in $(seq 60); do
+        atual=$("$@") || return 1
+        [[ -n $atual && $atual != 0x0+0+0 && $atual == "$anterior" ]] && { echo "$atual"; return 0; }
+        anterior=$atual
+        sleep 0.3
+    done
+    return 1
+}
