@@ -27,4 +27,8 @@ bool GuardadoEmUtf8(std::string_view bytes);
 // The UTF-8 text of stored bytes, by the rule of GuardadoEmUtf8.
 std::string DeTextoGuardado(std::string_view bytes);
 
+// As DeTextoGuardado, for bytes a full buffer may have cut: a UTF-8 character cut at the end is
+// dropped when the bytes before it are taken as UTF-8.
+std::string DeTextoGuardadoCortado(std::string_view bytes);
+
 } // namespace plataforma

@@ -14,7 +14,9 @@ std::string LeIni(const std::string& arquivo, const std::string& secao, const st
     const std::uint32_t lidos = plataforma::GetPrivateProfileStringA(
         plataforma::ParaCp1252(secao).c_str(), plataforma::ParaCp1252(chave).c_str(), "", BufferIni.data(),
         static_cast<std::uint32_t>(BufferIni.size()), arquivo.c_str());
-    return plataforma::DeTextoGuardado(std::string_view(BufferIni).substr(0, lidos));
+    const std::string_view lido = std::string_view(BufferIni).substr(0, lidos);
+    return lidos + 1 < BufferIni.size() ? plataforma::DeTextoGuardado(lido)
+                                        : plataforma::DeTextoGuardadoCortado(lido);
 }
 
 void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,

@@ -197,6 +197,12 @@ TEST_F(CarregaConfiguracao, LeIniCortaValorLongoEm254) {
     const std::string longo = std::string(150, 'a') + std::string(150, 'b');
     Config("[IE]\nPágina Inicial=" + longo + "\n");
     EXPECT_EQ(Ini("IE", "Página Inicial"), longo.substr(0, 254));
+    // Cut inside a character of a UTF-8 value, the value loses that character, not its reading.
+    std::string japones;
+    for (int i = 0; i < 100; ++i)
+        japones += "日";
+    GravaIni(ArquivoConfig(), "IE", "Página Inicial", "/" + japones);
+    EXPECT_EQ(Ini("IE", "Página Inicial"), "/" + japones.substr(0, 3 * 84));
     GravaIni(ArquivoConfig(), "Config", "Não Deixar Agendado", " 1");
     EXPECT_NE(LeArquivo(ArquivoConfig()).find("N\xE3o Deixar Agendado="), std::string::npos);
     EXPECT_EQ(Ini("config", "Não deixar Agendado"), "1");
