@@ -47,11 +47,10 @@ void frmTelvanor09::Form_Load() {
     CarregaAbaSobre();
 }
 
-void frmTelvanor09::cmdAplicar_Click() {
+bool frmTelvanor09::cmdAplicar_Click() {
     switch (SSTab1->currentIndex()) {
     case AbaAcesso:
-        GravaAbaAcesso();
-        break;
+        return GravaAbaAcesso();
     case AbaEmail:
         GravaAbaEmail();
         break;
@@ -70,11 +69,13 @@ void frmTelvanor09::cmdAplicar_Click() {
     default:
         break;
     }
+    return true;
 }
 
 void frmTelvanor09::cmdOK_Click() {
-    cmdAplicar_Click();
-    accept();
+    // A tab that was refused stays in front, so that the field can be mended.
+    if (cmdAplicar_Click())
+        accept();
 }
 
 void frmTelvanor09::cmdCancelar_Click() { reject(); }

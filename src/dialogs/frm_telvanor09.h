@@ -120,7 +120,8 @@ public:
     QCheckBox* chkIniciarComWindows;
 
     void Form_Load();
-    void cmdAplicar_Click();
+    // False when the tab in front was refused (see GravaAbaAcesso).
+    bool cmdAplicar_Click();
     void cmdOK_Click();
     void cmdCancelar_Click();
 
@@ -169,7 +170,8 @@ private:
     void CarregaAbaNavegador();
     void CarregaAbaSobre();
 
-    void GravaAbaAcesso();
+    // False when a field could not be stored as typed: nothing of the tab is stored then.
+    bool GravaAbaAcesso();
     void GravaAbaEmail();
     void GravaAbaAgendamento();
     void GravaAbaSons();

@@ -5,6 +5,7 @@
 #include "dialup/discagem.h"
 #include "dialup/predefinicoes.h"
 #include "platform/nm/escolha_discagem.h"
+#include "settings/campos_de_um_byte.h"
 #include "settings/configuracao.h"
 #include "settings/navegador.h"
 #include "settings/quelza.h"
@@ -160,8 +161,13 @@ void frmTelvanor09::CarregaAbaAcesso() {
     cmbLinha->setCurrentIndex(networkManager ? 1 : 0);
 }
 
-void frmTelvanor09::GravaAbaAcesso() {
+bool frmTelvanor09::GravaAbaAcesso() {
     const QString senha = txtSenha->text();
+    if (!quelza::CamposDeUmByte({{"Acesso", cmbAcesso->currentText().toStdString()},
+                                 {"Usuário", txtUsuário->text().toStdString()},
+                                 {"Senha", senha.toStdString()}},
+                                "O acesso não foi gravado."))
+        return false;
     if (frmTelvanor01::Existe()) {
         frmTelvanor01& janela = frmTelvanor01::Atual();
         DefineCaption(janela.lblAcesso, cmbAcesso->currentText().toStdString());
@@ -174,6 +180,7 @@ void frmTelvanor09::GravaAbaAcesso() {
     quelza::GravaConfiguracao(quelza::tabela::Discagem);
     // Refused while a connection is up: the stored choice then waits for the next start.
     plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem);
+    return true;
 }
 
 void frmTelvanor09::imgCriaDialUp_Click() { mnu->popup(QCursor::pos(), itmCancelar); }

@@ -2,6 +2,7 @@
 
 #include "mail/lista_contas.h"
 #include "platform/qt/mensagens.h"
+#include "settings/campos_de_um_byte.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 
@@ -68,6 +69,12 @@ void frmTelvanor08::Command1_Click() {
         }
     }
     const ContaEmail conta{Texto(txtNomeDaConta), Texto(txtPop3), Texto(txtUsuário), Texto(txtSenha)};
+    if (!quelza::CamposDeUmByte({{"Nome", conta.NomeDaConta},
+                                 {"Servidor Pop3", conta.Pop3},
+                                 {"Usuário", conta.Usuário},
+                                 {"Senha", conta.Senha}},
+                                "A conta não foi gravada."))
+        return;
     if (const auto existente = quelza::ContaDeMesmoNome(conta.NomeDaConta)) {
         const int resposta = plataforma::MsgBox(
             std::string("Já existe uma conta com este nome.") + '\r' + "Deseja Sobregravar?",

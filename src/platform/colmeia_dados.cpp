@@ -55,10 +55,10 @@ const ValorColmeia* ChaveColmeia::Valor(std::string_view nome) const {
     return posicao ? &valores_[*posicao] : nullptr;
 }
 
-bool ChaveColmeia::DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados) {
+bool ChaveColmeia::DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados, bool utf8) {
     const auto posicao = Posicao(nome);
     if (!posicao) {
-        valores_.push_back({std::string(nome), tipo, std::string(dados)});
+        valores_.push_back({std::string(nome), tipo, std::string(dados), utf8});
         if (!indice_.empty())
             indice_.emplace(SemCaixa(nome), valores_.size() - 1);
         else if (valores_.size() > kValoresSemIndice)
@@ -66,10 +66,11 @@ bool ChaveColmeia::DefineValor(std::string_view nome, std::uint32_t tipo, std::s
         return true;
     }
     ValorColmeia& valor = valores_[*posicao];
-    if (valor.tipo == tipo && valor.dados == dados)
+    if (valor.tipo == tipo && valor.dados == dados && valor.utf8 == utf8)
         return false;
     valor.tipo = tipo;
     valor.dados = dados;
+    valor.utf8 = utf8;
     return true;
 }
 

@@ -1,7 +1,8 @@
 // The registry hive as data: keys in the order they were first created, each holding its values in
 // the order they were first set. Names match regardless of case and keep their first spelling; every
 // lookup is by index, so building a hive of n keys and values takes time linear in n. Pure: the text
-// form is colmeia_texto.h, the file colmeia_arquivo.h. All texts are Windows-1252 bytes.
+// form is colmeia_texto.h, the file colmeia_arquivo.h. Names and paths are Windows-1252 bytes; text
+// data too, unless it is marked as UTF-8 (see texto_guardado.h).
 #pragma once
 
 #include <cstdint>
@@ -17,6 +18,7 @@ struct ValorColmeia {
     std::string nome; // empty for the key's default value
     std::uint32_t tipo = 0;
     std::string dados; // a REG_SZ text without its terminating NUL
+    bool utf8 = false; // REG_SZ data in UTF-8, holding a character Windows-1252 lacks
 };
 
 class ChaveColmeia {
@@ -29,7 +31,7 @@ public:
 
     const ValorColmeia* Valor(std::string_view nome) const;
     // Returns whether anything changed.
-    bool DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados);
+    bool DefineValor(std::string_view nome, std::uint32_t tipo, std::string_view dados, bool utf8 = false);
     bool RemoveValor(std::string_view nome);
 
 private:

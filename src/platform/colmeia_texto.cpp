@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/registro_api.h"
+#include "platform/texto_guardado.h"
 
 #include <cstdio>
 #include <optional>
@@ -17,21 +18,36 @@ bool PedeEscape(unsigned char c) {
     return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
-std::string Aspas(std::string_view bytes) {
+// One Windows-1252 code as the file writes it: \\ \" \xHH, or the code itself below 128.
+void AcrescentaCodigo(std::string& texto, unsigned char c) {
+    if (c == '\\' || c == '"') {
+        texto += '\\';
+        texto += static_cast<char>(c);
+    } else if (PedeEscape(c)) {
+        char hex[5];
+        std::snprintf(hex, sizeof hex, "\\x%02x", c);
+        texto += hex;
+    } else if (c < 0x80) {
+        texto += static_cast<char>(c); // the same in both code pages
+    } else {
+        texto += DeCp1252(std::string(1, static_cast<char>(c)));
+    }
+}
+
+// `utf8`: the bytes are a UTF-8 text already. Its characters below 128 and the C1 characters that
+// stand for the undefined codes (0xC2 and the code) are written as those codes; all else as it is.
+std::string Aspas(std::string_view bytes, bool utf8 = false) {
     std::string texto = "\"";
-    for (const char byte : bytes) {
-        const auto c = static_cast<unsigned char>(byte);
-        if (byte == '\\' || byte == '"') {
-            texto += '\\';
-            texto += byte;
-        } else if (PedeEscape(c)) {
-            char hex[5];
-            std::snprintf(hex, sizeof hex, "\\x%02x", c);
-            texto += hex;
-        } else if (c < 0x80) {
-            texto += byte; // the same in both code pages
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        const auto seguinte = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        if (!utf8 || c < 0x80) {
+            AcrescentaCodigo(texto, c);
+        } else if (c == 0xC2 && seguinte >= 0x80 && PedeEscape(seguinte)) {
+            AcrescentaCodigo(texto, seguinte);
+            ++i;
         } else {
-            texto += DeCp1252(std::string_view(&byte, 1));
+            texto += static_cast<char>(c);
         }
     }
     return texto + '"';
@@ -49,7 +65,7 @@ std::string Hex(std::string_view bytes) {
 
 std::string LinhaValor(const ValorColmeia& valor) {
     const std::string nome = valor.nome.empty() ? "@" : Aspas(valor.nome);
-    return nome + "=" + (valor.tipo == REG_BINARY ? Hex(valor.dados) : Aspas(valor.dados));
+    return nome + "=" + (valor.tipo == REG_BINARY ? Hex(valor.dados) : Aspas(valor.dados, valor.utf8));
 }
 
 int DigitoHex(char c) {
@@ -96,25 +112,35 @@ public:
         return ParaCp1252(utf8);
     }
 
-    // The quoted text at the start of `linha`, which then holds what follows the closing quote.
-    std::optional<std::string> Citacao(std::string_view& linha) {
+    // The quoted text at the start of `linha`, which then holds what follows the closing quote. A
+    // text holding a character Windows-1252 lacks is kept in UTF-8, its \xHH escapes read as the
+    // code page's characters; a name cannot be kept so.
+    std::optional<TextoGuardado> Citacao(std::string_view& linha, bool nome = false) {
         if (linha.empty() || linha.front() != '"')
             return std::nullopt;
-        std::string bytes;
+        std::string codigos, utf8;
+        bool foraDaPagina = false;
         std::size_t i = 1;
         while (i < linha.size()) {
             const auto parada = linha.find_first_of("\\\"", i);
             if (parada == std::string_view::npos)
                 return std::nullopt;
-            bytes += Bytes(linha.substr(i, parada - i));
+            const std::string_view trecho = linha.substr(i, parada - i);
+            const bool fora = !nome && Utf8Valido(trecho) && !ParaCp1252Exato(trecho);
+            foraDaPagina = foraDaPagina || fora;
+            const std::string bytes = fora ? std::string() : Bytes(trecho);
+            utf8 += fora ? std::string(trecho) : DeCp1252(bytes);
+            codigos += bytes;
             if (linha[parada] == '"') {
                 linha.remove_prefix(parada + 1);
-                return bytes;
+                return foraDaPagina ? TextoGuardado{std::move(utf8), true}
+                                    : TextoGuardado{std::move(codigos)};
             }
             const auto escape = LeEscape(linha.substr(parada + 1));
             if (!escape)
                 return std::nullopt;
-            bytes += escape->byte;
+            codigos += escape->byte;
+            utf8 += DeCp1252(std::string_view(&escape->byte, 1));
             i = parada + 1 + escape->tamanho;
         }
         return std::nullopt;
@@ -141,8 +167,8 @@ public:
         ValorColmeia valor;
         if (linha.front() == '@') {
             linha.remove_prefix(1);
-        } else if (auto nome = Citacao(linha); nome && !nome->empty()) {
-            valor.nome = std::move(*nome);
+        } else if (auto nome = Citacao(linha, true); nome && !nome->bytes.empty()) {
+            valor.nome = std::move(nome->bytes);
         } else {
             return std::nullopt;
         }
@@ -150,10 +176,11 @@ public:
             return std::nullopt;
         linha.remove_prefix(1);
         constexpr std::string_view kHex = "hex:";
-        std::optional<std::string> dados;
+        std::optional<TextoGuardado> dados;
         if (linha.substr(0, kHex.size()) == kHex) {
             valor.tipo = REG_BINARY;
-            dados = Binario(linha.substr(kHex.size()));
+            if (auto bytes = Binario(linha.substr(kHex.size())))
+                dados = TextoGuardado{std::move(*bytes)};
         } else {
             valor.tipo = REG_SZ;
             dados = Citacao(linha);
@@ -162,7 +189,8 @@ public:
         }
         if (!dados)
             return std::nullopt;
-        valor.dados = std::move(*dados);
+        valor.dados = std::move(dados->bytes);
+        valor.utf8 = dados->utf8;
         return valor;
     }
 
@@ -189,7 +217,7 @@ public:
         // A second value of the same name would replace the first when written back.
         if (chave.Valor(valor->nome))
             danificada_ = true;
-        chave.DefineValor(valor->nome, valor->tipo, valor->dados);
+        chave.DefineValor(valor->nome, valor->tipo, valor->dados, valor->utf8);
     }
 
 private:

@@ -3,6 +3,7 @@
 #include "platform/colmeia_arquivo.h"
 #include "platform/cp1252.h"
 #include "platform/registro_api.h"
+#include "platform/texto_guardado.h"
 
 #include <optional>
 
@@ -22,6 +23,8 @@ std::optional<std::string> Caminho(const std::string& aplicacao, const std::stri
     return caminho;
 }
 
+std::string Texto(const ValorColmeia& valor) { return valor.utf8 ? valor.dados : DeCp1252(valor.dados); }
+
 } // namespace
 
 std::string GetSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave,
@@ -32,7 +35,7 @@ std::string GetSetting(const std::string& aplicacao, const std::string& secao, c
     const ValorColmeia* valor = achada ? achada->Valor(ParaCp1252(chave)) : nullptr;
     if (!valor || valor->tipo != REG_SZ)
         return padrao;
-    return DeCp1252(valor->dados);
+    return Texto(*valor);
 }
 
 void SaveSetting(const std::string& aplicacao, const std::string& secao, const std::string& chave,
@@ -40,8 +43,10 @@ void SaveSetting(const std::string& aplicacao, const std::string& secao, const s
     const auto caminho = secao.empty() || chave.empty() ? std::nullopt : Caminho(aplicacao, secao);
     if (!caminho)
         return;
+    const TextoGuardado guardado = GuardaTexto(valor);
     AlteraColmeia([&](Colmeia& colmeia) {
-        return colmeia.Garante(*caminho).DefineValor(ParaCp1252(chave), REG_SZ, ParaCp1252(valor));
+        return colmeia.Garante(*caminho).DefineValor(ParaCp1252(chave), REG_SZ, guardado.bytes,
+                                                     guardado.utf8);
     });
 }
 
@@ -55,7 +60,7 @@ std::vector<std::pair<std::string, std::string>> GetAllSettings(const std::strin
         return pares;
     for (const ValorColmeia& valor : achada->Valores())
         if (valor.tipo == REG_SZ)
-            pares.emplace_back(DeCp1252(valor.nome), DeCp1252(valor.dados));
+            pares.emplace_back(DeCp1252(valor.nome), Texto(valor));
     return pares;
 }
 

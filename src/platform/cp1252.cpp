@@ -112,6 +112,16 @@ std::string DeCp1252(std::string_view bytes) {
     return saida;
 }
 
+bool Utf8Valido(std::string_view bytes) {
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const auto lido = LeCaractere(bytes, pos);
+        if (!lido)
+            return false;
+        pos += lido->bytes;
+    }
+    return true;
+}
+
 char MinusculaCp1252(char codigo) {
     const auto c = static_cast<unsigned char>(codigo);
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))

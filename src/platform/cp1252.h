@@ -19,6 +19,9 @@ std::optional<std::string> ParaCp1252Exato(std::string_view utf8);
 // Windows-1252 bytes to UTF-8.
 std::string DeCp1252(std::string_view bytes);
 
+// Whether the bytes are well-formed UTF-8 (no overlong form, surrogate or code above U+10FFFF).
+bool Utf8Valido(std::string_view bytes);
+
 // Lower case of one Windows-1252 code, accented capitals included ('Ã' to 'ã', 'Š' to 'š').
 char MinusculaCp1252(char codigo);
 

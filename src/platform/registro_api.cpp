@@ -4,6 +4,7 @@
 #include "platform/colmeia_arquivo.h"
 #include "platform/cp1252.h"
 #include "platform/diagnostico.h"
+#include "platform/texto_guardado.h"
 
 #include <map>
 #include <optional>
@@ -61,7 +62,7 @@ std::optional<std::string> CaminhoCompleto(const std::string& base, const char* 
 void EspelhaSeRun(const std::string& caminho, std::string_view nome, std::uint32_t tipo,
                   const std::string& dados) {
     if (tipo == REG_SZ && IguaisSemCaixa(caminho, kChaveRun) && IguaisSemCaixa(nome, kValorRun) &&
-        !EspelhaAutoinicio(DeCp1252(dados)))
+        !EspelhaAutoinicio(DeTextoGuardado(dados)))
         Diagnostico("não foi possível gravar " + ArquivoAutoinicio());
 }
 
@@ -120,7 +121,8 @@ std::int32_t RegSetValueExA(HKEY chave, const char* nome, std::uint32_t, std::ui
     bool apagada = false;
     const auto resultado = AlteraColmeia([&](Colmeia& colmeia) {
         apagada = !colmeia.Existe(*caminho);
-        return !apagada && colmeia.Garante(*caminho).DefineValor(nomeValor, tipo, bytes);
+        return !apagada && colmeia.Garante(*caminho).DefineValor(nomeValor, tipo, bytes,
+                                                                 tipo == REG_SZ && GuardadoEmUtf8(bytes));
     });
     if (apagada)
         return ERROR_KEY_DELETED;

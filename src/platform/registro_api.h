@@ -50,7 +50,8 @@ std::int32_t RegCreateKeyA(HKEY raiz, const char* subchave, HKEY* resultado);
 // Opens an existing key only (ERROR_FILE_NOT_FOUND otherwise); an empty subkey is `raiz` itself.
 std::int32_t RegOpenKeyExA(HKEY raiz, const char* subchave, std::uint32_t opcoes, std::uint32_t acesso,
                            HKEY* resultado);
-// REG_SZ data comes with its terminating NUL, which is not stored; NULs inside it are. REG_BINARY
+// REG_SZ data comes with its terminating NUL, which is not stored; NULs inside it are. Text bytes
+// that are UTF-8 of a character Windows-1252 lacks are kept as that text (texto_guardado.h). REG_BINARY
 // takes any bytes, none included. Other types are refused. Writing the e-Telvanor value of the
 // per-user Run key also writes the session's autostart entry (autoinicio.h).
 std::int32_t RegSetValueExA(HKEY chave, const char* nome, std::uint32_t reservado, std::uint32_t tipo,

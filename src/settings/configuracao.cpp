@@ -4,6 +4,7 @@
 #include "platform/diagnostico.h"
 #include "platform/pastas.h"
 #include "platform/perfil.h"
+#include "platform/texto_guardado.h"
 #include "settings/quelza.h"
 
 namespace quelza {
@@ -13,14 +14,16 @@ std::string LeIni(const std::string& arquivo, const std::string& secao, const st
     const std::uint32_t lidos = plataforma::GetPrivateProfileStringA(
         plataforma::ParaCp1252(secao).c_str(), plataforma::ParaCp1252(chave).c_str(), "", BufferIni.data(),
         static_cast<std::uint32_t>(BufferIni.size()), arquivo.c_str());
-    return plataforma::DeCp1252(std::string_view(BufferIni).substr(0, lidos));
+    const std::string_view lido = std::string_view(BufferIni).substr(0, lidos);
+    return lidos + 1 < BufferIni.size() ? plataforma::DeTextoGuardado(lido)
+                                        : plataforma::DeTextoGuardadoCortado(lido);
 }
 
 void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,
               const std::string& valor) {
-    if (!plataforma::WritePrivateProfileStringA(plataforma::ParaCp1252(secao).c_str(),
-                                                plataforma::ParaCp1252(chave).c_str(),
-                                                plataforma::ParaCp1252(valor).c_str(), arquivo.c_str()))
+    if (!plataforma::WritePrivateProfileStringA(
+            plataforma::ParaCp1252(secao).c_str(), plataforma::ParaCp1252(chave).c_str(),
+            plataforma::GuardaTexto(valor).bytes.c_str(), arquivo.c_str()))
         plataforma::Diagnostico("não foi possível gravar [" + secao + "] " + chave + " em " + arquivo);
 }
 

@@ -10,8 +10,9 @@ namespace quelza {
 inline constexpr const char* AplicacaoConfiguracoes = "e-Telvanor";
 inline constexpr const char* AplicacaoAnterior = "eTelvanor";
 
-// Section, key and value are UTF-8; the file holds them in Windows-1252. A value longer than 254
-// characters is read cut to 254; an absent key or file reads as the empty string.
+// Section, key and value are UTF-8; the file holds them in Windows-1252, and a value the code page
+// cannot hold in UTF-8 (texto_guardado.h). A value longer than 254 bytes is read cut to 254 (a UTF-8
+// character cut there is dropped); an absent key or file reads as the empty string.
 std::string LeIni(const std::string& arquivo, const std::string& secao, const std::string& chave);
 void GravaIni(const std::string& arquivo, const std::string& secao, const std::string& chave,
               const std::string& valor);

@@ -2,6 +2,7 @@
 
 #include "platform/cp1252.h"
 #include "platform/qt/mensagens.h"
+#include "platform/texto_guardado.h"
 
 namespace Registro {
 namespace {
@@ -77,7 +78,7 @@ void CriaChave(const std::string& caminho) {
 void GravaValorTexto(const std::string& caminho, const std::string& nome, const std::string& texto) {
     if (!AbreParaEscrita(caminho))
         return;
-    const std::string codigos = plataforma::ParaCp1252(texto);
+    const std::string codigos = plataforma::GuardaTexto(texto).bytes;
     GravaEFecha(nome, plataforma::REG_SZ, reinterpret_cast<const std::uint8_t*>(codigos.c_str()),
                 static_cast<std::uint32_t>(codigos.size() + 1));
 }

@@ -1,5 +1,6 @@
 // The configuration dialog: what each tab shows at load, what its handlers enable and refill, and
-// the exact values "&Aplicar" writes for the tab in front, and only for it.
+// the exact values "&Aplicar" writes for the tab in front, and only for it; texts the code page
+// lacks, refused where they would be scrambled and kept elsewhere.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
 #include "platform/colmeia.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -127,6 +129,56 @@ TEST_F(Configuracao, AbaAcessoGravaEmbaralhadoEMostraNaJanela) {
         EXPECT_NE(guardado, valor) << chave << " is stored scrambled";
         EXPECT_EQ(Desembaralha(guardado, ChaveCredenciais), valor) << chave;
     }
+}
+
+TEST_F(Configuracao, AbaAcessoRecusaCaractereSemCodigoEFicaAberta) {
+    AcessoDialUp = "Antiga";
+    for (const auto& [campo, acesso, usuario, senha] :
+         std::initializer_list<std::tuple<const char*, const char*, const char*, const char*>>{
+             {"Senha", "Minha Linha", "joana", "senhał€"},
+             {"Usuário", "Minha Linha", "jo日", "senha"},
+             {"Acesso", "Linha Ω", "joana", "senhał€"}}) {
+        SCOPED_TRACE(campo);
+        interface->mensagens.clear();
+        frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
+        d.show();
+        d.cmbAcesso->setEditText(QString::fromUtf8(acesso));
+        d.txtUsuário->setText(QString::fromUtf8(usuario));
+        d.txtSenha->setText(QString::fromUtf8(senha));
+        d.cmdOK_Click();
+        ASSERT_EQ(interface->mensagens.size(), 1u);
+        EXPECT_THAT(interface->mensagens[0].texto,
+                    ::testing::StartsWith(std::string("O campo \"") + campo + "\" contém \""));
+        EXPECT_THAT(interface->mensagens[0].texto, ::testing::EndsWith("O acesso não foi gravado."));
+        EXPECT_TRUE(d.isVisible()) << "the tab stays in front to be mended";
+        EXPECT_EQ(Usuario("Acesso", "Senha"), "(ausente)");
+        EXPECT_EQ(AcessoDialUp, "Antiga");
+        EXPECT_EQ(Caption(janela.lblSenha), "");
+    }
+    // The code page's own characters are stored and come back from the file.
+    frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
+    d.txtSenha->setText(QString::fromUtf8("senhaç€"));
+    d.cmdAplicar_Click();
+    SenhaAcesso.clear();
+    CarregaAcesso();
+    EXPECT_EQ(SenhaAcesso, "senhaç€");
+}
+
+TEST_F(Configuracao, CaminhosForaDoWindows1252VoltamDoArquivo) {
+    const std::string caminho = pastas.Raiz() + "/Sons/日本/conectado.wav";
+    frmTelvanor09& sons = Abre(frmTelvanor09::AbaSons);
+    sons.txtSom[5]->setText(QString::fromStdString(caminho));
+    sons.cmdAplicar_Click();
+    frmTelvanor09& agenda = Abre(frmTelvanor09::AbaAgendamento);
+    agenda.Text2->setText(QString::fromUtf8("/opt/łódź/programa"));
+    agenda.cmdAplicar_Click();
+    frmTelvanor09& navegador = Abre(frmTelvanor09::AbaNavegador);
+    navegador.txtPáginaInicial->setText(QString::fromUtf8("http://пример.рф/"));
+    navegador.cmdAplicar_Click();
+    EXPECT_EQ(Usuario("Som", "Conectado"), caminho);
+    EXPECT_EQ(Arquivo("Config", "Executar"), "/opt/łódź/programa");
+    EXPECT_EQ(Arquivo("IE", "Página Inicial"), "http://пример.рф/");
+    EXPECT_EQ(Registro(Main, "Start Page"), "http://пример.рф/");
 }
 
 TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {

@@ -1,5 +1,6 @@
-// The account list of the e-mail tab and the account dialog: saving with its checks, the overwrite
-// question, adding, replacing, removing and editing, each seen in memory, in the list and in the store.
+// The account list of the e-mail tab and the account dialog: saving with its checks (a character
+// without a single-byte code refused), the overwrite question, adding, replacing, removing and
+// editing, each seen in memory, in the list and in the store.
 #include "dialogs/frm_telvanor09.h"
 #include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
@@ -112,6 +113,24 @@ TEST_F(Contas, CaixaVaziaRecebeOFocoENadaEGuardado) {
         EXPECT_FALSE(TemContasEmail);
         EXPECT_TRUE(Guardadas().empty());
         EXPECT_TRUE(interface->mensagens.empty());
+    }
+}
+
+TEST_F(Contas, CampoSemCodigoDeUmByteERecusadoComAviso) {
+    for (const auto& [d, campo] : std::initializer_list<std::pair<Digitado, std::string>>{
+             {{"Casa Ł", "pop.casa", "ana", "senha"}, "Nome"},
+             {{"Casa", "pop.日本", "ana", "senha"}, "Servidor Pop3"},
+             {{"Casa", "pop.casa", "anał", "senha"}, "Usuário"},
+             {{"Casa", "pop.casa", "ana", "senhał€"}, "Senha"}}) {
+        SCOPED_TRACE(campo);
+        interface->mensagens.clear();
+        Adiciona(d);
+        EXPECT_TRUE(aberta) << "the dialog stays open";
+        ASSERT_EQ(interface->mensagens.size(), 1u);
+        EXPECT_EQ(interface->mensagens[0].texto.rfind("O campo \"" + campo + "\" contém \"", 0), 0u)
+            << interface->mensagens[0].texto;
+        EXPECT_FALSE(TemContasEmail);
+        EXPECT_TRUE(Guardadas().empty());
     }
 }
 

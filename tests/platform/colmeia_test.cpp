@@ -59,12 +59,17 @@ TEST_F(ArquivoDaColmeia, TodosOsCodigosSobrevivemAoArquivo) {
     const std::string nome = DeCp1252(todos.substr(1));
     SaveSetting("Codigos", "Texto", nome, DeCp1252(todos));
     SaveSetting("Codigos", "Texto", "Fim em CR", "\r");
-    SaveSetting("Codigos", "Texto", "Fora", "/música/中.wav");
+    // A text the code page cannot hold stays UTF-8, its quotes, controls and C1 codes escaped as ever.
+    const std::string fora = "/música/中.wav\"\\\r\u0081";
+    SaveSetting("Codigos", "Texto", "Fora", fora);
+    ASSERT_EQ(GravaValor(HKEY_CURRENT_USER, "Software\\Codigos\\Texto", "Run", REG_SZ, "/home/łukasz/a"),
+              ERROR_SUCCESS);
     ASSERT_EQ(GravaValor(HKEY_CURRENT_USER, "Software\\Codigos", "Binario", REG_BINARY, todos),
               ERROR_SUCCESS);
     EXPECT_EQ(GetSetting("codigos", "TEXTO", nome), DeCp1252(todos));
     EXPECT_EQ(GetSetting("Codigos", "Texto", "fim em cr"), "\r");
-    EXPECT_EQ(GetSetting("Codigos", "Texto", "Fora"), "/música/?.wav") << "outside the code page";
+    EXPECT_EQ(GetSetting("Codigos", "Texto", "Fora"), fora);
+    EXPECT_EQ(GetSetting("Codigos", "Texto", "Run"), "/home/łukasz/a");
     const auto texto = LeValorRegistro("HKEY_CURRENT_USER\\Software\\Codigos\\Texto", nome);
     const auto binario = LeValorRegistro("hkey_current_user\\software\\codigos", "BINARIO");
     ASSERT_TRUE(texto && binario);
@@ -72,7 +77,8 @@ TEST_F(ArquivoDaColmeia, TodosOsCodigosSobrevivemAoArquivo) {
     EXPECT_EQ(texto->dados, todos + '\0') << "Windows-1252 in the hive";
     EXPECT_EQ(binario->tipo, REG_BINARY);
     EXPECT_EQ(binario->dados, todos);
-    EXPECT_TRUE(ParaCp1252Exato(Conteudo(arquivo)).has_value()) << "the file is UTF-8 the code page carries";
+    EXPECT_THAT(Conteudo(arquivo), HasSubstr("\"Fora\"=\"/música/中.wav\\\"\\\\\\x0d\\x81\"\n"
+                                             "\"Run\"=\"/home/łukasz/a\"\n"));
 }
 
 TEST_F(ArquivoDaColmeia, SoAColmeiaNovaTemAsChavesDeTodoPerfil) {
@@ -99,7 +105,7 @@ TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
                                     "\"v\"=dword:01\n",           // a type we never write
                                     "\"v\"=hex:0,1\n",            // malformed bytes
                                     "; comentário\n",             // a line of no known form
-                                    "\"v\"=\"中\"\n",             // outside the code page
+                                    "\"中\"=\"v\"\n",             // a name outside the code page
                                     "\"v\"=\"\xff\"\n",           // not UTF-8
                                     "\"w\"=\"1\"\n\"W\"=\"2\"\n", // the same name twice
                                     "[HKEY_CURRENT_USER\\\\B]\n"}) {
@@ -111,8 +117,9 @@ TEST(TextoDaColmeia, DanoEReconhecidoEOQueSeEntendeFica) {
         }
     }
     EXPECT_TRUE(InterpretaColmeia(chave + "\"v\"=\"1\"\n").danificada) << "no REGEDIT4 line";
-    for (const std::string sadio : {"\"v\"=\"1\"\r\n", "\"v\"=hex:0A,FF\n", "\"v\"=\"a\tb\"\n",
-                                    "\"v\"=\"1\"\n[hkey_current_user\\a]\n\"w\"=\"2\"\n"})
+    for (const std::string sadio :
+         {"\"v\"=\"1\"\r\n", "\"v\"=hex:0A,FF\n", "\"v\"=\"a\tb\"\n", "\"v\"=\"中\\x81\"\n",
+          "\"v\"=\"1\"\n[hkey_current_user\\a]\n\"w\"=\"2\"\n"})
         EXPECT_FALSE(InterpretaColmeia("REGEDIT4\n\n" + chave + sadio).danificada) << sadio;
 }
 

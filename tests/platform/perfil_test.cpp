@@ -1,10 +1,12 @@
 // Windows-1252 (the characters of its odd codes, what the code page lacks, malformed UTF-8, the case
-// folding names match with) and the private-profile files over it: what a read finds (case,
-// blanks, quotes, buffer size, absent parts), what a write changes and what it must leave as it was.
+// folding names match with), the stored form of texts it lacks, and the private-profile files over it: what a
+// read finds (case, blanks, quotes, buffer size, absent parts), what a write changes and what it must leave
+// as it was.
 #include "pastas_teste.h"
 
 #include "platform/cp1252.h"
 #include "platform/perfil.h"
+#include "platform/texto_guardado.h"
 
 #include <gmock/gmock.h>
 
@@ -45,6 +47,28 @@ TEST(Cp1252, MaiusculasEMinusculasSeIgualam) {
     // Signs and symbols 32 codes apart are not case pairs.
     for (const auto& [a, b] : {std::pair{"×", "÷"}, {"@", "`"}, {"[", "{"}, {"a", "á"}, {"Ini", "Inix"}})
         EXPECT_FALSE(IguaisSemCaixa(ParaCp1252(a), ParaCp1252(b))) << a << " " << b;
+}
+
+TEST(TextoGuardado, CodigosDaPaginaQuandoHaSenaoUtf8) {
+    for (const auto& [texto, bytes, utf8] : std::initializer_list<std::tuple<std::string, std::string, bool>>{
+             {"Ação “já” €", "A\xE7\xE3o \x93j\xE1\x94 \x80", false}, // written as it always was
+             {"Ã©", "\xC3\xA9", false},      // also UTF-8 of "é", which the code page has
+             {"â‚¬", "\xE2\x82\xAC", false}, // also UTF-8 of "€"
+             {"senhał€", "senha\xC5\x82\xE2\x82\xAC", true},
+             {"~/Sons/日本/conectado.wav", "~/Sons/\xE6\x97\xA5\xE6\x9C\xAC/conectado.wav", true},
+             {"\u0080", "\xC2\x80", true}, // a C1 control the code page has no code for
+             {"a\xFF", "a?", false}}) {    // malformed input: '?' as before
+        const TextoGuardado guardado = GuardaTexto(texto);
+        EXPECT_EQ(guardado.bytes, bytes) << texto;
+        EXPECT_EQ(guardado.utf8, utf8) << texto;
+        EXPECT_EQ(GuardadoEmUtf8(bytes), utf8) << texto;
+        EXPECT_EQ(DeTextoGuardado(bytes), texto == "a\xFF" ? "a?" : texto) << texto;
+    }
+    // Code-page bytes that are no UTF-8 read as they always did; what cannot be told from UTF-8 is a
+    // letter with accent before signs of 0x80 to 0xBF, as in "É”".
+    for (const auto& [bytes, lido] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"\xE7\xE3o", "ção"}, {"\xE7\xA9\xE3", "ç©ã"}, {"\xFF\xFE", "ÿþ"}, {"\xC9\x94", "ɔ"}})
+        EXPECT_EQ(DeTextoGuardado(bytes), lido) << bytes;
 }
 
 class Perfil : public PastasTeste {

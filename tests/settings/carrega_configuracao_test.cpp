@@ -1,10 +1,12 @@
 // The loader at start: the first start on the shipped settings file, a second start, the redial
-// variants, and steps that fail alone.
+// variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
+// first start in a folder whose name the code page lacks.
 #include "mail/contas_email.h"
 #include "platform/colmeia.h"
 #include "platform/configuracoes_usuario.h"
 #include "platform/cp1252.h"
 #include "platform/instalacao.h"
+#include "platform/pastas.h"
 #include "platform/registro_api.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
@@ -195,9 +197,52 @@ TEST_F(CarregaConfiguracao, LeIniCortaValorLongoEm254) {
     const std::string longo = std::string(150, 'a') + std::string(150, 'b');
     Config("[IE]\nPágina Inicial=" + longo + "\n");
     EXPECT_EQ(Ini("IE", "Página Inicial"), longo.substr(0, 254));
+    // Cut inside a character of a UTF-8 value, the value loses that character, not its reading.
+    std::string japones;
+    for (int i = 0; i < 100; ++i)
+        japones += "日";
+    GravaIni(ArquivoConfig(), "IE", "Página Inicial", "/" + japones);
+    EXPECT_EQ(Ini("IE", "Página Inicial"), "/" + japones.substr(0, 3 * 84));
     GravaIni(ArquivoConfig(), "Config", "Não Deixar Agendado", " 1");
     EXPECT_NE(LeArquivo(ArquivoConfig()).find("N\xE3o Deixar Agendado="), std::string::npos);
     EXPECT_EQ(Ini("config", "Não deixar Agendado"), "1");
+}
+
+TEST_F(CarregaConfiguracao, ArquivoEmWindows1252ReescritoByteAByte) {
+    // Code-page values, also those whose bytes happen to be UTF-8 ("Ã©" and "â‚¬" are "é" and "€").
+    const std::string valores[] = {"C:\\Arquivos de Programas\\Ação.exe", "http://exemplo/Ã©", "â‚¬ 5",
+                                   "“citação” – nº 1", "É”"};
+    std::string linhas = "[Config]\n";
+    for (std::size_t i = 0; i < std::size(valores); ++i)
+        linhas += "Chave" + std::to_string(i) + "=" + valores[i] + "\n";
+    Config(linhas);
+    const std::string antes = LeArquivo(ArquivoConfig());
+    for (std::size_t i = 0; i < std::size(valores); ++i) {
+        const std::string chave = "Chave" + std::to_string(i);
+        const std::string lido = Ini("Config", chave.c_str());
+        EXPECT_EQ(lido, i == 4 ? "ɔ" : valores[i])
+            << "\"É”\" is the one form the bytes cannot tell from UTF-8";
+        GravaIni(ArquivoConfig(), "Config", chave, lido);
+    }
+    EXPECT_EQ(LeArquivo(ArquivoConfig()), antes);
+    GravaIni(ArquivoConfig(), "Config", "Executar", "/opt/日本/programa");
+    EXPECT_EQ(Ini("Config", "Executar"), "/opt/日本/programa");
+}
+
+TEST_F(CarregaConfiguracao, PrimeiraPartidaNumaPastaForaDoWindows1252) {
+    const std::string pasta = pastas.Raiz() + "/łukasz/e-Telvanor";
+    std::filesystem::create_directories(pasta + "/sistema");
+    plataforma::DefinePastaPrograma(pasta);
+    Config(Instalado);
+    CarregaConfiguração();
+    ReiniciaQuelza();
+    CarregaConfiguração();
+
+    EXPECT_EQ(SomBomDia, pasta + "/e-bomdia.wav");
+    EXPECT_EQ(SomDesconectado, pasta + "/e-desconectado.wav");
+    const std::string comando = pasta + "/e-Telvanor3Std /bandeja";
+    EXPECT_EQ(Run(), comando + '\0');
+    EXPECT_THAT(Autoinicio(), HasSubstr("Exec=" + comando + "\n"));
 }
 
 } // namespace
