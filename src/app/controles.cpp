@@ -2,6 +2,7 @@
 
 #include <QAnyStringView>
 #include <QMouseEvent>
+#include <QPainter>
 
 namespace {
 
@@ -46,6 +47,18 @@ void Imagem::mouseReleaseEvent(QMouseEvent* evento) {
         MouseUp(Index, Argumentos(evento));
     if (clicou && evento->button() == Qt::LeftButton && Click)
         Click(Index);
+}
+
+AjusteTexto RotuloAjustado::Ajuste() const {
+    return AjustaTexto(font(), contentsRect().size(), text(), TamanhoMinimo);
+}
+
+void RotuloAjustado::paintEvent(QPaintEvent*) {
+    const AjusteTexto ajuste = Ajuste();
+    QPainter pintor(this);
+    pintor.setFont(FonteDoAjuste(font(), ajuste));
+    pintor.setPen(palette().color(foregroundRole()));
+    pintor.drawText(contentsRect(), static_cast<int>(alignment()), ajuste.Linhas.join(u'\n'));
 }
 
 Temporizador::Temporizador(int intervaloMs, bool habilitado, std::function<void()> aoDisparar) {

@@ -2,6 +2,7 @@
 // click and mouse events, and timers with an enabled state.
 #pragma once
 
+#include "app/ajuste_texto.h"
 #include "platform/qt/figuras.h"
 
 #include <QLabel>
@@ -48,6 +49,22 @@ protected:
 private:
     Figura figura_;
     bool pressionado_ = false;
+};
+
+// A label whose text always shows whole in its fixed space: it is painted at a smaller size of its
+// font, on two lines when need be, and elided only when nothing else holds it. Its text stays the
+// whole text, for whoever reads it (the other routines, a screen reader).
+class RotuloAjustado : public QLabel {
+public:
+    // Smaller than this the skin's font is no longer read with ease.
+    static constexpr int TamanhoMinimo = 8;
+
+    using QLabel::QLabel;
+
+    AjusteTexto Ajuste() const;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
 };
 
 // A timer with an interval and an enabled state; when enabled it calls its handler every interval.
