@@ -24,7 +24,8 @@ struct EventoMouse {
     float Y = 0;
 };
 
-// An image control: shows a picture, raises Click, MouseDown, MouseMove and MouseUp.
+// An image control: shows a picture, raises Click, MouseDown, MouseMove and MouseUp. A screen reader
+// sees one with a Click as a button named by its tooltip (a link, when it shows a text).
 class Imagem : public QLabel {
 public:
     Imagem(QWidget* pai, int indice = -1);
@@ -34,6 +35,10 @@ public:
 
     // Left, top, width and height in twips.
     void Posiciona(int esquerda, int topo, int largura, int altura);
+
+    // Reached with Tab and pressed with Space or Enter like a push button, showing its focus. The
+    // main window's skin buttons stay off the keyboard's way: the function keys are theirs.
+    void AceitaTeclado();
 
     const int Index;
     std::function<void(int)> Click;
@@ -45,6 +50,8 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
     Figura figura_;
