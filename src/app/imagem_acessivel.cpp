@@ -18,7 +18,7 @@ public:
 
     // Its own accessible name first, then what it shows, then its tooltip.
     QString text(QAccessible::Text tipo) const override {
-        const QString dica = Controle().toolTip();
+        QString dica = Controle().toolTip();
         if (tipo == QAccessible::Name) {
             for (const QString& nome : {Controle().accessibleName(), Controle().text()})
                 if (!nome.isEmpty())
