@@ -1,7 +1,13 @@
 #include "app/controles.h"
 
+#include "app/imagem_acessivel.h"
+
 #include <QAnyStringView>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace {
 
@@ -14,8 +20,34 @@ EventoMouse Argumentos(const QMouseEvent* evento) {
 } // namespace
 
 Imagem::Imagem(QWidget* pai, int indice) : QLabel(pai), Index(indice) {
+    InstalaImagemAcessivel();
     setScaledContents(true);
     setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void Imagem::AceitaTeclado() { setFocusPolicy(Qt::StrongFocus); }
+
+void Imagem::keyPressEvent(QKeyEvent* evento) {
+    const int tecla = evento->key();
+    if (!Click || (evento->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier ||
+        (tecla != Qt::Key_Space && tecla != Qt::Key_Return && tecla != Qt::Key_Enter)) {
+        QLabel::keyPressEvent(evento);
+        return;
+    }
+    evento->accept();
+    if (!evento->isAutoRepeat())
+        Click(Index);
+}
+
+void Imagem::paintEvent(QPaintEvent* evento) {
+    QLabel::paintEvent(evento);
+    if (!hasFocus())
+        return;
+    QStylePainter pintor(this);
+    QStyleOptionFocusRect opcao;
+    opcao.initFrom(this);
+    opcao.backgroundColor = palette().color(QPalette::Window);
+    pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcao);
 }
 
 void Imagem::DefinePicture(const Figura& figura) {
@@ -46,6 +78,18 @@ void Imagem::mouseReleaseEvent(QMouseEvent* evento) {
         MouseUp(Index, Argumentos(evento));
     if (clicou && evento->button() == Qt::LeftButton && Click)
         Click(Index);
+}
+
+AjusteTexto RotuloAjustado::Ajuste() const {
+    return AjustaTexto(font(), contentsRect().size(), text(), TamanhoMinimo);
+}
+
+void RotuloAjustado::paintEvent(QPaintEvent*) {
+    const AjusteTexto ajuste = Ajuste();
+    QPainter pintor(this);
+    pintor.setFont(FonteDoAjuste(font(), ajuste));
+    pintor.setPen(palette().color(foregroundRole()));
+    pintor.drawText(contentsRect(), static_cast<int>(alignment()), ajuste.Linhas.join(u'\n'));
 }
 
 Temporizador::Temporizador(int intervaloMs, bool habilitado, std::function<void()> aoDisparar) {

@@ -2,6 +2,7 @@
 // click and mouse events, and timers with an enabled state.
 #pragma once
 
+#include "app/ajuste_texto.h"
 #include "platform/qt/figuras.h"
 
 #include <QLabel>
@@ -23,7 +24,8 @@ struct EventoMouse {
     float Y = 0;
 };
 
-// An image control: shows a picture, raises Click, MouseDown, MouseMove and MouseUp.
+// An image control: shows a picture, raises Click, MouseDown, MouseMove and MouseUp. A screen reader
+// sees one with a Click as a button named by its tooltip (a link, when it shows a text).
 class Imagem : public QLabel {
 public:
     Imagem(QWidget* pai, int indice = -1);
@@ -33,6 +35,10 @@ public:
 
     // Left, top, width and height in twips.
     void Posiciona(int esquerda, int topo, int largura, int altura);
+
+    // Reached with Tab and pressed with Space or Enter like a push button, showing its focus. The
+    // main window's skin buttons stay off the keyboard's way: the function keys are theirs.
+    void AceitaTeclado();
 
     const int Index;
     std::function<void(int)> Click;
@@ -44,10 +50,28 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    void paintEvent(QPaintEvent* evento) override;
 
 private:
     Figura figura_;
     bool pressionado_ = false;
+};
+
+// A label whose text always shows whole in its fixed space: it is painted at a smaller size of its
+// font, on two lines when need be, and elided only when nothing else holds it. Its text stays the
+// whole text, for whoever reads it (the other routines, a screen reader).
+class RotuloAjustado : public QLabel {
+public:
+    // Smaller than this the skin's font is no longer read with ease.
+    static constexpr int TamanhoMinimo = 8;
+
+    using QLabel::QLabel;
+
+    AjusteTexto Ajuste() const;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
 };
 
 // A timer with an interval and an enabled state; when enabled it calls its handler every interval.

@@ -34,9 +34,10 @@ void PosicionaTwips(QWidget* controle, int esquerda, int topo, int largura, int 
                           altura / TwipsPorPixel);
 }
 
-QLabel* NovoRotulo(QWidget* pai, const char* texto, int esquerda, int topo, int largura, int altura,
+template <typename Rotulo = QLabel>
+Rotulo* NovoRotulo(QWidget* pai, const char* texto, int esquerda, int topo, int largura, int altura,
                    Qt::Alignment alinhamento = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* rotulo = new QLabel(QString::fromUtf8(texto), pai);
+    auto* rotulo = new Rotulo(QString::fromUtf8(texto), pai);
     PosicionaTwips(rotulo, esquerda, topo, largura, altura);
     rotulo->setAlignment(alinhamento);
     rotulo->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -108,7 +109,9 @@ void frmTelvanor01::CriaControles() {
     lblUsuário = NovoRotulo(this, "", 765, 1395, 1305, 165);
     lblSenha = NovoRotulo(this, "", 765, 1590, 1305, 165);
     lblStatus = NovoRotulo(this, "", 210, 1815, 1860, 180, Qt::AlignCenter);
-    lblContaEmail = NovoRotulo(this, "", 210, 930, 1305, 180);
+    // The mail label has the row of the skin's panel left of the indicators, a pixel in from its edges:
+    // room for two lines of a smaller size.
+    lblContaEmail = NovoRotulo<RotuloAjustado>(this, "", 210, 870, 1305, 285);
     lblCodStatus = NovoRotulo(this, "Código do Status", 2400, 0, 1200, 180);
     lblCodStatus->hide();
 

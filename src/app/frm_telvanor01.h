@@ -42,7 +42,7 @@ public:
     QLabel* Label2;
     QLabel* Label3;
     QLabel* lblStatus;
-    QLabel* lblContaEmail;
+    RotuloAjustado* lblContaEmail;
     QLabel* lblCodStatus;
     Figura Picture1;
     Figura Picture2;

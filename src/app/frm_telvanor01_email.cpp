@@ -15,9 +15,13 @@ class JanelaEmailDoFormulario final : public quelza::JanelaEmail {
 public:
     explicit JanelaEmailDoFormulario(frmTelvanor01& f) : f_(f) {}
 
-    void DefineRótuloEmail(const std::string& texto) override { DefineCaption(f_.lblContaEmail, texto); }
+    void DefineRótuloEmail(const std::string& texto) override {
+        DefineCaption(f_.lblContaEmail, texto);
+        MostraDica();
+    }
     void DefineDicaEmail(const std::string& texto) override {
-        f_.lblContaEmail->setToolTip(QString::fromStdString(texto));
+        dica_ = QString::fromStdString(texto);
+        MostraDica();
     }
     void DefineFiguraEmail(quelza::FiguraEmail figura) override {
         f_.img[200]->DefinePicture(f_.imgX[static_cast<int>(figura)]);
@@ -27,7 +31,17 @@ public:
     void TocaSom(const std::string& caminho) override { quelza::TocaSom(caminho); }
 
 private:
+    // A label too long even for its smallest size is elided on screen: the tooltip then opens with
+    // the whole text, above each account's outcome.
+    void MostraDica() {
+        QString dica = dica_;
+        if (f_.lblContaEmail->Ajuste().Elidido)
+            dica = f_.lblContaEmail->text() + (dica.isEmpty() ? QString() : u'\n' + dica);
+        f_.lblContaEmail->setToolTip(dica);
+    }
+
     frmTelvanor01& f_;
+    QString dica_;
 };
 
 // The labels let the mouse through to the skin, so that the window drags from anywhere; the skin

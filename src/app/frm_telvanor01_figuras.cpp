@@ -42,7 +42,7 @@ void frmTelvanor01::CarregaFiguras() {
     const QColor legenda(31, 60, 100), valor(11, 26, 46);
     for (QLabel* r : {Label1, Label2, Label3})
         Estiliza(r, legenda, true);
-    for (QLabel* r : {lblAcesso, lblUsuário, lblSenha, lblContaEmail})
+    for (QLabel* r : std::initializer_list<QLabel*>{lblAcesso, lblUsuário, lblSenha, lblContaEmail})
         Estiliza(r, valor, false);
     Estiliza(lblStatus, QColor(18, 58, 107), true);
 }

@@ -79,6 +79,10 @@ QWidget* frmTelvanor09::CriaAbaAcesso() {
     imgAtualizar->setFixedSize(36, 36);
     imgAtualizar->setCursor(Qt::PointingHandCursor);
     imgAtualizar->setToolTip(QString::fromUtf8("Atualiza conexões Dial-Up"));
+    // The create button has no hint: it is named by the label beside it.
+    imgCriaDialUp->setAccessibleName(Label14->text());
+    imgCriaDialUp->AceitaTeclado();
+    imgAtualizar->AceitaTeclado();
 
     imgCriaDialUp->Click = [this](int) { imgCriaDialUp_Click(); };
     imgCriaDialUp->MouseDown = [this](int, const EventoMouse&) {
@@ -183,7 +187,13 @@ bool frmTelvanor09::GravaAbaAcesso() {
     return true;
 }
 
-void frmTelvanor09::imgCriaDialUp_Click() { mnu->popup(QCursor::pos(), itmCancelar); }
+// Pressed from the keyboard, the menu opens below the button rather than where the mouse rests.
+void frmTelvanor09::imgCriaDialUp_Click() {
+    const QPoint onde = imgCriaDialUp->underMouse()
+                            ? QCursor::pos()
+                            : imgCriaDialUp->mapToGlobal(imgCriaDialUp->rect().bottomLeft());
+    mnu->popup(onde, itmCancelar);
+}
 
 void frmTelvanor09::imgAtualizar_Click() {
     quelza::ListaEntradasDialUp();

@@ -1,6 +1,7 @@
 // Tab 1, "Verificar Email": the account list with its buttons, the check on demand, and when and
 // how long the mail check waits.
 #include "app/frm_telvanor01.h"
+#include "dialogs/enter_na_lista.h"
 #include "dialogs/frm_telvanor09.h"
 #include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
@@ -70,6 +71,7 @@ QWidget* frmTelvanor09::CriaAbaEmail() {
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(List1, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
+    EnterNaLista(List1, [this] { List1_DblClick(); });
     connect(cmdVerificar, &QPushButton::clicked, this, [this] { cmdVerificar_Click(); });
     connect(chkSempre, &QCheckBox::clicked, this, [this] { chkSempre_Click(); });
 

@@ -21,6 +21,7 @@ Imagem* Link(QWidget* pai, const QString& texto, const QString& dica) {
     link->setText(texto);
     link->setToolTip(dica);
     link->setCursor(Qt::PointingHandCursor);
+    link->AceitaTeclado();
     QFont fonte = link->font();
     fonte.setUnderline(true);
     link->setFont(fonte);

@@ -1,0 +1,88 @@
+// What a screen reader finds, through Qt's accessibility interfaces on real widgets: every skin
+// button of the main window and every image button and link of the configuration dialog by role
+// and name, pressable; the status and mail labels by their whole text.
+#include "app/frm_telvanor01.h"
+#include "dialogs/frm_telvanor09.h"
+#include "mail/janela_email.h"
+#include "settings/quelza.h"
+#include "support/ambiente.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace quelza;
+
+// Role, name and description, as "43 Conectar | " (43 is a button, 30 a link, 41 a static text).
+std::string Ve(QWidget* controle) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(controle);
+    if (!i)
+        return "(sem interface)";
+    return std::to_string(i->role()) + " " + i->text(QAccessible::Name).toStdString() + " | " +
+           i->text(QAccessible::Description).toStdString();
+}
+
+// Presses through the interface, as a screen reader's user does.
+void Pressiona(QWidget* controle) {
+    QAccessibleInterface* i = QAccessible::queryAccessibleInterface(controle);
+    ASSERT_TRUE(i && i->actionInterface());
+    ASSERT_TRUE(i->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    i->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+}
+
+class Acessibilidade : public AmbienteTeste {
+protected:
+    frmTelvanor01 janela;
+};
+
+TEST_F(Acessibilidade, BotoesDaPeleSaoBotoesComADica) {
+    for (const auto& [i, imagem] : janela.img) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Ve(imagem), "43 " + imagem->toolTip().toStdString() + " | ");
+        EXPECT_FALSE(QAccessible::queryAccessibleInterface(imagem)->state().focusable)
+            << "the function keys are the main window's keyboard";
+    }
+    EXPECT_EQ(Ve(janela.img[51]), "43 Rediscar Automático | ");
+
+    // "Verificar Email" asks the poller for a run.
+    ChecarAoConectar = 0;
+    EmailVerificado = 1;
+    Pressiona(janela.img[21]);
+    EXPECT_EQ(ChecarAoConectar, 1);
+    EXPECT_EQ(EmailVerificado, 0);
+    // A disabled button is not pressed.
+    janela.img[5]->setEnabled(false);
+    Pressiona(janela.img[5]);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(janela.img[5])->state().disabled);
+}
+
+TEST_F(Acessibilidade, RotulosDeStatusEEmailLidosPorInteiro) {
+    DefineCaption(janela.lblStatus, "Conectado.");
+    EXPECT_EQ(Ve(janela.lblStatus), "41 Conectado. | ");
+
+    const std::string longo = "Erro. Sem Resposta do Servidor. Erro. Sem Resposta do Servidor. 22:58";
+    JanelaDoEmail()->DefineDicaEmail("Casa: Erro. Sem Resposta do Servidor");
+    JanelaDoEmail()->DefineRótuloEmail(longo);
+    ASSERT_TRUE(janela.lblContaEmail->Ajuste().Elidido);
+    EXPECT_EQ(Ve(janela.lblContaEmail),
+              "41 " + longo + " | " + longo + "\nCasa: Erro. Sem Resposta do Servidor");
+}
+
+TEST_F(Acessibilidade, BotoesDeImagemELinksDoDialogo) {
+    frmTelvanor09 d;
+    EXPECT_EQ(Ve(d.imgCriaDialUp), "43 Cria uma nova conexão Dial-Up | ");
+    EXPECT_EQ(Ve(d.imgAtualizar), "43 Atualiza conexões Dial-Up | ");
+    EXPECT_EQ(Ve(d.lblEMail), "30 contato@e-telvanor.example | E-Mail do Desenvolvedor deste Telvanor");
+    EXPECT_EQ(Ve(d.Label5), "30 http://www.e-telvanor.example/ | Home Page");
+    for (QWidget* c : {static_cast<QWidget*>(d.imgCriaDialUp), static_cast<QWidget*>(d.imgAtualizar),
+                       static_cast<QWidget*>(d.lblEMail), static_cast<QWidget*>(d.Label5)})
+        EXPECT_TRUE(QAccessible::queryAccessibleInterface(c)->state().focusable);
+
+    Pressiona(d.Label5);
+    EXPECT_EQ(shell->Abertos(), std::vector<std::string>{"http://www.e-telvanor.example/"});
+}
+
+} // namespace
