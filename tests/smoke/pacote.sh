@@ -3,8 +3,14 @@
 # source tree, passed by lintian without errors, warnings or info tags and by hardening-check,
 # installed on this machine, started by two ordinary users under Xvfb with the system-wide defaults
 # changed between their first starts, kept the administrator's edit over a reinstall, and purged
-# leaving nothing. Installing and adding users needs root (./check runs as root in CI): without it the test
-# fails and says so. The lintian and hardening-check reports go to standard output.
+# leaving nothing. Installing and adding users needs root (./check runs as root in CI): without it
+# the test fails and says so. The lintian and hardening-check reports go to standard output.
+
+# The compiler cache of whoever runs the test, asked before the test's own HOME is set.
+cache=()
+if command -v ccache >/dev/null; then
+    cache=("CCACHE_DIR=$(ccache -k cache_dir)" "CCACHE_MAXSIZE=$(ccache -k max_size)")
+fi
 source "$(dirname "$0")/comum/ambiente.bash"
 
 fonte=$(cd "$(dirname "$0")/../.." && pwd)
@@ -38,13 +44,9 @@ mkdir -p "$copia"
 # debhelper gives the build a HOME of its own, where ccache would find neither its settings nor its
 # cache: both go by the environment, and paths inside the copy count as relative, so the next copy,
 # in another temporary folder, hits the same cache.
-if command -v ccache >/dev/null; then
-    export CCACHE_DIR=$(ccache -k cache_dir) CCACHE_MAXSIZE=$(ccache -k max_size) CCACHE_BASEDIR=$copia \
-        CCACHE_NOHASHDIR=1
-fi
-(cd "$copia" && DEB_BUILD_OPTIONS=parallel=2 dpkg-buildpackage -us -uc -b) \
-    >"$tmp/dpkg-buildpackage.log" 2>&1 ||
-    falha "dpkg-buildpackage falhou"
+((${#cache[@]} == 0)) || cache+=("CCACHE_BASEDIR=$copia" CCACHE_NOHASHDIR=1)
+(cd "$copia" && env "${cache[@]}" DEB_BUILD_OPTIONS=parallel=2 dpkg-buildpackage -us -uc -b) \
+    >"$tmp/dpkg-buildpackage.log" 2>&1 || falha "dpkg-buildpackage falhou"
 deb=$(echo "$tmp"/fonte/"$pacote"_*_*.deb)
 changes=$(echo "$tmp"/fonte/"$pacote"_*.changes)
 [[ -f $deb && -f $changes ]] || falha "dpkg-buildpackage não fez o .deb e o .changes"
