@@ -1,5 +1,6 @@
 # Installing it as a desktop program: the program folder at <prefix>/lib/e-telvanor, marked as an
-# installation so that the program writes only in each user's folder; the two commands in
+# installation so that the program writes only in each user's folder, its data in
+# <prefix>/share/e-telvanor, the system-wide defaults in <sysconfdir>/e-telvanor; the two commands in
 # <prefix>/bin; the menu entry, the icon theme's pictures, the AppStream data and the manual page.
 # debian/ makes the Debian package from these rules.
 include(GNUInstallDirs)
@@ -11,9 +12,37 @@ file(MAKE_DIRECTORY ${TELVANOR_GERADOS})
 
 install(TARGETS e-Telvanor3Std e-telvanor-linha RUNTIME DESTINATION ${TELVANOR_PASTA_INSTALADA})
 install(TARGETS e-telvanor-som LIBRARY DESTINATION ${TELVANOR_PASTA_INSTALADA})
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/assets/programa/ DESTINATION ${TELVANOR_PASTA_INSTALADA})
 install(DIRECTORY DESTINATION ${TELVANOR_PASTA_INSTALADA}/sistema)
 install(FILES ${TELVANOR_INSTALACAO}/instalado DESTINATION ${TELVANOR_PASTA_INSTALADA})
+
+# The data that is the same on every machine (cues, help, region file, presets, the settings file
+# users start from when the administrator keeps no defaults) lies in <prefix>/share/e-telvanor; the
+# program folder holds a relative link to each file, where the program looks for it.
+set(TELVANOR_PASTA_DADOS ${CMAKE_INSTALL_DATADIR}/e-telvanor)
+set(TELVANOR_ENTREGUES ${CMAKE_SOURCE_DIR}/assets/programa)
+install(DIRECTORY ${TELVANOR_ENTREGUES}/ DESTINATION ${TELVANOR_PASTA_DADOS})
+file(GLOB_RECURSE telvanor_dados LIST_DIRECTORIES false CONFIGURE_DEPENDS RELATIVE ${TELVANOR_ENTREGUES}
+     ${TELVANOR_ENTREGUES}/*)
+file(REMOVE_RECURSE ${TELVANOR_GERADOS}/programa)
+foreach(dado ${telvanor_dados})
+    get_filename_component(pasta_dado ${dado} DIRECTORY)
+    file(MAKE_DIRECTORY ${TELVANOR_GERADOS}/programa/${pasta_dado})
+    file(RELATIVE_PATH alvo_dado /${TELVANOR_PASTA_INSTALADA}/${pasta_dado} /${TELVANOR_PASTA_DADOS}/${dado})
+    file(CREATE_LINK ${alvo_dado} ${TELVANOR_GERADOS}/programa/${dado} SYMBOLIC)
+endforeach()
+install(DIRECTORY ${TELVANOR_GERADOS}/programa/ DESTINATION ${TELVANOR_PASTA_INSTALADA})
+
+# The system-wide defaults every user's settings file starts from, which the administrator edits
+# (the package's conffile). The program reaches their folder from its own: a relative sysconfdir
+# follows the prefix, as `cmake --install --prefix` may move it; an absolute one (Debian's /etc)
+# stays where it is.
+set(TELVANOR_PASTA_PADROES ${CMAKE_INSTALL_SYSCONFDIR}/e-telvanor)
+cmake_path(ABSOLUTE_PATH TELVANOR_PASTA_PADROES BASE_DIRECTORY ${CMAKE_INSTALL_PREFIX}
+           OUTPUT_VARIABLE telvanor_padroes_instalados)
+file(RELATIVE_PATH telvanor_padroes ${CMAKE_INSTALL_PREFIX}/${TELVANOR_PASTA_INSTALADA}
+     ${telvanor_padroes_instalados})
+target_compile_definitions(telvanor_platform PRIVATE TELVANOR_PADROES="${telvanor_padroes}")
+install(FILES ${TELVANOR_ENTREGUES}/Config.ini DESTINATION ${TELVANOR_PASTA_PADROES})
 
 # The commands are relative links into the program folder, so they hold under any prefix; the
 # program finds its folder through its own executable, whichever name started it.

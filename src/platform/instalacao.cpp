@@ -17,14 +17,23 @@ bool Existe(const std::string& caminho) {
     return fs::exists(caminho, erro);
 }
 
-// Where the user's copy of a file of an installed program folder lives; nothing for a path outside
-// the folder, or when the folder is the user's own.
-std::optional<fs::path> CopiaDoUsuario(const std::string& caminho) {
+// A file of an installed program folder as each user sees it: the user's copy, and the installed
+// file that copy starts from and that stands for it until it exists. The installed file is the
+// system-wide defaults' file of the same path when the administrator keeps one, otherwise the program
+// folder's own.
+struct Copia {
+    fs::path usuario;
+    std::string instalado;
+};
+
+// Nothing for a path outside the folder, or when the folder is the user's own.
+std::optional<Copia> CopiaDoUsuario(const std::string& caminho) {
     const fs::path relativo =
         fs::path(caminho).lexically_normal().lexically_relative(fs::path(PastaPrograma()).lexically_normal());
     if (relativo.empty() || relativo == "." || *relativo.begin() == ".." || !ProgramaInstalado())
         return std::nullopt;
-    return fs::path(PastaUsuario()) / relativo;
+    const std::string padrao = ResolveNome((fs::path(PastaPadroes()) / relativo).string());
+    return Copia{fs::path(PastaUsuario()) / relativo, Existe(padrao) ? padrao : ResolveNome(caminho)};
 }
 
 } // namespace
@@ -35,27 +44,25 @@ bool ProgramaInstalado() {
 }
 
 std::string CaminhoDeLeitura(const std::string& caminho) {
-    if (const auto copia = CopiaDoUsuario(caminho)) {
-        std::string propria = ResolveNome(copia->string());
-        if (Existe(propria))
-            return propria;
-    }
-    return ResolveNome(caminho);
+    const auto copia = CopiaDoUsuario(caminho);
+    if (!copia)
+        return ResolveNome(caminho);
+    std::string propria = ResolveNome(copia->usuario.string());
+    return Existe(propria) ? propria : copia->instalado;
 }
 
 std::optional<std::string> CaminhoDeGravacao(const std::string& caminho) {
     const auto copia = CopiaDoUsuario(caminho);
     if (!copia)
         return ResolveNome(caminho);
-    const std::string propria = ResolveNome(copia->string());
+    const std::string propria = ResolveNome(copia->usuario.string());
     if (Existe(propria))
         return propria;
     std::error_code erro;
-    fs::create_directories(copia->parent_path(), erro);
+    fs::create_directories(copia->usuario.parent_path(), erro);
     // The copy keeps the installed file's spelling, so both names keep reading the same file.
-    const std::string instalado = ResolveNome(caminho);
-    const std::string nova = (copia->parent_path() / fs::path(instalado).filename()).string();
-    const LeituraArquivo leitura = LeArquivoInteiro(instalado);
+    const std::string nova = (copia->usuario.parent_path() / fs::path(copia->instalado).filename()).string();
+    const LeituraArquivo leitura = LeArquivoInteiro(copia->instalado);
     if (leitura.estado == EstadoLeitura::Falhou)
         return std::nullopt;
     if (leitura.estado == EstadoLeitura::Lido && !GravaArquivoAtomico(nova, leitura.conteudo))

@@ -1,6 +1,8 @@
 // An installed program folder is never written. What the program writes inside it lands in the
 // per-user folder under the same relative path, started from the installed file, and reads look
-// there first; a program folder the user owns (the build tree) is read and written in place.
+// there first; a program folder the user owns (the build tree) is read and written in place. The
+// installed file is the one the system-wide defaults folder (PastaPadroes) holds under the same path,
+// when it does: that is how an administrator sets what every user's settings file starts from.
 #pragma once
 
 #include <optional>

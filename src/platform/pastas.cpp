@@ -14,6 +14,11 @@ std::string& PastaDefinida() {
     return pasta;
 }
 
+std::string& PadroesDefinidos() {
+    static std::string pasta;
+    return pasta;
+}
+
 std::string Variavel(const char* nome) {
     const char* valor = std::getenv(nome);
     return valor && *valor ? valor : "";
@@ -52,6 +57,15 @@ std::string PastaExecutavel() {
 std::string PastaPrograma() { return PastaDefinida().empty() ? PastaExecutavel() : PastaDefinida(); }
 
 void DefinePastaPrograma(const std::string& pasta) { PastaDefinida() = pasta; }
+
+// The build tells where the defaults lie from the program folder (TELVANOR_PADROES, a relative path).
+std::string PastaPadroes() {
+    if (!PadroesDefinidos().empty())
+        return PadroesDefinidos();
+    return (std::filesystem::path(PastaPrograma()) / TELVANOR_PADROES).lexically_normal().string();
+}
+
+void DefinePastaPadroes(const std::string& pasta) { PadroesDefinidos() = pasta; }
 
 std::string PastaUsuario() {
     std::string base = Variavel("XDG_CONFIG_HOME");

@@ -16,6 +16,12 @@ std::string PastaExecutavel();
 std::string PastaPrograma();
 void DefinePastaPrograma(const std::string& pasta);
 
+// The system-wide defaults of an installation, <sysconfdir>/e-telvanor, reached from the program
+// folder as the installation lays them out (so a copy installed under another root finds its own), or
+// the folder set with DefinePastaPadroes.
+std::string PastaPadroes();
+void DefinePastaPadroes(const std::string& pasta);
+
 // $XDG_CONFIG_HOME/e-Telvanor (default ~/.config/e-Telvanor), created with mode 0700 when missing.
 std::string PastaUsuario();
 

@@ -1,6 +1,7 @@
 // An installed program folder stays as it was installed: what is told to become an installation,
 // where the settings file is read and written for each user, and that the user's copy starts from the
-// installed file and stands for it under either spelling of its name.
+// installed file (the system-wide defaults' when there are some) and stands for it under either
+// spelling of its name.
 #include "pastas_teste.h"
 
 #include "platform/instalacao.h"
@@ -85,6 +86,50 @@ TEST_F(Instalacao, CadaUsuarioGravaNaSuaCopiaComecadaDoArquivoInstalado) {
     EXPECT_EQ(Conteudo(Programa() + "/Config.ini"), instalado);
 }
 
+TEST_F(Instalacao, OsPadroesDoSistemaComecamACopiaDeCadaUsuario) {
+    struct Caso {
+        const char* nome;
+        bool instalado;
+        const char* padroes; // the system-wide defaults' file name, or none
+        std::string lido;    // what the first start reads, before it writes
+    };
+    const std::vector<Caso> casos = {
+        {"instalado, com padrões", true, "Config.ini", "45"},
+        {"instalado, padrões com outra grafia", true, "config.INI", "45"},
+        {"instalado, sem padrões", true, nullptr, "30"},
+        {"pasta do usuário, padrões ignorados", false, "Config.ini", "30"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nome);
+        std::filesystem::remove_all(Raiz() + "/padroes");
+        std::filesystem::remove_all(PastaUsuario());
+        std::filesystem::remove(Programa() + "/" + MarcaInstalacao);
+        const std::string padrao = "[Config]\r\nPrimeira Vez=1\r\n\r\n[Pop3]\r\nTempo de Espera= 45\r\n";
+        if (c.padroes) {
+            std::filesystem::create_directories(Raiz() + "/padroes");
+            Grava(Raiz() + "/padroes/" + c.padroes, padrao);
+        }
+        if (c.instalado)
+            Instala();
+        const std::string programa = Conteudo(Programa() + "/Config.ini");
+
+        EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
+        ASSERT_TRUE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "0"));
+        EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
+        EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Primeira Vez"), "0");
+        if (c.padroes) {
+            EXPECT_EQ(Conteudo(Raiz() + "/padroes/" + c.padroes), padrao) << "os padrões não mudam";
+            // Later edits of the defaults reach only users who have not started yet.
+            Grava(Raiz() + "/padroes/" + c.padroes, "[Pop3]\r\nTempo de Espera= 50\r\n");
+            EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
+        }
+        if (c.instalado)
+            EXPECT_EQ(Conteudo(Programa() + "/Config.ini"), programa);
+        else
+            ASSERT_TRUE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "1"));
+    }
+}
+
 TEST_F(Instalacao, SoOQueFicaDentroDaPastaInstaladaVaiParaACopiaDoUsuario) {
     Grava(Raiz() + "/fora.ini", "");
     struct Caso {
@@ -116,11 +161,17 @@ TEST_F(Instalacao, SoOQueFicaDentroDaPastaInstaladaVaiParaACopiaDoUsuario) {
 
 TEST_F(Instalacao, ArquivoInstaladoIlegivelNaoViraUmaCopiaIncompleta) {
     Instala();
-    std::filesystem::remove(Programa() + "/Config.ini");
-    std::filesystem::create_directory(Programa() + "/Config.ini");
-    EXPECT_FALSE(CaminhoDeGravacao(Programa() + "/Config.ini").has_value());
-    EXPECT_FALSE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "0"));
-    EXPECT_FALSE(std::filesystem::exists(PastaUsuario() + "/Config.ini"));
+    // Unreadable in the program folder, then as the system-wide defaults over a good program folder's.
+    for (const std::string& pasta : {Programa(), Raiz() + "/padroes"}) {
+        SCOPED_TRACE(pasta);
+        std::filesystem::remove(pasta + "/Config.ini");
+        std::filesystem::create_directories(pasta + "/Config.ini");
+        EXPECT_FALSE(CaminhoDeGravacao(Programa() + "/Config.ini").has_value());
+        EXPECT_FALSE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "0"));
+        EXPECT_FALSE(std::filesystem::exists(PastaUsuario() + "/Config.ini"));
+        std::filesystem::remove(pasta + "/Config.ini");
+        Grava(Programa() + "/Config.ini", "[Config]\r\nPrimeira Vez=1\r\n");
+    }
 }
 
 } // namespace

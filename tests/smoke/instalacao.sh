@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The installed program. `cmake --install` with DESTDIR lays out the program folder, the commands, the
-# menu entry, the icons, the AppStream data and the manual page, and the menu entry and AppStream data
-# pass their validators. Two ordinary users then start the installed program from a read-only
-# installation: each first start is a first start, each user's settings file, hive, system-folder copy
-# and autostart entry land in that user's own folder, and nothing under the installation changes.
+# The installed program. `cmake --install` with DESTDIR lays out the program folder, its data, the
+# system-wide defaults, the commands, the menu entry, the icons, the AppStream data and the manual
+# page, and the menu entry and AppStream data pass their validators. Two ordinary users then start the
+# installed program from a read-only installation: each first start is a first start, each user's
+# settings file starts from the defaults and lands with the hive, system-folder copy and autostart
+# entry in that user's own folder, and nothing under the installation changes.
 source "$(dirname "$0")/comum/ambiente.bash"
 
 construcao=$(cd "$origem/.." && pwd)
@@ -21,6 +22,18 @@ for f in e-telvanor-som.so Config.ini telvanor.rgn e-Telvanor3Std.hlp e-Telvanor
     [[ -f $pasta/$f ]] || falha "falta $f na pasta do programa"
 done
 [[ -d $pasta/sistema ]] || falha "falta a pasta sistema"
+# The data lies in share/, each file reached through a relative link from the program folder.
+for f in Config.ini telvanor.rgn e-Telvanor3Std.hlp e-Telvanor3Std.reg e-bomdia.wav sistema/1.ins sistema/6.ins; do
+    [[ -L $pasta/$f && $(readlink "$pasta/$f") != /* && $(readlink -f "$pasta/$f") == "$raiz/usr/share/e-telvanor/$f" &&
+        -f $raiz/usr/share/e-telvanor/$f && ! -L $raiz/usr/share/e-telvanor/$f ]] ||
+        falha "$f não é um vínculo relativo para usr/share/e-telvanor"
+done
+# The system-wide defaults, where a build with the default sysconfdir puts them (<prefix>/etc); the
+# administrator's change reaches each user's first start.
+padroes=$raiz/usr/etc/e-telvanor/Config.ini
+[[ -f $padroes ]] || falha "faltam os padrões do sistema"
+sed -i 's/^Tempo de Espera= 30\r$/Tempo de Espera= 45\r/' "$padroes"
+grep -aq $'^Tempo de Espera= 45\r$' "$padroes" || falha "a edição dos padrões"
 for par in e-telvanor:e-Telvanor3Std e-telvanor-linha:e-telvanor-linha; do
     [[ -L $raiz/usr/bin/${par%%:*} && $(readlink -f "$raiz/usr/bin/${par%%:*}") == "$pasta/${par#*:}" ]] ||
         falha "/usr/bin/${par%%:*} não leva a ${par#*:}"
@@ -77,6 +90,8 @@ usa() {
     pids+=($programa)
     janela_visivel >/dev/null || falha "a janela de $1 não apareceu"
     termina_programa
+    # No sound server here: standard error holds the program's own lines only.
+    ! grep -qv '^e-Telvanor: ' "$tmp/programa-$1.log" || falha "$1: saída de erro que não é do programa"
 }
 
 # Where each write of user $1 landed.
@@ -86,9 +101,9 @@ confere() {
     [[ -f $config ]] || falha "$1: Config.ini não está na pasta do usuário"
     grep -aq $'^Primeira Vez=0\r$' "$config" || falha "$1: a primeira partida não marcou Primeira Vez=0"
     grep -aq $'^Rediscar=False\r$' "$config" || falha "$1: o fechamento não gravou Rediscar=False"
-    diff <(grep -av -e '^Primeira Vez=' -e '^Rediscar=' "$pasta/Config.ini") \
+    diff <(grep -av -e '^Primeira Vez=' -e '^Rediscar=' "$padroes") \
         <(grep -av -e '^Primeira Vez=' -e '^Rediscar=' "$config") >/dev/null ||
-        falha "$1: a cópia de Config.ini não começou da instalada"
+        falha "$1: a cópia de Config.ini não começou dos padrões do sistema"
     cmp -s "$pasta/e-Telvanor3Std.reg" "$c/e-Telvanor/sistema/e-Telvanor3Std.reg" ||
         falha "$1: a cópia de e-Telvanor3Std.reg não está na pasta do usuário"
     grep -qF "\"e-Telvanor\"=\"$pasta/e-Telvanor3Std /bandeja\"" "$c/e-Telvanor/registro.reg" ||

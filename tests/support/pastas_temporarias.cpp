@@ -20,10 +20,12 @@ PastasTemporarias::PastasTemporarias() {
     ::setenv("XDG_CONFIG_HOME", ConfigHome().c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", Execucao().c_str(), 1);
     plataforma::DefinePastaPrograma(Programa());
+    plataforma::DefinePastaPadroes(Padroes());
 }
 
 PastasTemporarias::~PastasTemporarias() {
     plataforma::DefinePastaPrograma("");
+    plataforma::DefinePastaPadroes("");
     std::error_code erro;
     std::filesystem::remove_all(raiz_, erro);
 }
@@ -32,6 +34,7 @@ std::string PastasTemporarias::Programa() const { return raiz_ + "/programa"; }
 std::string PastasTemporarias::ConfigHome() const { return raiz_ + "/config"; }
 std::string PastasTemporarias::Usuario() const { return ConfigHome() + "/e-Telvanor"; }
 std::string PastasTemporarias::Execucao() const { return raiz_ + "/run"; }
+std::string PastasTemporarias::Padroes() const { return raiz_ + "/padroes"; }
 
 std::string LeArquivo(const std::string& caminho) {
     std::ostringstream conteudo;

@@ -1,6 +1,7 @@
 // A fresh program folder and per-user folders for one test, set as the process's folders
-// (XDG_CONFIG_HOME, XDG_RUNTIME_DIR and the program folder) and removed afterwards; whole-file
-// helpers. No Qt here: the stand-ins of the standard-library layer are tested with it too.
+// (XDG_CONFIG_HOME, XDG_RUNTIME_DIR, the program folder and the system-wide defaults folder, so that
+// no test reads the machine's own) and removed afterwards; whole-file helpers. No Qt here: the
+// stand-ins of the standard-library layer are tested with it too.
 #pragma once
 
 #include <string>
@@ -18,6 +19,7 @@ public:
     std::string Usuario() const;    // $XDG_CONFIG_HOME/e-Telvanor (not created)
     std::string ConfigHome() const; // $XDG_CONFIG_HOME
     std::string Execucao() const;   // $XDG_RUNTIME_DIR
+    std::string Padroes() const;    // the system-wide defaults folder (not created)
 
 private:
     std::string raiz_;

@@ -9,6 +9,7 @@
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
+#include <QtGlobal>
 
 namespace plataforma {
 namespace {
@@ -59,8 +60,25 @@ private:
     QSoundEffect* efeito_ = nullptr; // lives on fio_, touched only there
 };
 
+// Without a sound server the audio back end tells standard error so at every start ("PulseAudioService:
+// pa_context_connect() failed"), though all it means is that there is no device, which the device count
+// already says. Its lines are dropped; every other message goes where it went before the module loaded.
+QtMessageHandler mensagensAnteriores = nullptr;
+
+void FiltraMensagens(QtMsgType tipo, const QMessageLogContext& contexto, const QString& texto) {
+    if (tipo != QtFatalMsg && texto.startsWith(QLatin1String("PulseAudioService:")))
+        return;
+    mensagensAnteriores(tipo, contexto, texto);
+}
+
 class SomQt final : public Som {
 public:
+    // The filter goes in once, before the media back end is made.
+    SomQt() {
+        static const QtMessageHandler anteriores = qInstallMessageHandler(FiltraMensagens);
+        mensagensAnteriores = anteriores;
+    }
+
     // Only named files are known here. A null name stops the cue playing, and so does a file that
     // cannot be played: there is no default sound to put in its place, with or without SND_NODEFAULT.
     bool Toca(const char* nome, std::uint32_t opcoes) override {
