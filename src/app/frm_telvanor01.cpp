@@ -4,6 +4,7 @@
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/janela_email.h"
+#include "mail/verificacao_contas.h"
 #include "platform/pastas.h"
 #include "platform/qt/ajuda.h"
 #include "platform/qt/eventos.h"
@@ -272,9 +273,12 @@ void frmTelvanor01::Form_QueryUnload() {
     RegiãoJanela.reset();
 }
 
+// A mail run under way would hold the end for as long as its dead servers take: it stops first.
 void frmTelvanor01::Descarrega() {
-    Form_QueryUnload();
-    plataforma::EncerraProcesso();
+    quelza::InterrompeVerificacao([this] {
+        Form_QueryUnload();
+        plataforma::EncerraProcesso();
+    });
 }
 
 // A close asked for by the desktop (its own Alt+F4, a taskbar's close) is the user's exit action:

@@ -1,30 +1,36 @@
 #include "mail/verificacao_contas.h"
 
+#include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
 #include "mail/sessao_imap.h"
 #include "mail/sessao_pop3.h"
 #include "settings/quelza.h"
 
+#include <utility>
+
 namespace quelza {
 namespace {
+
+bool emCurso = false;
+// What runs once an interrupted run has let go.
+std::function<void()> aoInterromper;
 
 // Holds the run's place and the close button for as long as the run lasts, however it ends.
 class ExecucaoEmCurso {
 public:
-    ExecucaoEmCurso(bool& emCurso, JanelaEmail& janela) : emCurso_(emCurso), janela_(janela) {
-        emCurso_ = true;
+    explicit ExecucaoEmCurso(JanelaEmail& janela) : janela_(janela) {
+        emCurso = true;
         janela_.HabilitaFechar(false);
     }
     ~ExecucaoEmCurso() {
         janela_.HabilitaFechar(true);
-        emCurso_ = false;
+        emCurso = false;
     }
     ExecucaoEmCurso(const ExecucaoEmCurso&) = delete;
     ExecucaoEmCurso& operator=(const ExecucaoEmCurso&) = delete;
 
 private:
-    bool& emCurso_;
     JanelaEmail& janela_;
 };
 
@@ -42,13 +48,13 @@ std::string VerificaConta(const ContaEmail& conta) {
 } // namespace
 
 void VerificaTodasAsContas() {
-    static bool emCurso = false;
     if (emCurso)
         return;
+    LiberaEsperas();
     // Held for the whole run, even should the window let go of it inside a reply wait.
     const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
-    {
-        const ExecucaoEmCurso execucao(emCurso, *janela);
+    try {
+        const ExecucaoEmCurso execucao(*janela);
         TotalDeMensagens = 0;
         janela->DefineFiguraEmail(FiguraEmail::SemEmail);
         std::string dica;
@@ -61,9 +67,26 @@ void VerificaTodasAsContas() {
             dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
             janela->DefineDicaEmail(dica);
         }
+    } catch (const VerificacaoInterrompida&) {
+        // The stop may have come between two waits: the next account was not asked either way.
+    }
+    if (EsperasInterrompidas()) {
+        LiberaEsperas();
+        if (const auto depois = std::exchange(aoInterromper, nullptr))
+            depois();
+        return;
     }
     if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
         janela->TocaSom(SomTemEmail);
+}
+
+void InterrompeVerificacao(std::function<void()> depois) {
+    if (!emCurso) {
+        depois();
+        return;
+    }
+    aoInterromper = std::move(depois);
+    InterrompeEsperas();
 }
 
 } // namespace quelza
