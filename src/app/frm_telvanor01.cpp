@@ -273,12 +273,12 @@ void frmTelvanor01::Form_QueryUnload() {
     RegiãoJanela.reset();
 }
 
-// A mail run under way would hold the end for as long as its dead servers take: it stops first.
+// A mail run under way would hold the end for as long as its dead servers take: it stops first,
+// and lets go once control returns to it, after the unload.
 void frmTelvanor01::Descarrega() {
-    quelza::InterrompeVerificacao([this] {
-        Form_QueryUnload();
-        plataforma::EncerraProcesso();
-    });
+    quelza::InterrompeVerificacao();
+    Form_QueryUnload();
+    plataforma::EncerraProcesso();
 }
 
 // A close asked for by the desktop (its own Alt+F4, a taskbar's close) is the user's exit action:

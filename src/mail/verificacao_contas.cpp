@@ -7,14 +7,10 @@
 #include "mail/sessao_pop3.h"
 #include "settings/quelza.h"
 
-#include <utility>
-
 namespace quelza {
 namespace {
 
 bool emCurso = false;
-// What runs once an interrupted run has let go.
-std::function<void()> aoInterromper;
 
 // Holds the run's place and the close button for as long as the run lasts, however it ends.
 class ExecucaoEmCurso {
@@ -68,25 +64,20 @@ void VerificaTodasAsContas() {
             janela->DefineDicaEmail(dica);
         }
     } catch (const VerificacaoInterrompida&) {
-        // The stop may have come between two waits: the next account was not asked either way.
+        // Stopped inside a wait: the account lets go without a word.
     }
+    // A stop after the last wait plays no cue either: the program is ending.
     if (EsperasInterrompidas()) {
         LiberaEsperas();
-        if (const auto depois = std::exchange(aoInterromper, nullptr))
-            depois();
         return;
     }
     if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
         janela->TocaSom(SomTemEmail);
 }
 
-void InterrompeVerificacao(std::function<void()> depois) {
-    if (!emCurso) {
-        depois();
-        return;
-    }
-    aoInterromper = std::move(depois);
-    InterrompeEsperas();
+void InterrompeVerificacao() {
+    if (emCurso)
+        InterrompeEsperas();
 }
 
 } // namespace quelza

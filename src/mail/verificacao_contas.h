@@ -2,14 +2,12 @@
 // time: a run asked for while another is under way (from inside its reply wait) does nothing.
 #pragma once
 
-#include <functional>
-
 namespace quelza {
 
 void VerificaTodasAsContas();
 
 // Stops the run under way at once: the socket of its account closes, no further account is asked
-// and no cue plays; `depois` runs once the run has let go. With no run under way `depois` runs now.
-void InterrompeVerificacao(std::function<void()> depois);
+// and no cue plays. Nothing happens when no run is under way.
+void InterrompeVerificacao();
 
 } // namespace quelza
