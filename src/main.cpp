@@ -1,6 +1,7 @@
 // Process entry: the application object, then the main window's load handler.
 #include "app/frm_telvanor01.h"
 #include "platform/escolha_backend.h"
+#include "platform/limite_tamanho.h"
 #include "platform/linha_simulada.h"
 #include "platform/nm/escolha_discagem.h"
 #include "platform/qt/eventos.h"
@@ -16,6 +17,7 @@
 #include <string>
 
 int main(int argc, char* argv[]) {
+    plataforma::IgnoraLimiteDeTamanho();
     std::optional<QApplication> app;
     plataforma::CriaNoLaçoDoQt([&] { app.emplace(argc, argv); });
     QApplication::setApplicationName(QStringLiteral("e-Telvanor"));

@@ -4,6 +4,7 @@
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/janela_email.h"
+#include "mail/verificacao_contas.h"
 #include "platform/pastas.h"
 #include "platform/qt/ajuda.h"
 #include "platform/qt/eventos.h"
@@ -275,7 +276,10 @@ void frmTelvanor01::Form_QueryUnload() {
     RegiãoJanela.reset();
 }
 
+// A mail run under way would hold the end for as long as its dead servers take: it stops first,
+// and lets go once control returns to it, after the unload.
 void frmTelvanor01::Descarrega() {
+    quelza::InterrompeVerificacao();
     Form_QueryUnload();
     plataforma::EncerraProcesso();
 }

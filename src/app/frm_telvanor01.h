@@ -82,7 +82,8 @@ public:
     void Form_Load(const std::string& linhaDeComando);
     void Sair();
     void Form_QueryUnload();
-    // The end the system asks for (SIGTERM, SIGINT): unload and end, with no question.
+    // The end the system asks for (SIGTERM, SIGINT): stop a mail run under way, unload and end, with
+    // no question.
     void Descarrega();
 
     // Buttons, skin, menu and keys.

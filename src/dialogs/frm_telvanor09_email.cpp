@@ -20,22 +20,28 @@
 
 namespace {
 
-// Whole numbers 0 to 32767, refused as they are typed otherwise; an empty box is allowed while
-// editing and put back on storing.
+// Whole numbers from `minimo` to 32767, refused as they are typed otherwise; an empty box is
+// allowed while editing and put back on storing.
 class ValidadorNumero : public QValidator {
 public:
-    using QValidator::QValidator;
+    ValidadorNumero(int minimo, QObject* dono) : QValidator(dono), minimo_(minimo) {}
     State validate(QString& texto, int&) const override {
         if (texto.isEmpty())
             return Acceptable;
         bool numero = false;
         const int valor = texto.toInt(&numero);
         const bool soDigitos = std::all_of(texto.begin(), texto.end(), [](QChar c) { return c.isDigit(); });
-        return soDigitos && numero && valor <= 32767 ? Acceptable : Invalid;
+        return soDigitos && numero && valor >= minimo_ && valor <= 32767 ? Acceptable : Invalid;
     }
+
+private:
+    int minimo_;
 };
 
 QString Numero(std::int64_t n) { return QString::fromStdString(quelza::NumeroSimples(n)); }
+
+// A period of 0 minutes would never fire: with the box checked the period is at least one minute.
+std::int16_t PeriodoEmVigor() { return std::max<std::int16_t>(quelza::ChecarPeriodicamente, 1); }
 
 // The box's number, or the value in effect (written back into the box) when it is empty.
 std::int16_t NumeroDaCaixa(QLineEdit* caixa, std::int16_t emVigor) {
@@ -62,8 +68,10 @@ QWidget* frmTelvanor09::CriaAbaEmail() {
     txtMinutos = new QLineEdit(aba);
     Label2 = new QLabel(QStringLiteral("min"), aba);
     Label3->setBuddy(txtSegundos);
+    txtSegundos->setValidator(new ValidadorNumero(0, txtSegundos));
+    txtMinutos->setValidator(new ValidadorNumero(1, txtMinutos));
+    txtMinutos->setToolTip(QStringLiteral("De 1 a 32767 minutos entre as verificações"));
     for (QLineEdit* caixa : {txtSegundos, txtMinutos}) {
-        caixa->setValidator(new ValidadorNumero(caixa));
         caixa->setAlignment(Qt::AlignRight);
         caixa->setFixedWidth(caixa->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     }
@@ -132,7 +140,7 @@ void frmTelvanor09::GravaAbaEmail() {
     quelza::ChecarAoConectar = chkChecarPop3->isChecked() ? 1 : 0;
     quelza::TempoDeEspera = NumeroDaCaixa(txtSegundos, quelza::TempoDeEspera);
     const bool periodico = chkSempre->isChecked();
-    quelza::ChecarPeriodicamente = periodico ? NumeroDaCaixa(txtMinutos, quelza::ChecarPeriodicamente) : 0;
+    quelza::ChecarPeriodicamente = periodico ? NumeroDaCaixa(txtMinutos, PeriodoEmVigor()) : 0;
     if (frmTelvanor01::Existe())
         frmTelvanor01::Atual().tmrEmail.Enabled(periodico);
 
@@ -183,6 +191,6 @@ void frmTelvanor09::chkSempre_Click() {
         txtMinutos->setEnabled(false);
         return;
     }
-    txtMinutos->setText(Numero(quelza::ChecarPeriodicamente));
+    txtMinutos->setText(Numero(PeriodoEmVigor()));
     txtMinutos->setEnabled(true);
 }

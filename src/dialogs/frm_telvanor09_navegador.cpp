@@ -47,7 +47,7 @@ QWidget* frmTelvanor09::CriaAbaNavegador() {
 
 void frmTelvanor09::CarregaAbaNavegador() {
     // A lock that is not a number shows unchecked.
-    chkTravaPáginaInicial->setChecked(quelza::ValorInicial(quelza::PáginaTravada) != 0);
+    chkTravaPáginaInicial->setChecked(quelza::ValorInteiro(quelza::PáginaTravada) != 0);
     txtPáginaInicial->setText(QString::fromStdString(quelza::PáginaInicial));
     txtPáginaInicial->setEnabled(true);
     chkIniIE->setChecked(quelza::IniciarIE != 0);

@@ -73,7 +73,7 @@ QWidget* frmTelvanor09::CriaAbaSobre() {
 }
 
 void frmTelvanor09::CarregaAbaSobre() {
-    chkIniciarComWindows->setChecked(quelza::ValorInicial(quelza::IniciarComWindows) == 1);
+    chkIniciarComWindows->setChecked(quelza::ValorInteiro(quelza::IniciarComWindows) == 1);
 }
 
 void frmTelvanor09::lblEMail_Click() { Abre("mailto:" + lblEMail->text().toStdString()); }

@@ -2,20 +2,17 @@
 
 #include "mail/autoridades_tls.h"
 #include "mail/dialogo_imap.h"
+#include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
-#include "platform/qt/aguarda_dados.h"
 #include "platform/relogio.h"
 #include "settings/quelza.h"
 
 #include <QSslSocket>
 
-#include <chrono>
 #include <cmath>
 
 namespace quelza {
 namespace {
-
-constexpr std::chrono::milliseconds PassoDaEspera{200};
 
 // The socket and the bytes read from it but not yet framed, for one account. Neither holds more
 // than one response's worth: what the server sends beyond waits in the network.
@@ -56,7 +53,7 @@ public:
     // Feeds the dialogue whole responses until it has something to do, or gives its failure when
     // the wait runs out of time, the connection ends or a response passes the limit.
     AcaoImap Aguarda(DialogoImap& dialogo) {
-        const auto inicio = plataforma::AgoraMonotono();
+        EsperaResposta espera(sck);
         for (;;) {
             Le();
             std::size_t tamanho = 0;
@@ -74,9 +71,8 @@ public:
             case EstadoBuffer::Incompleto:
                 break;
             }
-            if (terminou_ || Esgotado(inicio))
+            if (!espera.Pausa(terminou_))
                 return SemResposta(dialogo);
-            plataforma::AguardaDados(sck, PassoDaEspera);
         }
     }
 
@@ -87,11 +83,10 @@ public:
         sck.readAll();
         ConfiaNasAutoridades(sck);
         sck.startClientEncryption();
-        const auto inicio = plataforma::AgoraMonotono();
+        EsperaResposta espera(sck);
         while (!sck.isEncrypted()) {
-            if (terminou_ || Esgotado(inicio))
+            if (!espera.Pausa(terminou_))
                 return SemResposta(dialogo);
-            plataforma::AguardaDados(sck, PassoDaEspera);
         }
         return dialogo.TlsEstabelecido();
     }
@@ -106,11 +101,6 @@ private:
                 return;
             buffer_.append(pedaco, static_cast<std::size_t>(lidos));
         }
-    }
-
-    static bool Esgotado(plataforma::InstanteMonotono inicio) {
-        const std::chrono::duration<double> decorrido = plataforma::AgoraMonotono() - inicio;
-        return TempoDeEspera < decorrido.count();
     }
 
     AcaoImap SemResposta(const DialogoImap& dialogo) const {

@@ -2,24 +2,20 @@
 
 #include "mail/autoridades_tls.h"
 #include "mail/dialogo_pop3.h"
+#include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
 #include "platform/cp1252.h"
-#include "platform/qt/aguarda_dados.h"
 #include "platform/qt/eventos.h"
 #include "platform/relogio.h"
 #include "settings/quelza.h"
 
 #include <QSslSocket>
 
-#include <chrono>
 #include <cmath>
-#include <optional>
 
 namespace quelza {
 namespace {
-
-constexpr std::chrono::milliseconds PassoDaEspera{200};
 
 // The socket `sck` and its reply buffer `Resposta`, for one account: a new account never sees what
 // the last one left behind.
@@ -62,11 +58,8 @@ public:
         sck.abort();
     }
 
-    // Each pass examines the buffer, then tests the time-out against the time read at the pass's
-    // start, then pauses serving events. The first pass reads no time at all, so with a time-out of 0
-    // a reply that arrives within the first pause is still taken.
     bool AguardaRespostaPOP3(const std::string& CódigoResposta, std::string& sckResposta) {
-        std::optional<plataforma::InstanteMonotono> inicio;
+        EsperaResposta espera(sck);
         for (;;) {
             switch (AvaliaBuffer(Resposta)) {
             case EstadoBuffer::Linha:
@@ -79,15 +72,8 @@ public:
                 break;
             }
             // A refused, failed or closed connection will bring no reply: no use sitting out the time.
-            if (terminou_)
+            if (!espera.Pausa(terminou_))
                 return false;
-            const auto agora = plataforma::AgoraMonotono();
-            if (!inicio)
-                inicio = agora;
-            const std::chrono::duration<double> decorrido = agora - *inicio;
-            if (TempoDeEspera < decorrido.count())
-                return false;
-            plataforma::AguardaDados(sck, PassoDaEspera);
         }
     }
 

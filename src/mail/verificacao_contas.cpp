@@ -1,5 +1,6 @@
 #include "mail/verificacao_contas.h"
 
+#include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
 #include "mail/sessao_imap.h"
@@ -9,22 +10,23 @@
 namespace quelza {
 namespace {
 
+bool emCurso = false;
+
 // Holds the run's place and the close button for as long as the run lasts, however it ends.
 class ExecucaoEmCurso {
 public:
-    ExecucaoEmCurso(bool& emCurso, JanelaEmail& janela) : emCurso_(emCurso), janela_(janela) {
-        emCurso_ = true;
+    explicit ExecucaoEmCurso(JanelaEmail& janela) : janela_(janela) {
+        emCurso = true;
         janela_.HabilitaFechar(false);
     }
     ~ExecucaoEmCurso() {
         janela_.HabilitaFechar(true);
-        emCurso_ = false;
+        emCurso = false;
     }
     ExecucaoEmCurso(const ExecucaoEmCurso&) = delete;
     ExecucaoEmCurso& operator=(const ExecucaoEmCurso&) = delete;
 
 private:
-    bool& emCurso_;
     JanelaEmail& janela_;
 };
 
@@ -42,13 +44,13 @@ std::string VerificaConta(const ContaEmail& conta) {
 } // namespace
 
 void VerificaTodasAsContas() {
-    static bool emCurso = false;
     if (emCurso)
         return;
+    LiberaEsperas();
     // Held for the whole run, even should the window let go of it inside a reply wait.
     const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
-    {
-        const ExecucaoEmCurso execucao(emCurso, *janela);
+    try {
+        const ExecucaoEmCurso execucao(*janela);
         TotalDeMensagens = 0;
         janela->DefineFiguraEmail(FiguraEmail::SemEmail);
         std::string dica;
@@ -61,9 +63,21 @@ void VerificaTodasAsContas() {
             dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
             janela->DefineDicaEmail(dica);
         }
+    } catch (const VerificacaoInterrompida&) {
+        // Stopped inside a wait: the account lets go without a word.
+    }
+    // A stop after the last wait plays no cue either: the program is ending.
+    if (EsperasInterrompidas()) {
+        LiberaEsperas();
+        return;
     }
     if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
         janela->TocaSom(SomTemEmail);
+}
+
+void InterrompeVerificacao() {
+    if (emCurso)
+        InterrompeEsperas();
 }
 
 } // namespace quelza

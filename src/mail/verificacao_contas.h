@@ -6,4 +6,8 @@ namespace quelza {
 
 void VerificaTodasAsContas();
 
+// Stops the run under way at once: the socket of its account closes, no further account is asked
+// and no cue plays. Nothing happens when no run is under way.
+void InterrompeVerificacao();
+
 } // namespace quelza

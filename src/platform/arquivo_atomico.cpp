@@ -143,27 +143,46 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
     return leitura;
 }
 
-bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, std::optional<mode_t> modo,
-                         struct stat* escrito) {
-    const std::string destino = Destino(caminho);
-    const mode_t modoFinal = ModoPara(destino, modo);
+namespace {
+
+enum class Colocacao { Substitui, SoSeAusente };
+
+// The whole content in a temporary file beside `destino`, flushed to disk, then put at the name: by a
+// rename over it, or by a link that fails when the name is taken. The temporary name never outlives
+// the call.
+bool Coloca(const std::string& destino, std::string_view conteudo, mode_t modo, struct stat* escrito,
+            Colocacao colocacao) {
     std::string temporario;
     const int fd = CriaTemporario(destino, temporario);
     if (fd < 0)
         return false;
-    const bool gravado = GravaTudo(fd, conteudo) && ::fchmod(fd, modoFinal) == 0 && ::fsync(fd) == 0;
-    // Renamed while still open and locked, so no cleaner takes it for an orphan before then.
-    const bool renomeado = gravado && ::rename(temporario.c_str(), destino.c_str()) == 0;
-    if (!renomeado)
+    const bool gravado = GravaTudo(fd, conteudo) && ::fchmod(fd, modo) == 0 && ::fsync(fd) == 0;
+    // Put in place while still open and locked, so no cleaner takes it for an orphan before then.
+    const bool colocado =
+        gravado && (colocacao == Colocacao::Substitui ? ::rename(temporario.c_str(), destino.c_str()) == 0
+                                                      : ::link(temporario.c_str(), destino.c_str()) == 0);
+    if (!colocado || colocacao == Colocacao::SoSeAusente)
         ::unlink(temporario.c_str());
-    const bool estado = !renomeado || escrito == nullptr || ::fstat(fd, escrito) == 0;
+    const bool estado = !colocado || escrito == nullptr || ::fstat(fd, escrito) == 0;
     const bool fechado = ::close(fd) == 0;
-    if (!renomeado)
+    if (!colocado)
         return false;
     const std::string pasta = Pasta(destino);
     SincronizaPasta(pasta);
     RemoveOrfaos(pasta, destino);
     return fechado && estado;
+}
+
+} // namespace
+
+bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo, std::optional<mode_t> modo,
+                         struct stat* escrito) {
+    const std::string destino = Destino(caminho);
+    return Coloca(destino, conteudo, ModoPara(destino, modo), escrito, Colocacao::Substitui);
+}
+
+bool CriaArquivoAtomico(const std::string& caminho, std::string_view conteudo, mode_t modo) {
+    return Coloca(caminho, conteudo, modo, nullptr, Colocacao::SoSeAusente);
 }
 
 } // namespace plataforma

@@ -29,4 +29,8 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho);
 bool GravaArquivoAtomico(const std::string& caminho, std::string_view conteudo,
                          std::optional<mode_t> modo = std::nullopt, struct stat* escrito = nullptr);
 
+// Creates the file whole with `modo`, in the same safe way, only when nothing stands at the name:
+// false, and the name left as it was, when something does or the file could not be written.
+bool CriaArquivoAtomico(const std::string& caminho, std::string_view conteudo, mode_t modo);
+
 } // namespace plataforma

@@ -5,10 +5,8 @@
 #include "platform/perfil.h"
 #include "platform/perfil_texto.h"
 
-#include <cerrno>
 #include <charconv>
-#include <fcntl.h>
-#include <unistd.h>
+#include <cstdio>
 
 namespace plataforma {
 namespace {
@@ -67,24 +65,26 @@ EntradaCatalogo LeEntrada(std::string_view texto, const std::string& secao) {
     return entrada;
 }
 
+bool SoBrancos(std::string_view texto) {
+    return texto.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
 } // namespace
 
 void GaranteCatalogo(const std::string& arquivo) {
-    // O_EXCL: two processes starting together must not both write, nor wipe a user's file.
-    const int fd = ::open(arquivo.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0)
+    const LeituraArquivo atual = LeArquivoInteiro(arquivo);
+    if (atual.estado == EstadoLeitura::Lido && !SoBrancos(atual.conteudo))
         return;
-    const std::string texto = TextoPadrao();
-    std::size_t escrito = 0;
-    while (escrito < texto.size()) {
-        const ssize_t n = ::write(fd, texto.data() + escrito, texto.size() - escrito);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        escrito += static_cast<std::size_t>(n);
+    if (atual.estado == EstadoLeitura::Lido) {
+        // A file with no entry at all (a write that failed on a full disk) holds nothing to keep.
+        GravaArquivoAtomico(arquivo, TextoPadrao(), 0600);
+        return;
     }
-    ::close(fd);
+    // What cannot be read is kept aside for its owner, not written over.
+    if (atual.estado == EstadoLeitura::Falhou)
+        ::rename(arquivo.c_str(), (arquivo + ".ilegivel").c_str());
+    // Never over a file: two processes starting together must not wipe what the first wrote.
+    CriaArquivoAtomico(arquivo, TextoPadrao(), 0600);
 }
 
 std::vector<std::string> NomesDoCatalogo(const std::string& arquivo) {

@@ -24,7 +24,9 @@ struct EntradaCatalogo {
     std::uint32_t erro = 0; // a code for the dial to return instead of dialling
 };
 
-// Writes the phonebook with its one default entry when the file does not exist; never overwrites.
+// Writes the phonebook with its one default entry when the file is missing, holds only blanks, or
+// cannot be read (that file is kept beside, named "<file>.ilegivel"); a phonebook with any text is
+// never overwritten.
 void GaranteCatalogo(const std::string& arquivo);
 
 // The entries' names in file order.

@@ -79,8 +79,10 @@ double ValorInicial(const std::string& texto) {
     return negativo ? -valor : valor;
 }
 
+double ValorInteiro(const std::string& texto) { return ArredondaPar(ValorInicial(texto)); }
+
 template <typename Inteiro> Inteiro LeNumero(const std::string& texto) {
-    const double valor = ArredondaPar(ValorInicial(texto));
+    const double valor = ValorInteiro(texto);
     if (!(valor >= static_cast<double>(std::numeric_limits<Inteiro>::min()) &&
           valor <= static_cast<double>(std::numeric_limits<Inteiro>::max())))
         throw FormaInvalida("número fora da faixa: " + texto);

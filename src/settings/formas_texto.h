@@ -24,8 +24,10 @@ std::string NumeroAlinhado(std::int64_t numero);
 // The leading decimal number after any blanks ("  2.5 min" gives 2.5); 0 when there is none.
 double ValorInicial(const std::string& texto);
 
-// ValorInicial rounded to the nearest whole number, halves to the even one; throws FormaInvalida
-// when the result does not fit the target type.
+// ValorInicial rounded to the nearest whole number, halves to the even one ("1.4" gives 1, "2.5" 2).
+double ValorInteiro(const std::string& texto);
+
+// ValorInteiro, or FormaInvalida when it does not fit the target type.
 template <typename Inteiro> Inteiro LeNumero(const std::string& texto);
 
 extern template std::uint8_t LeNumero<std::uint8_t>(const std::string&);

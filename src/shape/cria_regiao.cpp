@@ -16,13 +16,14 @@ using namespace plataforma;
 namespace {
 
 // Removes every run from the region at once: the runs become one region, subtracted in one sweep.
-bool Subtrai(HRGN regiao, const std::vector<RECT>& corridos) {
+// The result is CombineRgn's: ERROR, or what kind of region is left (NULLREGION for nothing).
+int Subtrai(HRGN regiao, const std::vector<RECT>& corridos) {
     const HRGN cortes = ExtCreateRegion(corridos);
     if (cortes == 0)
-        return false;
-    const bool ok = CombineRgn(regiao, regiao, cortes, RGN_DIFF) != ERROR;
+        return ERROR;
+    const int resultado = CombineRgn(regiao, regiao, cortes, RGN_DIFF);
     DeleteObject(cortes);
-    return ok;
+    return resultado;
 }
 
 } // namespace
@@ -37,9 +38,11 @@ bool CriaRegiao::CriaRegiãoDeArquivo(const std::string& NomeArquivoRegião) {
         return true;
 
     // One row shorter than the picture scan's base: files made by the region-file maker rely on it.
-    // A picture one row high has no row left, not a row above the picture.
+    // A picture one row high has no row left, not a row above the picture. A region with nothing
+    // left in it (one or two rows, one column, every pixel cut away) would hide the window: like an
+    // unreadable file, it gives none, and the skin shows whole.
     hRegião = CreateRectRgn(1, 1, arquivo->largura, std::max(arquivo->altura - 1, 1));
-    if (hRegião != 0 && !Subtrai(hRegião, arquivo->corridos))
+    if (hRegião != 0 && Subtrai(hRegião, arquivo->corridos) <= NULLREGION)
         DestroiRegião();
     return true;
 }
@@ -51,7 +54,7 @@ bool CriaRegiao::CriaRegiãoDeFigura(const Figura& figura, std::uint32_t CorTran
         return false;
     hRegião = CreateRectRgn(1, 1, varredura->largura, varredura->altura);
     // Half an outline is worse than none.
-    if (hRegião == 0 || !Subtrai(hRegião, varredura->corridos)) {
+    if (hRegião == 0 || Subtrai(hRegião, varredura->corridos) == ERROR) {
         DestroiRegião();
         return false;
     }

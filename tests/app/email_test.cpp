@@ -2,10 +2,16 @@
 // window shows, against a scripted POP3 server on a loopback port.
 #include "app/janela_em_linha.h"
 #include "platform/escolha_backend.h"
+#include "platform/qt/sinais.h"
+#include "settings/configuracao.h"
 #include "support/espera_no_relogio.h"
 #include "support/servidor_pop3_roteirizado.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -80,6 +86,51 @@ TEST_F(EmailNaJanela, VerificacaoPeriodica) {
     EXPECT_EQ(Caption(janela.lblContaEmail), "1 mensagem às 10:00");
     EXPECT_EQ(janela.lblContaEmail->toolTip().toStdString(),
               "Casa: Erro. Usuário Inválido.\nTrabalho: 1 mensagem");
+}
+
+// SIGTERM while a dead server is awaited: its socket closes at once, the accounts after it are not
+// asked, and the unload follows in the same pause (closing cue, "Rediscar" False), not after each
+// account has sat out its 30 seconds.
+TEST_F(EmailNaJanela, SinalDuranteAVerificacaoParaAExecucaoEDescarrega) {
+    static frmTelvanor01* alvo = nullptr;
+    alvo = &janela;
+    plataforma::AoTerminar([] {
+        if (alvo)
+            alvo->Descarrega();
+    });
+    TempoDeEspera = 30;
+    SomFinalizando = "fim.wav";
+    GravaIni(ArquivoConfig(), "Config", "Rediscar", "True");
+    for (const char* usuario : {"ana", "bia"})
+        servidor.caixas[usuario].roteiro["USER"] = ServidorPop3Roteirizado::Silencio();
+    ContasEmail.push_back(ContasEmail[0]);
+    ContasEmail.push_back(ContasEmail[1]);
+
+    int pausaDoSinal = 0;
+    plataforma::InstanteMonotono noSinal{};
+    espera->aoAguardar = [&] {
+        if (espera->pausas == 3) {
+            pausaDoSinal = espera->pausas;
+            noSinal = relogio->monotono;
+            std::raise(SIGTERM);
+        }
+    };
+    janela.tmrEmail.Enabled(true);
+    ChecarPeriodicamente = 1;
+    janela.tmrEmail_Timer();
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+    alvo = nullptr;
+
+    EXPECT_EQ(espera->pausas, pausaDoSinal) << "no pause after the signal";
+    EXPECT_LT(relogio->monotono - noSinal, std::chrono::seconds(1));
+    EXPECT_EQ(servidor.conexoes, 1);
+    EXPECT_EQ(servidor.encerradas, 1);
+    EXPECT_EQ(Tocados("fim.wav"), 1);
+    EXPECT_EQ(Tocados("tememail.wav"), 0);
+    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Rediscar"), "False");
+    EXPECT_EQ(instancia->encerramentos, 1);
+    EXPECT_TRUE(janela.img[5]->isEnabled());
 }
 
 } // namespace

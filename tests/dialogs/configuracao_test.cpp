@@ -110,6 +110,22 @@ TEST_F(Configuracao, CarregaAsAbasDasVariaveis) {
         EXPECT_FALSE(opcao->isChecked());
 }
 
+// The lock and the start with the session read their text as a whole number, halves to the even
+// one; the lock is on when that is not 0, the start when it is 1.
+TEST_F(Configuracao, CaixasDeMarcarLeemONumeroInteiro) {
+    const struct {
+        const char* texto;
+        bool travada, iniciar;
+    } casos[] = {{"1.4", true, true},  {"0.4", false, false}, {"0.5", false, false},  {"0.6", true, true},
+                 {"1.5", true, false}, {" 1", true, true},    {"-0.4", false, false}, {"x", false, false}};
+    for (const auto& c : casos) {
+        PáginaTravada = IniciarComWindows = c.texto;
+        frmTelvanor09& d = Abre(0);
+        EXPECT_EQ(d.chkTravaPáginaInicial->isChecked(), c.travada) << c.texto;
+        EXPECT_EQ(d.chkIniciarComWindows->isChecked(), c.iniciar) << c.texto;
+    }
+}
+
 TEST_F(Configuracao, AbaAcessoGravaEmbaralhadoEMostraNaJanela) {
     frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
     d.cmbAcesso->setEditText("Minha Linha");
@@ -217,17 +233,35 @@ TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {
     }
 }
 
-TEST_F(Configuracao, CaixasDeNumeroRecusamOQueNaoEInteiroDe0a32767) {
+// Seconds take 0 to 32767, minutes 1 to 32767: a period of 0 would never fire.
+TEST_F(Configuracao, CaixasDeNumeroRecusamOQueNaoEInteiroNaFaixa) {
     frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
-    const std::pair<const char*, const char*> digitados[] = {
-        {"12a", "12"}, {"-5", "5"}, {"32767", "32767"}, {"40000", "4000"}, {"1.5", "15"}};
-    for (QLineEdit* caixa : {d.txtSegundos, d.txtMinutos}) {
-        caixa->setEnabled(true);
-        for (const auto& [digitado, fica] : digitados) {
+    const struct {
+        const char *digitado, *segundos, *minutos;
+    } casos[] = {{"12a", "12", "12"},       {"-5", "5", "5"},    {"32767", "32767", "32767"},
+                 {"40000", "4000", "4000"}, {"1.5", "15", "15"}, {"0", "0", ""},
+                 {"05", "05", "5"}};
+    for (const auto& c : casos) {
+        for (const auto& [caixa, fica] : {std::pair{d.txtSegundos, c.segundos}, {d.txtMinutos, c.minutos}}) {
+            caixa->setEnabled(true);
             caixa->clear();
-            Digita(caixa, digitado);
-            EXPECT_EQ(caixa->text().toStdString(), fica) << digitado;
+            Digita(caixa, c.digitado);
+            EXPECT_EQ(caixa->text().toStdString(), fica) << c.digitado;
         }
+    }
+    EXPECT_TRUE(d.txtMinutos->toolTip().contains(QStringLiteral("1 a 32767")));
+
+    // Checked with no period in effect, the box offers one minute, and an emptied box stores it.
+    for (const char* digitado : {"", "3"}) {
+        ChecarPeriodicamente = 0;
+        frmTelvanor09& e = Abre(frmTelvanor09::AbaEmail);
+        e.chkSempre->click();
+        EXPECT_EQ(e.txtMinutos->text(), "1");
+        e.txtMinutos->clear();
+        Digita(e.txtMinutos, digitado);
+        e.cmdAplicar_Click();
+        EXPECT_EQ(ChecarPeriodicamente, *digitado ? 3 : 1) << digitado;
+        EXPECT_EQ(Arquivo("Pop3", "Checar Periodicamente"), *digitado ? "3" : "1") << digitado;
     }
 }
 

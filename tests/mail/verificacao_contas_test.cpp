@@ -182,8 +182,10 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
 
 // The time-out counts on a monotonic clock: the label's time wraps at midnight, the wait does not.
 // It is tested against the time read before the pass's pause: with 0, a reply that arrives within
-// the first pause is taken; a negative time takes none.
+// the first pause is taken; a negative time takes none. IMAP waits as POP3 does.
 TEST_F(VerificacaoEmail, TempoDeEspera) {
+    const std::string login = "a1 LOGIN \"ana\" \"1\"";
+    servidor.porLinha["a2 STATUS INBOX (UNSEEN)"] = Resposta{{"* STATUS INBOX (UNSEEN 3)\r\na2 OK\r\n"}};
     const struct {
         std::int16_t tempo;
         int horas, minutos, segundos;
@@ -198,17 +200,28 @@ TEST_F(VerificacaoEmail, TempoDeEspera) {
         {2, 23, 59, 59, true, "Erro. Usuário Inválido. 00:00", 10},
         {-1, 9, 30, 0, false, "Erro. Sem Resposta do Servidor. 09:30", 0},
     };
-    for (const auto& c : casos) {
-        NovoCaso();
-        TempoDeEspera = c.tempo;
-        relogio->Ajusta(c.horas, c.minutos, c.segundos);
-        servidor.caixas["ana"].roteiro.clear();
-        if (c.silencio)
-            servidor.caixas["ana"].roteiro["USER"] = S::Silencio();
-        Contas({"ana"});
-        VerificaTodasAsContas();
-        EXPECT_EQ(janela->Rotulo(), c.rotulo) << c.tempo;
-        EXPECT_EQ(espera->pausasVazias, c.pausasVazias) << c.tempo;
+    for (const bool imap : {false, true}) {
+        for (const auto& c : casos) {
+            SCOPED_TRACE(testing::Message() << (imap ? "IMAP " : "POP3 ") << c.tempo << " " << c.rotulo);
+            NovoCaso();
+            TempoDeEspera = c.tempo;
+            relogio->Ajusta(c.horas, c.minutos, c.segundos);
+            servidor.caixas["ana"].roteiro.clear();
+            if (imap)
+                servidor.saudacao = S::Linha("* OK [CAPABILITY IMAP4rev1] pronto");
+            servidor.porLinha[login] = c.silencio ? S::Silencio() : S::Linha("a1 OK");
+            if (c.silencio)
+                servidor.caixas["ana"].roteiro["USER"] = S::Silencio();
+            Contas({"ana"});
+            if (imap)
+                ContasEmail[0].Pop3 = "imap://" + servidor.Endereco();
+            VerificaTodasAsContas();
+            std::string rotulo = c.rotulo;
+            if (imap && c.silencio) // IMAP's LOGIN carries the password too
+                rotulo.replace(0, std::string("Erro. Usuário Inválido.").size(), "Erro. Senha Inválida.");
+            EXPECT_EQ(janela->Rotulo(), rotulo);
+            EXPECT_EQ(espera->pausasVazias, c.pausasVazias);
+        }
     }
 }
 

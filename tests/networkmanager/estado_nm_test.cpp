@@ -110,9 +110,9 @@ TEST(EstadoNm, CodigosDosErrosDoBarramento) {
 // Each step: what happened `depois` after the previous one, and the wait it leaves.
 TEST(EsperaRediscagem, DobraAteDezMinutosEVoltaACincoSegundosDepoisDeUmaLinhaEstavel) {
     EsperaRediscagem espera;
-    const Instante t0 = std::chrono::system_clock::from_time_t(1'700'000'000);
+    const InstanteMonotono t0{std::chrono::hours(1000)};
     EXPECT_LE(espera.Liberada(), t0) << "the first dial waits for nothing";
-    Instante agora = t0;
+    InstanteMonotono agora = t0;
     const std::chrono::seconds esperadas[] = {5s, 10s, 20s, 40s, 80s, 160s, 320s, 600s, 600s};
     for (const auto esperada : esperadas) {
         espera.Falhou(agora);
@@ -131,7 +131,7 @@ TEST(EsperaRediscagem, DobraAteDezMinutosEVoltaACincoSegundosDepoisDeUmaLinhaEst
 
 TEST(EsperaRediscagem, CredenciaisRecusadasFicamRetidasDezMinutos) {
     EsperaRediscagem espera;
-    const Instante t0 = std::chrono::system_clock::from_time_t(1'700'000'000);
+    const InstanteMonotono t0{std::chrono::hours(1000)};
     espera.Recusou(42, t0);
     EXPECT_EQ(espera.Liberada() - t0, 5s) << "a refusal is also a failed attempt";
     const struct {

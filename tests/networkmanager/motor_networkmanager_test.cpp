@@ -81,6 +81,7 @@ TEST_F(MotorNetworkManagerTeste, SenhaRecusadaTerminaOsRediscarComAMensagemDoMot
     EXPECT_EQ(Caption(janela.lblCodStatus), "6");
     ASSERT_TRUE(interface->mensagens.empty());
 
+    relogio->agora += 11min; // a clock step does not end the ten-minute hold
     janela.Timer3_Timer();
     ASSERT_EQ(interface->mensagens.size(), 1u);
     EXPECT_EQ(interface->mensagens[0].texto, "Erro interno ao discar. RetVal = 691");
@@ -100,6 +101,7 @@ TEST_F(MotorNetworkManagerTeste, LinhaCaidaSoERediscadaDepoisDaEspera) {
     nm_.RemoveAtiva(ativa);
     EXPECT_TRUE(TiqueAte("Desconectando..."));
     EXPECT_TRUE(TiqueAte("Sem Conexão."));
+    relogio->agora -= 1h; // a clock step back does not hold the redial for an hour
 
     janela.Timer3_Timer();
     EXPECT_EQ(Tique(), "Discando...") << "the dial waits its turn";

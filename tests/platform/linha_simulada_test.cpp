@@ -3,6 +3,7 @@
 // line tool, a second process.
 #include "pastas_teste.h"
 #include "support/chamadas_discagem.h"
+#include "support/gravacao_recusada.h"
 #include "support/relogio_ajustavel.h"
 
 #include "platform/arquivo_linha.h"
@@ -224,9 +225,43 @@ TEST_F(LinhaSimuladaTeste, OCatalogoQueFaltaNasceComUmaEntradaEONaoFaltaNuncaERe
     EXPECT_EQ(Modo(Catalogo()), 0600u);
     GravaCatalogo({"[Beta]", "[Alfa]", "[Gama Ação]"});
     EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Beta", "Alfa", "Gama Ação")) << "file order";
-    Grava(Catalogo(), "");
-    EXPECT_THAT(NomesDasEntradas(), ::testing::IsEmpty());
-    EXPECT_EQ(Disca(kPadrao), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY) << "an empty phonebook stays empty";
+    GravaCatalogo({"; só comentário"});
+    EXPECT_THAT(NomesDasEntradas(), ::testing::IsEmpty()) << "a file with text is the user's";
+}
+
+// A phonebook that holds nothing or cannot be read is missing: the default is made, what could not
+// be read is kept beside. A full disk leaves no file at all, so the next start makes it whole.
+TEST_F(LinhaSimuladaTeste, CatalogoVazioIlegivelOuSemDiscoContaComoAusente) {
+    const struct {
+        const char* nome;
+        std::function<void(const std::string&)> prepara;
+        std::vector<std::string> sobra; // the folder's entries besides catalogo.ini
+    } casos[] = {
+        {"vazio", [](const std::string& c) { Grava(c, ""); }, {}},
+        {"brancos", [](const std::string& c) { Grava(c, " \r\n\r\n"); }, {}},
+        {"ilegível",
+         [](const std::string& c) { std::filesystem::create_directory(c); },
+         {"catalogo.ini.ilegivel"}},
+        {"disco cheio",
+         [](const std::string& c) {
+             const GravacaoRecusada cheio;
+             EXPECT_THAT(NomesDasEntradas(), ::testing::IsEmpty());
+             EXPECT_FALSE(std::filesystem::exists(c)) << "no empty file stays behind";
+         },
+         {}},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        std::filesystem::remove_all(PastaUsuario());
+        std::filesystem::create_directories(PastaUsuario());
+        c.prepara(Catalogo());
+        EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre(kPadrao));
+        EXPECT_EQ(Modo(Catalogo()), 0600u);
+        std::vector<std::string> entradas = Entradas(PastaUsuario());
+        std::erase(entradas, "catalogo.ini");
+        std::erase_if(entradas, [](const std::string& e) { return e.rfind("catalogo", 0) != 0; });
+        EXPECT_EQ(entradas, c.sobra);
+    }
 }
 
 TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {

@@ -111,9 +111,10 @@ TEST_F(CriaRegiaoTeste, ArquivoLidoDaOsMesmosRecortesQueAFigura) {
     }
 }
 
-// A file that cannot be read must not leave the window practically invisible: no region at all. A run
-// outside the picture was not written from it; near the integer limit it once wrapped round and
-// erased the whole outline.
+// A file that cannot be read, or whose region holds nothing (the base is one row shorter, so one or
+// two rows leave none), must not leave the window invisible: no region at all. A run outside the
+// picture was not written from it; near the integer limit it once wrapped round and erased the
+// whole outline.
 TEST_F(CriaRegiaoTeste, ArquivoIlegivelOuComCorridoForaDaFiguraDeixaAJanelaInteira) {
     const std::size_t antes = RegioesVivas();
     for (const auto& [nome, texto] : {std::pair{"vazio.rgn", ""},
@@ -125,7 +126,11 @@ TEST_F(CriaRegiaoTeste, ArquivoIlegivelOuComCorridoForaDaFiguraDeixaAJanelaIntei
                                       {"abaixo.rgn", "6,4\r\n1,2@4"},
                                       {"direita.rgn", "6,4\r\n1,7@1"},
                                       {"perto-do-limite.rgn", "6,4\r\n2147483646,2147483647@1"},
-                                      {"invertido.rgn", "6,4\r\n4,2@1"}}) {
+                                      {"invertido.rgn", "6,4\r\n4,2@1"},
+                                      {"uma-linha.rgn", "5,1\r\n"},
+                                      {"duas-linhas.rgn", "5,2\r\n1,2@1"},
+                                      {"uma-coluna.rgn", "1,5\r\n"},
+                                      {"tudo-cortado.rgn", "3,3\r\n1,3@1"}}) {
         SCOPED_TRACE(nome);
         if (texto)
             Grava(nome, texto);
@@ -137,14 +142,11 @@ TEST_F(CriaRegiaoTeste, ArquivoIlegivelOuComCorridoForaDaFiguraDeixaAJanelaIntei
     }
 }
 
-// The file's base is one row shorter than the picture; with one row or two nothing is left, and
-// nothing may appear above the picture either. A record cut short before its bar ("4,5|") once took
+// The file's base is one row shorter than the picture. A record cut short before its bar ("4,5|") once took
 // the record after it along: unreadable records are skipped alone.
 TEST_F(CriaRegiaoTeste, BaseDoArquivoERegistrosIlegiveis) {
     for (const auto& [texto, esperado] :
-         {std::pair{"5,1\r\n", std::vector<RECT>{}},
-          {"5,2\r\n1,2@1", {}},
-          {"5,3\r\n1,2@1", {{2, 1, 5, 2}}},
+         {std::pair{"5,3\r\n1,2@1", std::vector<RECT>{{2, 1, 5, 2}}},
           {"6,4\r\n1,2@1|x,5@1||4@2|4,5|3,5@2|7,8", {{2, 1, 6, 2}, {1, 2, 3, 3}, {5, 2, 6, 3}}}}) {
         SCOPED_TRACE(texto);
         Grava("r.rgn", texto);

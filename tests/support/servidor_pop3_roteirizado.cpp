@@ -10,6 +10,7 @@ ServidorPop3Roteirizado::ServidorPop3Roteirizado() {
             ++conexoes;
             Conexao& conexao = conexoes_.emplace_back(Conexao{socket, {}, {}});
             QObject::connect(socket, &QIODevice::readyRead, socket, [this, &conexao] { Recebe(conexao); });
+            QObject::connect(socket, &QAbstractSocket::disconnected, socket, [this] { ++encerradas; });
             Envia(socket, saudacao);
         }
     });
@@ -36,6 +37,8 @@ void ServidorPop3Roteirizado::Recebe(Conexao& conexao) {
 
 ServidorPop3Roteirizado::Resposta ServidorPop3Roteirizado::Responde(Conexao& conexao,
                                                                     const std::string& linha) {
+    if (const auto roteirizada = porLinha.find(linha); roteirizada != porLinha.end())
+        return roteirizada->second;
     const std::string comando = linha.substr(0, linha.find(' '));
     const std::string argumento = linha.size() > comando.size() ? linha.substr(comando.size() + 1) : "";
     if (comando == "USER")

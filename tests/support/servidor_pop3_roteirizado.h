@@ -43,9 +43,13 @@ public:
     std::string Endereco() const;
 
     std::map<std::string, Caixa> caixas;
+    // Replies by the whole line received (without its CR LF), ahead of the mailboxes: the dialogue
+    // of another protocol.
+    std::map<std::string, Resposta> porLinha;
     Resposta saudacao = Linha("+OK pronto");
     std::vector<std::string> recebidas; // CR LF included
     int conexoes = 0;
+    int encerradas = 0; // connections the client closed or the server ended
 
 private:
     struct Conexao {

@@ -5,6 +5,7 @@
 #include "platform/catalogo_simulado.h"
 #include "platform/cp1252.h"
 #include "platform/escolha_backend.h"
+#include "platform/limite_tamanho.h"
 #include "platform/linha_simulada.h"
 #include "platform/pastas.h"
 #include "platform/ras.h"
@@ -79,6 +80,7 @@ int Importa(const char* predefinicao) {
 } // namespace
 
 int main(int argc, char** argv) {
+    IgnoraLimiteDeTamanho();
     if (const FalhaPasta falha = PreparaPastaExecucao(); falha != FalhaPasta::Nenhuma) {
         std::fprintf(stderr, "a pasta %s %s\n", PastaExecucao().c_str(), DescreveFalhaPasta(falha).c_str());
         return 1;

@@ -397,7 +397,7 @@ void DiscagemNetworkManager::Recalcula(Ligacao& ligacao) {
     }
     ligacao.estado = EstadoRas(ligacao.estadoAtiva, ligacao.estadoDispositivo);
     if (ligacao.estado == RASCS_Connected && !ligacao.conectouEm) {
-        ligacao.conectouEm = Agora();
+        ligacao.conectouEm = AgoraMonotono();
         // The password has done its work; it is not kept for the life of the line.
         if (discagem_ && discagem_->conexao == ligacao.conexao)
             TerminaDiscagem();
@@ -415,7 +415,7 @@ void DiscagemNetworkManager::Encerra(Ligacao& ligacao, std::uint32_t codigo) {
     Recalcula(ligacao);
     if (!ligacao.nossa)
         return;
-    const Instante agora = Agora();
+    const InstanteMonotono agora = AgoraMonotono();
     if (codigo == ERROR_AUTHENTICATION_FAILURE && daDiscagem)
         espera_.Recusou(discagem_->credenciais, agora);
     else if (ligacao.conectouEm)
@@ -451,7 +451,7 @@ std::uint32_t DiscagemNetworkManager::Disca(const RASDIALPARAMSA& parametros, HR
     discagem.senha = Texto(parametros.szPassword);
     const std::string usuario = Texto(parametros.szUserName);
     discagem.credenciais = std::hash<std::string>{}(perfil->nome + '\0' + usuario + '\0' + discagem.senha);
-    if (espera_.Retida(discagem.credenciais, Agora())) {
+    if (espera_.Retida(discagem.credenciais, AgoraMonotono())) {
         Apaga(discagem.senha);
         return ERROR_AUTHENTICATION_FAILURE;
     }
@@ -484,7 +484,7 @@ std::uint32_t DiscagemNetworkManager::Disca(const RASDIALPARAMSA& parametros, HR
 // Asked from the status queries the poller makes anyway: a dial held back by the wait starts on the
 // first query after its turn, without a timer of its own.
 void DiscagemNetworkManager::Avanca() {
-    if (discagem_ && !discagem_->pedida && Agora() >= espera_.Liberada())
+    if (discagem_ && !discagem_->pedida && AgoraMonotono() >= espera_.Liberada())
         Ativa();
 }
 

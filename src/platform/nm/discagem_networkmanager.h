@@ -83,7 +83,7 @@ private:
         bool desligando = false;
         bool encerrada = false; // reads disconnected, with `erro`, until hung up
         std::uint32_t erro = 0;
-        std::optional<Instante> conectouEm;
+        std::optional<InstanteMonotono> conectouEm;
         RASCONNSTATE estado = RASCS_ConnectDevice;
     };
 

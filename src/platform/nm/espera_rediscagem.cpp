@@ -4,12 +4,12 @@
 
 namespace plataforma::nm {
 
-void EsperaRediscagem::Falhou(Instante agora) {
+void EsperaRediscagem::Falhou(InstanteMonotono agora) {
     espera_ = espera_.count() == 0 ? Primeira : std::min(espera_ * 2, std::chrono::seconds(Maxima));
     liberada_ = agora + espera_;
 }
 
-void EsperaRediscagem::Caiu(Instante conectou, Instante agora) {
+void EsperaRediscagem::Caiu(InstanteMonotono conectou, InstanteMonotono agora) {
     if (agora - conectou < Estavel) {
         Falhou(agora);
         return;
@@ -18,14 +18,14 @@ void EsperaRediscagem::Caiu(Instante conectou, Instante agora) {
     liberada_ = agora + espera_;
 }
 
-void EsperaRediscagem::Recusou(std::size_t credenciais, Instante agora) {
+void EsperaRediscagem::Recusou(std::size_t credenciais, InstanteMonotono agora) {
     Falhou(agora);
     recusadas_ = true;
     credenciaisRecusadas_ = credenciais;
     recusadasEm_ = agora;
 }
 
-bool EsperaRediscagem::Retida(std::size_t credenciais, Instante agora) const {
+bool EsperaRediscagem::Retida(std::size_t credenciais, InstanteMonotono agora) const {
     return recusadas_ && credenciais == credenciaisRecusadas_ && agora - recusadasEm_ < Retencao;
 }
 

@@ -19,6 +19,12 @@ public:
         QObject::connect(&socket, &QIODevice::readyRead, &laco, acorda);
         QObject::connect(&socket, &QAbstractSocket::errorOccurred, &laco, acorda);
         QObject::connect(&socket, &QAbstractSocket::disconnected, &laco, acorda);
+        // A socket closed before it connected says no more than that.
+        QObject::connect(&socket, &QAbstractSocket::stateChanged, &laco,
+                         [&](QAbstractSocket::SocketState estado) {
+                             if (estado == QAbstractSocket::UnconnectedState)
+                                 acorda();
+                         });
         QTimer limiteDaPausa;
         limiteDaPausa.setSingleShot(true);
         QObject::connect(&limiteDaPausa, &QTimer::timeout, &laco, &QEventLoop::quit);

@@ -1,5 +1,6 @@
 #include "platform/qt/sinais.h"
 
+#include <QCoreApplication>
 #include <QSocketNotifier>
 
 #include <csignal>
@@ -23,7 +24,8 @@ void AoTerminar(std::function<void()> tratador) {
     if (pares[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pares) != 0)
         return;
     ::fcntl(pares[0], F_SETFL, O_NONBLOCK);
-    auto* notificador = new QSocketNotifier(pares[1], QSocketNotifier::Read);
+    // Owned by the application object, so it goes with it.
+    auto* notificador = new QSocketNotifier(pares[1], QSocketNotifier::Read, QCoreApplication::instance());
     QObject::connect(notificador, &QSocketNotifier::activated, [tratador = std::move(tratador)] {
         char c;
         while (::read(pares[1], &c, 1) == 1) {

@@ -1,0 +1,58 @@
+#include "mail/espera_resposta.h"
+
+#include "platform/qt/aguarda_dados.h"
+#include "settings/quelza.h"
+
+#include <QAbstractSocket>
+
+#include <chrono>
+
+namespace quelza {
+namespace {
+
+constexpr std::chrono::milliseconds PassoDaEspera{200};
+
+bool interrompidas = false;
+// The socket whose reply is awaited, so that a stop closes it at once.
+QAbstractSocket* aguardado = nullptr;
+
+void ExigeContinuar() {
+    if (interrompidas)
+        throw VerificacaoInterrompida{};
+}
+
+} // namespace
+
+EsperaResposta::EsperaResposta(QAbstractSocket& sck) : sck_(sck), anterior_(aguardado) {
+    ExigeContinuar();
+    aguardado = &sck_;
+}
+
+EsperaResposta::~EsperaResposta() { aguardado = anterior_; }
+
+bool EsperaResposta::Pausa(bool conexaoTerminada) {
+    ExigeContinuar();
+    if (conexaoTerminada)
+        return false;
+    const auto agora = plataforma::AgoraMonotono();
+    if (!inicio_)
+        inicio_ = agora;
+    const std::chrono::duration<double> decorrido = agora - *inicio_;
+    if (TempoDeEspera < decorrido.count())
+        return false;
+    plataforma::AguardaDados(sck_, PassoDaEspera);
+    ExigeContinuar();
+    return true;
+}
+
+void InterrompeEsperas() {
+    interrompidas = true;
+    if (aguardado)
+        aguardado->abort();
+}
+
+void LiberaEsperas() { interrompidas = false; }
+
+bool EsperasInterrompidas() { return interrompidas; }
+
+} // namespace quelza
