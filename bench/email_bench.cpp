@@ -48,6 +48,13 @@ void Roteirizado(benchmark::State& estado) {
 }
 BENCHMARK(Roteirizado)->Repetitions(15)->ReportAggregatesOnly(true);
 
+// Runs a bare dialogue on every iteration; a failure stops it.
+void Repete(benchmark::State& estado, bool (*dialogo)(bool), bool tls, const char* erro) {
+    for (auto _ : estado)
+        if (!dialogo(tls))
+            return estado.SkipWithError(erro);
+}
+
 // The bare client: the same four lines, each reply read whole with a blocking wait.
 bool LeLinha(QSslSocket& socket) {
     QByteArray linha;
@@ -157,15 +164,11 @@ void DovecotImaps(benchmark::State& estado) {
 }
 
 void CruImapStartTls(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!CruImap(false))
-            return estado.SkipWithError("the bare IMAP dialogue with STARTTLS failed");
+    Repete(estado, CruImap, false, "the bare IMAP dialogue with STARTTLS failed");
 }
 
 void CruImaps(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!CruImap(true))
-            return estado.SkipWithError("the bare IMAP dialogue over TLS failed");
+    Repete(estado, CruImap, true, "the bare IMAP dialogue over TLS failed");
 }
 
 void DovecotPlano(benchmark::State& estado) {
@@ -178,17 +181,9 @@ void DovecotTls(benchmark::State& estado) {
     Dialogo(estado, "3 mensagens");
 }
 
-void CruPlano(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!Cru(false))
-            return estado.SkipWithError("the bare plain dialogue failed");
-}
+void CruPlano(benchmark::State& estado) { Repete(estado, Cru, false, "the bare plain dialogue failed"); }
 
-void CruTls(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!Cru(true))
-            return estado.SkipWithError("the bare TLS dialogue failed");
-}
+void CruTls(benchmark::State& estado) { Repete(estado, Cru, true, "the bare TLS dialogue failed"); }
 
 } // namespace
 
