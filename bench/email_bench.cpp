@@ -1,6 +1,9 @@
 // One account's whole mailbox dialogue: against the scripted loopback server, and against a loopback
-// Dovecot beside a bare client that sends the same lines with blocking socket calls, plain and TLS.
-// The Dovecot figures belong together: compare each pair from the same run.
+// Dovecot beside a bare client that sends the same lines with blocking socket calls: POP3 plain and
+// TLS, IMAP upgraded with STARTTLS and TLS from the first byte. The Dovecot figures belong together:
+// compare each pair from the same run.
+#include "mail/servidor_pop3.h"
+#include "mail/sessao_imap.h"
 #include "mail/sessao_pop3.h"
 #include "settings/quelza.h"
 #include "support/dovecot_local.h"
@@ -45,6 +48,13 @@ void Roteirizado(benchmark::State& estado) {
 }
 BENCHMARK(Roteirizado)->Repetitions(15)->ReportAggregatesOnly(true);
 
+// Runs a bare dialogue on every iteration; a failure stops it.
+void Repete(benchmark::State& estado, bool (*dialogo)(bool), bool tls, const char* erro) {
+    for (auto _ : estado)
+        if (!dialogo(tls))
+            return estado.SkipWithError(erro);
+}
+
 // The bare client: the same four lines, each reply read whole with a blocking wait.
 bool LeLinha(QSslSocket& socket) {
     QByteArray linha;
@@ -82,6 +92,85 @@ bool Cru(bool tls) {
     return true;
 }
 
+// The bare IMAP client: what the account's dialogue sends to this server, each tagged reply awaited
+// whole. The greeting names the capabilities; after STARTTLS they are asked again.
+bool LeResposta(QSslSocket& socket, const QByteArray& tag) {
+    QByteArray recebido;
+    for (;;) {
+        const qsizetype fim = recebido.lastIndexOf("\r\n", recebido.size() - 3);
+        const QByteArray ultima = recebido.mid(fim < 0 ? 0 : fim + 2);
+        if (recebido.endsWith("\r\n") && ultima.startsWith(tag))
+            return ultima.startsWith(tag + " OK");
+        if (!socket.bytesAvailable() && !socket.waitForReadyRead(10000))
+            return false;
+        recebido += socket.readAll();
+    }
+}
+
+bool CruImap(bool tlsDesdeOInicio) {
+    QSslSocket socket;
+    QSslConfiguration configuracao = socket.sslConfiguration();
+    configuracao.setCaCertificates(QSslCertificate::fromPath(QString::fromStdString(dovecot->Certificado())));
+    socket.setSslConfiguration(configuracao);
+    if (tlsDesdeOInicio) {
+        socket.connectToHostEncrypted("localhost", dovecot->portaImaps);
+        if (!socket.waitForEncrypted(10000))
+            return false;
+    } else {
+        socket.connectToHost("localhost", dovecot->portaImap);
+    }
+    if (!LeResposta(socket, "*"))
+        return false;
+    QList<QByteArray> comandos{"a1 LOGIN \"ana\" \"segredo\"", "a2 STATUS INBOX (UNSEEN)"};
+    if (!tlsDesdeOInicio) {
+        socket.write("a1 STARTTLS\r\n");
+        if (!LeResposta(socket, "a1"))
+            return false;
+        socket.startClientEncryption();
+        if (!socket.waitForEncrypted(10000))
+            return false;
+        comandos = {"a2 CAPABILITY", "a3 LOGIN \"ana\" \"segredo\"", "a4 STATUS INBOX (UNSEEN)"};
+    }
+    for (const QByteArray& comando : comandos) {
+        socket.write(comando + "\r\n");
+        if (!LeResposta(socket, comando.left(comando.indexOf(' '))))
+            return false;
+    }
+    socket.write("a9 LOGOUT\r\n");
+    socket.flush();
+    socket.abort();
+    return true;
+}
+
+void Imap(benchmark::State& estado, const std::string& servidor) {
+    const auto endereco = quelza::InterpretaServidorPop3(servidor);
+    quelza::TempoDeEspera = 10;
+    for (auto _ : estado) {
+        quelza::TotalDeMensagens = 0;
+        if (const std::string desfecho = quelza::VerificaContaIMAP(*endereco, "ana", "segredo");
+            desfecho != "3 mensagens") {
+            estado.SkipWithError(desfecho.c_str());
+            return;
+        }
+    }
+}
+
+void DovecotImap(benchmark::State& estado) {
+    Imap(estado, "imap://localhost:" + std::to_string(dovecot->portaImap));
+}
+
+void DovecotImaps(benchmark::State& estado) {
+    Imap(estado, "imaps://localhost:" + std::to_string(dovecot->portaImaps));
+}
+
+void CruImapStartTls(benchmark::State& estado) {
+    Repete(estado, CruImap, false, "the bare IMAP dialogue with STARTTLS failed");
+}
+
+void CruImaps(benchmark::State& estado) {
+    Repete(estado, CruImap, true, "the bare IMAP dialogue over TLS failed");
+}
+
 void DovecotPlano(benchmark::State& estado) {
     Conta("127.0.0.1:" + std::to_string(dovecot->portaPlana), "ana", "segredo");
     Dialogo(estado, "3 mensagens");
@@ -92,17 +181,9 @@ void DovecotTls(benchmark::State& estado) {
     Dialogo(estado, "3 mensagens");
 }
 
-void CruPlano(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!Cru(false))
-            return estado.SkipWithError("the bare plain dialogue failed");
-}
+void CruPlano(benchmark::State& estado) { Repete(estado, Cru, false, "the bare plain dialogue failed"); }
 
-void CruTls(benchmark::State& estado) {
-    for (auto _ : estado)
-        if (!Cru(true))
-            return estado.SkipWithError("the bare TLS dialogue failed");
-}
+void CruTls(benchmark::State& estado) { Repete(estado, Cru, true, "the bare TLS dialogue failed"); }
 
 } // namespace
 
@@ -121,7 +202,11 @@ int main(int argc, char** argv) {
         for (auto* b : {benchmark::RegisterBenchmark("CruPlano", CruPlano),
                         benchmark::RegisterBenchmark("DovecotPlano", DovecotPlano),
                         benchmark::RegisterBenchmark("CruTls", CruTls),
-                        benchmark::RegisterBenchmark("DovecotTls", DovecotTls)})
+                        benchmark::RegisterBenchmark("DovecotTls", DovecotTls),
+                        benchmark::RegisterBenchmark("CruImapStartTls", CruImapStartTls),
+                        benchmark::RegisterBenchmark("DovecotImap", DovecotImap),
+                        benchmark::RegisterBenchmark("CruImaps", CruImaps),
+                        benchmark::RegisterBenchmark("DovecotImaps", DovecotImaps)})
             b->Repetitions(9)->ReportAggregatesOnly(true);
     } else {
         std::fprintf(stderr, "Dovecot benchmarks left out: %s\n", erro.c_str());

@@ -4,9 +4,8 @@
 
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
-#include "platform/pastas.h"
+#include "mail/cliente_email.h"
 #include "platform/qt/mensagens.h"
-#include "platform/qt/shell.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 
@@ -71,11 +70,6 @@ void EnviaF1(frmTelvanor01& f) {
     QCoreApplication::postEvent(&f, new QKeyEvent(QEvent::KeyRelease, Qt::Key_F1, Qt::NoModifier));
 }
 
-void AbreClienteDeEmail(frmTelvanor01& f) {
-    plataforma::ShellExecuteA(f.hWnd(), "Open", "msimn.exe", "", plataforma::PastaPrograma().c_str(),
-                              plataforma::SW_SHOWNORMAL);
-}
-
 } // namespace
 
 void frmTelvanor01::img_Click(int Index) {
@@ -111,7 +105,7 @@ void frmTelvanor01::img_Click(int Index) {
         AlternaRediscar(*this);
         break;
     case 200:
-        AbreClienteDeEmail(*this);
+        AbreClienteDeEmail(hWnd());
         break;
     default:
         break;

@@ -111,6 +111,7 @@ void frmTelvanor01::Timer1_Timer() {
             Protegido([] { TocaSeLigado(SomDesconectado); });
         }
         EmailVerificado = 0;
+        TotalAnteriorEmail = 0;
         tmrEmail.Enabled(false);
         TempoCorrido = 0;
         ConexãoAnunciada = 0;

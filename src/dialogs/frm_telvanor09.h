@@ -67,6 +67,7 @@ public:
     QPushButton* Command2;
     QPushButton* cmdVerificar;
     QCheckBox* chkChecarPop3;
+    QCheckBox* chkAvisar;
     QLabel* Label3;
     QLineEdit* txtSegundos;
     QLabel* Label4;

@@ -61,6 +61,7 @@ QWidget* frmTelvanor09::CriaAbaEmail() {
     Command2 = new QPushButton(QStringLiteral("Remover"), aba);
     cmdVerificar = new QPushButton(QStringLiteral("Verificar"), aba);
     chkChecarPop3 = new QCheckBox(QStringLiteral("Checar ao conectar"), aba);
+    chkAvisar = new QCheckBox(QString::fromUtf8("Avisar na área de trabalho"), aba);
     Label3 = new QLabel(QStringLiteral("Tempo de Espera do Servidor"), aba);
     txtSegundos = new QLineEdit(aba);
     Label4 = new QLabel(QStringLiteral("seg"), aba);
@@ -107,6 +108,7 @@ QWidget* frmTelvanor09::CriaAbaEmail() {
     auto* layout = new QVBoxLayout(aba);
     layout->addLayout(lista, 1);
     layout->addWidget(chkChecarPop3);
+    layout->addWidget(chkAvisar);
     layout->addLayout(espera);
     layout->addLayout(periodo);
     return aba;
@@ -114,6 +116,7 @@ QWidget* frmTelvanor09::CriaAbaEmail() {
 
 void frmTelvanor09::CarregaAbaEmail() {
     chkChecarPop3->setChecked(quelza::ChecarAoConectar == 1);
+    chkAvisar->setChecked(quelza::AvisarNovoEmail == 1);
     txtSegundos->setText(Numero(quelza::TempoDeEspera));
     if (quelza::ChecarPeriodicamente < 1) {
         chkSempre->setChecked(false);
@@ -138,6 +141,7 @@ void frmTelvanor09::PreencheList1() {
 
 void frmTelvanor09::GravaAbaEmail() {
     quelza::ChecarAoConectar = chkChecarPop3->isChecked() ? 1 : 0;
+    quelza::AvisarNovoEmail = chkAvisar->isChecked() ? 1 : 0;
     quelza::TempoDeEspera = NumeroDaCaixa(txtSegundos, quelza::TempoDeEspera);
     const bool periodico = chkSempre->isChecked();
     quelza::ChecarPeriodicamente = periodico ? NumeroDaCaixa(txtMinutos, PeriodoEmVigor()) : 0;
@@ -145,7 +149,7 @@ void frmTelvanor09::GravaAbaEmail() {
         frmTelvanor01::Atual().tmrEmail.Enabled(periodico);
 
     using namespace quelza::tabela;
-    quelza::GravaConfiguracoes({&ChecarAoConectar, &TempoDeEspera, &ChecarPeriodicamente});
+    quelza::GravaConfiguracoes({&ChecarAoConectar, &TempoDeEspera, &ChecarPeriodicamente, &AvisarNovoEmail});
 }
 
 void frmTelvanor09::MostraConta(QDialog& conta) {

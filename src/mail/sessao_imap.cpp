@@ -1,6 +1,7 @@
 #include "mail/sessao_imap.h"
 
 #include "mail/autoridades_tls.h"
+#include "mail/conecta_servidor.h"
 #include "mail/dialogo_imap.h"
 #include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
@@ -27,16 +28,7 @@ public:
     SessaoImap(const SessaoImap&) = delete;
     SessaoImap& operator=(const SessaoImap&) = delete;
 
-    void Conecta() {
-        const QString host = QString::fromStdString(endereco_.Host);
-        if (!endereco_.Tls) {
-            sck.connectToHost(host, endereco_.Porta);
-            return;
-        }
-        ConfiaNasAutoridades(sck);
-        // The peer's certificate must chain to a trusted authority and name this host.
-        sck.connectToHostEncrypted(host, endereco_.Porta);
-    }
+    void Conecta() { ConectaServidor(sck, endereco_); }
 
     void Envia(const std::string& bytes) {
         if (sck.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))

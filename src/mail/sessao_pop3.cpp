@@ -1,6 +1,6 @@
 #include "mail/sessao_pop3.h"
 
-#include "mail/autoridades_tls.h"
+#include "mail/conecta_servidor.h"
 #include "mail/dialogo_pop3.h"
 #include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
@@ -32,16 +32,7 @@ public:
     SessaoPop3(const SessaoPop3&) = delete;
     SessaoPop3& operator=(const SessaoPop3&) = delete;
 
-    void Conecta(const EnderecoPop3& endereco) {
-        const QString host = QString::fromStdString(endereco.Host);
-        if (!endereco.Tls) {
-            sck.connectToHost(host, endereco.Porta);
-            return;
-        }
-        ConfiaNasAutoridades(sck);
-        // The peer's certificate must chain to a trusted authority and name this host.
-        sck.connectToHostEncrypted(host, endereco.Porta);
-    }
+    void Conecta(const EnderecoPop3& endereco) { ConectaServidor(sck, endereco); }
 
     // A reply is what arrives after its command: anything still unread before it is dropped.
     void Envia(const std::string& linha) {

@@ -1,5 +1,6 @@
 #include "mail/verificacao_contas.h"
 
+#include "mail/aviso_email.h"
 #include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
@@ -49,6 +50,7 @@ void VerificaTodasAsContas() {
     LiberaEsperas();
     // Held for the whole run, even should the window let go of it inside a reply wait.
     const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    std::vector<ContagemDaConta> contas;
     try {
         const ExecucaoEmCurso execucao(*janela);
         TotalDeMensagens = 0;
@@ -59,7 +61,9 @@ void VerificaTodasAsContas() {
         // is awaited.
         for (std::size_t i = 0; TemContasEmail && i < ContasEmail.size(); ++i) {
             const ContaEmail conta = ContasEmail[i];
+            const std::int16_t antes = TotalDeMensagens;
             const std::string desfecho = VerificaConta(conta);
+            contas.push_back({conta.NomeDaConta, static_cast<std::int16_t>(TotalDeMensagens - antes)});
             dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
             janela->DefineDicaEmail(dica);
         }
@@ -73,6 +77,7 @@ void VerificaTodasAsContas() {
     }
     if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
         janela->TocaSom(SomTemEmail);
+    AvisaNovoEmail(contas);
 }
 
 void InterrompeVerificacao() {

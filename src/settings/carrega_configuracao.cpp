@@ -99,8 +99,8 @@ void CarregaConfiguração() {
 
     Passo([] { GravaEntradaIniciarComWindows(IniciarComWindows == "1"); });
 
-    for (const LinhaConfiguracao* linha :
-         {&tabela::ChecarAoConectar, &tabela::TempoDeEspera, &tabela::ChecarPeriodicamente})
+    for (const LinhaConfiguracao* linha : {&tabela::ChecarAoConectar, &tabela::TempoDeEspera,
+                                           &tabela::ChecarPeriodicamente, &tabela::AvisarNovoEmail})
         Le(*linha);
 
     Passo([] {

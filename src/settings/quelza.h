@@ -48,6 +48,7 @@ struct Variaveis {
     std::uint8_t ChecarAoConectar = 0;
     std::int16_t TempoDeEspera = 0;
     std::int16_t ChecarPeriodicamente = 0;
+    std::uint8_t AvisarNovoEmail = 0;
     std::string AcessoDialUp;
     std::string UsuárioAcesso;
     std::string SenhaAcesso;
@@ -76,6 +77,8 @@ struct Variaveis {
     std::string UsuárioPop3;
     std::string SenhaPop3;
     std::int16_t TotalDeMensagens = 0;
+    // The total of the connection's last run: a desktop notice needs more than that.
+    std::int16_t TotalAnteriorEmail = 0;
     double TempoCorrido = 0;
 
     // The notification-area icon record, kept between calls.
@@ -114,6 +117,7 @@ inline std::string& IniciarComWindows = variaveis.IniciarComWindows;
 inline std::uint8_t& ChecarAoConectar = variaveis.ChecarAoConectar;
 inline std::int16_t& TempoDeEspera = variaveis.TempoDeEspera;
 inline std::int16_t& ChecarPeriodicamente = variaveis.ChecarPeriodicamente;
+inline std::uint8_t& AvisarNovoEmail = variaveis.AvisarNovoEmail;
 inline std::string& AcessoDialUp = variaveis.AcessoDialUp;
 inline std::string& UsuárioAcesso = variaveis.UsuárioAcesso;
 inline std::string& SenhaAcesso = variaveis.SenhaAcesso;
@@ -138,6 +142,7 @@ inline std::string& ServidorPop3 = variaveis.ServidorPop3;
 inline std::string& UsuárioPop3 = variaveis.UsuárioPop3;
 inline std::string& SenhaPop3 = variaveis.SenhaPop3;
 inline std::int16_t& TotalDeMensagens = variaveis.TotalDeMensagens;
+inline std::int16_t& TotalAnteriorEmail = variaveis.TotalAnteriorEmail;
 inline double& TempoCorrido = variaveis.TempoCorrido;
 
 inline plataforma::NOTIFYICONDATAA& DadosÍcone = variaveis.DadosÍcone;

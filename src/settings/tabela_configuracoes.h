@@ -85,6 +85,9 @@ inline constexpr LinhaConfiguracao TempoDeEspera{&V::TempoDeEspera, ArquivoConfi
                                                  NumeroAlinhado};
 inline constexpr LinhaConfiguracao ChecarPeriodicamente{&V::ChecarPeriodicamente, ArquivoConfig, "Pop3",
                                                         "Checar Periodicamente", NumeroAlinhado};
+// On unless switched off: an absent key reads as on.
+inline constexpr LinhaConfiguracao AvisarNovoEmail{
+    &V::AvisarNovoEmail, ArquivoConfig, "Pop3", "Avisar Novo Email", NumeroAlinhado, {}, "1"};
 
 inline constexpr LinhaConfiguracao PosiçãoX{&V::PosiçãoX, Usuario, "ini", "X", NumeroSimples, {"1130"}};
 inline constexpr LinhaConfiguracao PosiçãoY{&V::PosiçãoY, Usuario, "ini", "Y", NumeroSimples, {"1130"}};
@@ -147,6 +150,7 @@ inline constexpr const LinhaConfiguracao* Todas[] = {
     &ChecarAoConectar,
     &TempoDeEspera,
     &ChecarPeriodicamente,
+    &AvisarNovoEmail,
     &Versão,
     &AcessoDialUp,
     &UsuárioAcesso,

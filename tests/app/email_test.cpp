@@ -57,6 +57,23 @@ TEST_F(EmailNaJanela, ConectarVerificaTodasAsContas) {
     EXPECT_EQ(servidor.conexoes, 2) << "once per connection";
 }
 
+// The desktop notice counts on the connection: the next connection's first run is new mail again.
+TEST_F(EmailNaJanela, AvisoDeNovoEmailPorConexao) {
+    ChecarAoConectar = 1;
+    AvisarNovoEmail = 1;
+    for (int conexao = 0; conexao < 2; ++conexao) {
+        ASSERT_TRUE(Conecta());
+        janela.img_Click(21);
+        Passa(1s);
+        EXPECT_EQ(servidor.conexoes, 4 * (conexao + 1)) << "checked twice on each connection";
+        Derruba();
+        Passa(2s);
+    }
+    ASSERT_EQ(avisos->avisos.size(), 2u);
+    EXPECT_EQ(avisos->avisos[1].Resumo, "Você tem 4 mensagens");
+    EXPECT_EQ(avisos->avisos[1].Corpo, "Casa: 3 mensagens\nTrabalho: 1 mensagem");
+}
+
 // Runs at 5 and 10 minutes after the timer came on; a period lowered below the count waits for the
 // next disconnection; a period that falls due during a run skips and counts again from 0.
 TEST_F(EmailNaJanela, VerificacaoPeriodica) {

@@ -204,18 +204,22 @@ TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {
         const char* segundos;
         const char* periodoGravado;
         bool temporizador;
+        bool aviso;
     } casos[] = {
-        {false, "15", "20", " 0", false},
-        {true, "15", "20", " 15", true},
-        {true, "", "", " 7", true}, // empty boxes are put back to the values in effect
+        {false, "15", "20", " 0", false, false},
+        {true, "15", "20", " 15", true, true},
+        {true, "", "", " 7", true, true}, // empty boxes are put back to the values in effect
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.periodoGravado);
         ChecarPeriodicamente = 7;
         TempoDeEspera = 45;
         ChecarAoConectar = 0;
+        AvisarNovoEmail = c.aviso ? 0 : 1;
         janela.tmrEmail.Enabled(!c.temporizador);
         frmTelvanor09& d = Abre(frmTelvanor09::AbaEmail);
+        EXPECT_EQ(d.chkAvisar->isChecked(), !c.aviso);
+        d.chkAvisar->setChecked(c.aviso);
         d.chkChecarPop3->setChecked(true);
         d.chkSempre->setChecked(c.sempre);
         d.txtMinutos->setText(c.minutos);
@@ -227,7 +231,7 @@ TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {
         const std::string arquivo = LeArquivo(ArquivoConfig());
         for (const std::string& linha :
              {std::string("Cheque ao Conectar= 1"), std::string("Checar Periodicamente=") + c.periodoGravado,
-              "Tempo de Espera= " + segundos})
+              "Tempo de Espera= " + segundos, std::string("Avisar Novo Email= ") + (c.aviso ? "1" : "0")})
             EXPECT_NE(arquivo.find(linha + "\r\n"), std::string::npos) << linha;
         EXPECT_EQ(d.txtSegundos->text().toStdString(), segundos);
     }

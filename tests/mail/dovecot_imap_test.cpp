@@ -106,6 +106,8 @@ TEST_F(DovecotImap, TextoPuroSoSemTlsOferecido) {
     Verifica({{"Plana", Imap(semTls, "127.0.0.1"), "cris", "segredo"},
               {"Elevada", Imap(comTls, "localhost"), "cris", "segredo"}});
     EXPECT_EQ(janela->dica, "Plana (IMAP): 2 mensagens\nElevada (IMAP): 1 mensagem");
+    EXPECT_EQ(espera->pausasVazias, 0)
+        << "every wait, the STARTTLS handshake's too, ends as the socket speaks";
     semTls.Para();
     comTls.Para();
     EXPECT_EQ(Ocorrencias(semTls.Log(), "imap-login: Info: Login: user=<cris>"), 1u) << semTls.Log();

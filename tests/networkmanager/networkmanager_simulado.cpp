@@ -4,17 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDBusArgument>
-#include <QDBusConnectionInterface>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusPendingCall>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QDeadlineTimer>
-#include <QThread>
 
 #include <csignal>
-#include <cstdlib>
 
 namespace {
 
@@ -71,80 +67,20 @@ ret = agente.GetSecrets(conexao, args[2], args[3], dbus.Array([], signature='s')
 
 NetworkManagerSimulado::NetworkManagerSimulado(bool comNetworkManager) {
     plataforma::nm::RegistraTipos();
-    enderecoAnterior_ = qgetenv("DBUS_SYSTEM_BUS_ADDRESS");
-    const QString soquete = pasta_.filePath(QStringLiteral("barramento"));
-    barramento_.start(QStringLiteral("dbus-daemon"),
-                      {QStringLiteral("--nofork"), QStringLiteral("--print-address=1"),
-                       QStringLiteral("--address=unix:path=") + soquete,
-                       QStringLiteral("--config-file=" CONFIG_BARRAMENTO)});
-    if (!barramento_.waitForStarted(10000))
+    if (!barramento_.Iniciado())
         return;
-    const QDeadlineTimer limite(15000);
-    while (!barramento_.canReadLine() && !limite.hasExpired())
-        barramento_.waitForReadyRead(100);
-    endereco_ = QString::fromUtf8(barramento_.readLine()).trimmed();
-    if (endereco_.isEmpty())
-        return;
-    qputenv("DBUS_SYSTEM_BUS_ADDRESS", endereco_.toUtf8());
-    nomeConexoes_ = QStringLiteral("nm-simulado-%1-").arg(reinterpret_cast<quintptr>(this));
     if (!comNetworkManager) {
         iniciado_ = true;
         return;
     }
-
-    auto ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(QStringLiteral("DBUS_SYSTEM_BUS_ADDRESS"), endereco_);
-    mock_.setProcessEnvironment(ambiente);
-    mock_.start(QStringLiteral("/usr/bin/python3"),
-                {QStringLiteral("-m"), QStringLiteral("dbusmock"), QStringLiteral("--template"),
-                 QStringLiteral("networkmanager"), QStringLiteral("-l"),
-                 pasta_.filePath(QStringLiteral("mock.log"))});
-    if (!mock_.waitForStarted(10000))
+    if (!barramento_.IniciaMock(QStringLiteral("networkmanager"), Servico))
         return;
     controle_ = NovaConexao();
-    const bool surgiu = Ate([&] {
-        return controle_.interface()->isServiceRegistered(Servico).value() ||
-               mock_.state() == QProcess::NotRunning;
-    });
-    if (!surgiu || mock_.state() == QProcess::NotRunning)
-        return;
     Roteiriza();
     iniciado_ = true;
 }
 
-NetworkManagerSimulado::~NetworkManagerSimulado() {
-    Solta();
-    for (QProcess* processo : {&mock_, &barramento_}) {
-        if (processo->state() == QProcess::NotRunning)
-            continue;
-        processo->terminate();
-        if (!processo->waitForFinished(5000)) {
-            processo->kill();
-            processo->waitForFinished(5000);
-        }
-    }
-    for (int i = 0; i < conexoes_; ++i)
-        QDBusConnection::disconnectFromBus(nomeConexoes_ + QString::number(i));
-    if (enderecoAnterior_.isNull())
-        qunsetenv("DBUS_SYSTEM_BUS_ADDRESS");
-    else
-        qputenv("DBUS_SYSTEM_BUS_ADDRESS", enderecoAnterior_);
-}
-
-QDBusConnection NetworkManagerSimulado::NovaConexao() {
-    return QDBusConnection::connectToBus(endereco_, nomeConexoes_ + QString::number(conexoes_++));
-}
-
-bool NetworkManagerSimulado::Ate(const std::function<bool()>& condicao) {
-    const QDeadlineTimer limite(10000);
-    while (!condicao()) {
-        if (limite.hasExpired())
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(2);
-    }
-    return true;
-}
+NetworkManagerSimulado::~NetworkManagerSimulado() { Solta(); }
 
 // Asynchronous, with events served meanwhile: the mock may call back into this process (a secret
 // request to the agent under test) before it answers.
@@ -285,16 +221,16 @@ int NetworkManagerSimulado::Chamadas(const QString& metodo) {
 }
 
 void NetworkManagerSimulado::Congela() {
-    if (mock_.state() != QProcess::NotRunning)
-        ::kill(static_cast<pid_t>(mock_.processId()), SIGSTOP);
+    if (barramento_.Mock().state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(barramento_.Mock().processId()), SIGSTOP);
 }
 
 void NetworkManagerSimulado::Solta() {
-    if (mock_.state() != QProcess::NotRunning)
-        ::kill(static_cast<pid_t>(mock_.processId()), SIGCONT);
+    if (barramento_.Mock().state() != QProcess::NotRunning)
+        ::kill(static_cast<pid_t>(barramento_.Mock().processId()), SIGCONT);
 }
 
 void NetworkManagerSimulado::Para() {
-    mock_.terminate();
-    mock_.waitForFinished(5000);
+    barramento_.Mock().terminate();
+    barramento_.Mock().waitForFinished(5000);
 }

@@ -1,7 +1,9 @@
-// A private system bus (dbus-daemon in a temporary folder) with python-dbusmock's NetworkManager
+// A private system bus with python-dbusmock's NetworkManager
 // template on it, scripted with what the template lacks: an activation that starts in the
 // activating state, state changes with their reasons, an agent manager and a secret request.
 #pragma once
+
+#include "support/barramento_privado.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -21,9 +23,9 @@ public:
     ~NetworkManagerSimulado();
 
     bool Iniciado() const { return iniciado_; }
-    const QString& Endereco() const { return endereco_; }
+    const QString& Endereco() const { return barramento_.Endereco(); }
     // A fresh connection to the bus, for a service under test.
-    QDBusConnection NovaConexao();
+    QDBusConnection NovaConexao() { return barramento_.NovaConexao(); }
 
     // Adds a profile; `extra` holds further settings (e.g. {"pppoe", {{"username", "ana"}}}).
     QString AdicionaPerfil(const QString& id, const QString& tipo,
@@ -60,20 +62,14 @@ public:
     void Para(); // the mock ends; the bus stays
 
     // Processes events until `condicao` holds; false when it never did.
-    static bool Ate(const std::function<bool()>& condicao);
+    static bool Ate(const std::function<bool()>& condicao) { return BarramentoPrivado::Ate(condicao); }
 
 private:
     QDBusMessage Chama(const QString& caminho, const QString& interface, const QString& metodo,
                        const QVariantList& argumentos);
     void Roteiriza();
 
-    QTemporaryDir pasta_;
-    QProcess barramento_;
-    QProcess mock_;
-    QString endereco_;
-    QString nomeConexoes_;
+    BarramentoPrivado barramento_{"DBUS_SYSTEM_BUS_ADDRESS"};
     QDBusConnection controle_{QString()};
-    int conexoes_ = 0;
     bool iniciado_ = false;
-    QByteArray enderecoAnterior_;
 };

@@ -182,15 +182,17 @@ TEST_F(CarregaConfiguracao, UmPassoQueFalhaNaoImpedeOsOutros) {
     EXPECT_EQ(ChecarAoConectar, 0);
     EXPECT_EQ(TempoDeEspera, 0);
     EXPECT_EQ(ChecarPeriodicamente, 5);
+    EXPECT_EQ(AvisarNovoEmail, 1) << "the desktop notice is on unless switched off";
     EXPECT_EQ(PosiçãoX, 0);
     EXPECT_EQ(PosiçãoY, 200);
     EXPECT_TRUE(janela.verificacaoPeriodica);
     EXPECT_THAT(diagnosticos.Retira(), HasSubstr("e-Telvanor: passo da carga das configurações ignorado"))
         << "a skipped step is reported, not shown";
 
-    Config("[Pop3]\nChecar Periodicamente= 0\n");
+    Config("[Pop3]\nChecar Periodicamente= 0\nAvisar Novo Email= 0\n");
     CarregaConfiguração();
     EXPECT_FALSE(janela.verificacaoPeriodica);
+    EXPECT_EQ(AvisarNovoEmail, 0);
 }
 
 TEST_F(CarregaConfiguracao, LeIniCortaValorLongoEm254) {

@@ -5,7 +5,7 @@
 source "$(dirname "$0")/comum/ambiente.bash" "$1"
 
 dbus-daemon --nofork --print-address=1 --address="unix:path=$tmp/barramento" \
-    --config-file="$(dirname "$0")/../networkmanager/barramento_privado.conf" >"$tmp/endereco" 2>"$tmp/dbus.log" &
+    --config-file="$(dirname "$0")/../support/barramento_privado.conf" >"$tmp/endereco" 2>"$tmp/dbus.log" &
 pids+=($!)
 espera 100 test -s "$tmp/endereco" || falha "dbus-daemon não iniciou"
 export DBUS_SYSTEM_BUS_ADDRESS=$(head -n1 "$tmp/endereco")

@@ -2,6 +2,7 @@
 
 #include "platform/escolha_backend.h"
 #include "platform/linha_simulada.h"
+#include "platform/qt/aviso_desktop.h"
 #include "platform/qt/bandeja.h"
 #include "platform/qt/instancia.h"
 #include "platform/qt/shell.h"
@@ -17,6 +18,7 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineBackend<plataforma::Bandeja>(bandeja);
     plataforma::DefineBackend<plataforma::Som>(som);
     plataforma::DefineBackend<plataforma::Shell>(shell);
+    plataforma::DefineBackend<plataforma::AvisosDesktop>(avisos);
     plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
 }
 
@@ -28,6 +30,8 @@ AmbienteTeste::~AmbienteTeste() {
     plataforma::DefineBackend<plataforma::Bandeja>(nullptr);
     plataforma::DefineBackend<plataforma::Som>(nullptr);
     plataforma::DefineBackend<plataforma::Shell>(nullptr);
+    plataforma::DefineBackend<plataforma::AvisosDesktop>(nullptr);
+    plataforma::DefineAcaoAviso(nullptr);
     plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr);
     quelza::ReiniciaQuelza();
 }

@@ -2,6 +2,7 @@
 // a counted event pump, a clock that stands still and the simulated line, as `main` chooses it.
 #pragma once
 
+#include "support/avisos_registrados.h"
 #include "support/bandeja_registrada.h"
 #include "support/eventos_contados.h"
 #include "support/instancia_roteirizada.h"
@@ -29,4 +30,5 @@ protected:
     std::shared_ptr<SomRegistrado> som = std::make_shared<SomRegistrado>();
     // No test starts a real program or powers the machine off.
     std::shared_ptr<ShellRegistrado> shell = std::make_shared<ShellRegistrado>();
+    std::shared_ptr<AvisosRegistrados> avisos = std::make_shared<AvisosRegistrados>();
 };

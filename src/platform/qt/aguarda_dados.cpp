@@ -2,6 +2,7 @@
 
 #include <QAbstractSocket>
 #include <QEventLoop>
+#include <QSslSocket>
 #include <QTimer>
 
 namespace plataforma {
@@ -25,6 +26,9 @@ public:
                              if (estado == QAbstractSocket::UnconnectedState)
                                  acorda();
                          });
+        // A handshake that completes has something to say too: the dialogue goes on inside TLS.
+        if (auto* tls = qobject_cast<QSslSocket*>(&socket))
+            QObject::connect(tls, &QSslSocket::encrypted, &laco, acorda);
         QTimer limiteDaPausa;
         limiteDaPausa.setSingleShot(true);
         QObject::connect(&limiteDaPausa, &QTimer::timeout, &laco, &QEventLoop::quit);

@@ -1,6 +1,6 @@
 // The pause of a reply wait: serves window events until the socket has something to say (data, a
-// failure, its close) or the limit passes, whichever comes first; it never sleeps blindly. Tests
-// install a backend that keeps their own clock.
+// failure, its close, a finished TLS handshake) or the limit passes, whichever comes first; it never sleeps
+// blindly. Tests install a backend that keeps their own clock.
 #pragma once
 
 #include "platform/backend.h"
