@@ -78,7 +78,7 @@ Descritor ConectaSoqueteLocal(const std::string& caminho, int esperaMs) {
         return {};
     Descritor soquete(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     // A local connect waits for room in the listener's queue as long as a send would.
-    const timeval espera{esperaMs / 1000, (esperaMs % 1000) * 1000};
+    const timeval espera{esperaMs / 1000, static_cast<suseconds_t>(esperaMs % 1000) * 1000};
     if (!soquete.Valido() || ::setsockopt(soquete.Fd(), SOL_SOCKET, SO_SNDTIMEO, &espera, sizeof espera) != 0)
         return {};
     int r;
