@@ -53,9 +53,10 @@ Descritor EscutaSoqueteLocal(const std::string& caminho) {
     if (!Endereco(caminho, endereco))
         return {};
     Descritor escuta(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-    // unlink() takes a link itself away, never what it points to; bind() then makes a new file and
-    // refuses a name somebody took meanwhile.
-    if (!escuta.Valido() || (::unlink(caminho.c_str()) != 0 && errno != ENOENT) ||
+    // unlink() takes a link itself away, never what it points to; bind() then makes a new file, with
+    // the mode the socket was given (Linux), and refuses a name somebody took meanwhile.
+    if (!escuta.Valido() || ::fchmod(escuta.Fd(), 0600) != 0 ||
+        (::unlink(caminho.c_str()) != 0 && errno != ENOENT) ||
         ::bind(escuta.Fd(), Generico(endereco), sizeof endereco) != 0 || ::listen(escuta.Fd(), 8) != 0)
         return {};
     return escuta;

@@ -24,10 +24,10 @@ private:
     int fd_ = -1;
 };
 
-// Listens at `caminho`, non-blocking. Whatever is left at the path (the socket of a copy that was
-// killed, or a link, which goes itself) is removed first: call this only while holding the lock that
-// makes this process the one to listen there. Invalid on failure, a path too long for a socket
-// address included.
+// Listens at `caminho`, non-blocking, through a socket file of mode 0600. Whatever is left at the
+// path (the socket of a copy that was killed, or a link, which goes itself) is removed first: call
+// this only while holding the lock that makes this process the one to listen there. Invalid on
+// failure, a path too long for a socket address included.
 Descritor EscutaSoqueteLocal(const std::string& caminho);
 
 // The next peer waiting on `escuta`, non-blocking; invalid when none waits.

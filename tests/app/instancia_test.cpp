@@ -180,6 +180,7 @@ TEST_F(PrimeiraInstancia, ParesMudosNaoRetemASegundaPartida) {
 
 TEST_F(PrimeiraInstancia, SoUmPedidoQueCabeAtiva) {
     ASSERT_FALSE(plataforma::PrevInstance());
+    EXPECT_EQ(ModoDoArquivo(CaminhoSoquete(pastas)), 0600u) << "for this user alone, whatever the umask";
     const std::string cabecalho = "ativa\nXDG_ACTIVATION_TOKEN=do-par\n";
     const std::string cheio =
         cabecalho + std::string(plataforma::TamanhoMaximoPedido - cabecalho.size() - 1, '#') + '\n';
