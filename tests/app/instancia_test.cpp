@@ -6,6 +6,7 @@
 #include "platform/qt/escuta_ativacao.h"
 #include "platform/qt/instancia.h"
 #include "platform/soquete_local.h"
+#include "support/diagnosticos.h"
 #include "support/pastas_temporarias.h"
 
 #include <gtest/gtest.h>
@@ -212,6 +213,16 @@ TEST_F(PrimeiraInstancia, SoUmPedidoQueCabeAtiva) {
         plataforma::AppActivate("e-Telvanor 3.1 Standard");
         EXPECT_TRUE(EsperaEventos([&] { return ativacoes > c.ativacoes; })) << "a request still gets through";
     }
+}
+
+TEST_F(PrimeiraInstancia, UmSoqueteQueNaoSePodeAbrirEDito) {
+    const std::string longa = pastas.Raiz() + "/" + std::string(100, 'r');
+    ASSERT_EQ(::mkdir(longa.c_str(), 0700), 0);
+    ::setenv("XDG_RUNTIME_DIR", longa.c_str(), 1);
+    DiagnosticosGuardados diagnosticos;
+    EXPECT_FALSE(plataforma::PrevInstance()) << "the lock alone makes this process the instance";
+    EXPECT_EQ(diagnosticos.Retira(), "e-Telvanor: um segundo início não poderá trazer a janela: " + longa +
+                                         "/e-Telvanor/instancia.sock: File name too long\n");
 }
 
 } // namespace

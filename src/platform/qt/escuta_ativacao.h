@@ -20,15 +20,14 @@ class EscutaAtivacao {
 public:
     static constexpr std::size_t ParesEmEspera = 8;
 
-    // Listens at `caminho` (see EscutaSoqueteLocal: the caller holds the instance's lock).
+    // Listens at `caminho` (see EscutaSoqueteLocal: the caller holds the instance's lock); a socket
+    // that cannot be opened is told in a diagnostic line.
     EscutaAtivacao(const std::string& caminho, std::size_t limite,
                    std::function<void(const std::string&)> aoReceber);
     // Closes every peer and removes the socket file.
     ~EscutaAtivacao();
     EscutaAtivacao(const EscutaAtivacao&) = delete;
     EscutaAtivacao& operator=(const EscutaAtivacao&) = delete;
-
-    bool Escutando() const { return escuta_.Valido(); }
 
 private:
     // Destroyed in reverse order: the notifier before the socket it watches.
