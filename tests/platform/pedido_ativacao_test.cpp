@@ -12,6 +12,13 @@ TEST(PedidoAtivacao, SoOsTokensConhecidosEBemFormadosChegam) {
                                  {"DESKTOP_STARTUP_ID", "painel-42-maquina-e-telvanor-0_TIME9876"}};
     EXPECT_EQ(PedidoAtivacao({}), "ativa\n");
     EXPECT_EQ(TokensDoPedido(PedidoAtivacao(dois)), dois);
+    // What the first would drop is not sent: an overlong token would make the whole request too long.
+    EXPECT_EQ(PedidoAtivacao({{"XDG_ACTIVATION_TOKEN", std::string(TamanhoMaximoPedido, 'a')},
+                              {"XDG_ACTIVATION_TOKEN", "a\nLD_PRELOAD=/tmp/x.so"},
+                              {"DESKTOP_STARTUP_ID", "ok"}}),
+              "ativa\nDESKTOP_STARTUP_ID=ok\n");
+    EXPECT_EQ(TokensDoPedido("XDG_ACTIVATION_TOKEN=t\n"), std::nullopt) << "not a request";
+    EXPECT_EQ(TokensDoPedido(""), std::nullopt);
 
     const struct {
         const char* caso;

@@ -2,10 +2,10 @@
 
 #include "platform/pastas.h"
 #include "platform/pedido_ativacao.h"
+#include "platform/qt/escuta_ativacao.h"
+#include "platform/soquete_local.h"
 
 #include <QCoreApplication>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QLockFile>
 
 #include <memory>
@@ -31,26 +31,17 @@ public:
             GuardaTokens();
             return true;
         }
-        caminho_ = pasta + QStringLiteral("/instancia.sock");
-        QLocalServer::removeServer(caminho_);
-        servidor_ = std::make_unique<QLocalServer>();
-        servidor_->setSocketOptions(QLocalServer::UserAccessOption);
-        QObject::connect(servidor_.get(), &QLocalServer::newConnection, [this] {
-            while (QLocalSocket* cliente = servidor_->nextPendingConnection())
-                AtendeCliente(cliente);
-        });
-        servidor_->listen(caminho_);
+        // Only the holder of the lock takes the socket's name over, from a copy that was killed.
+        escuta_ = std::make_unique<EscutaAtivacao>(CaminhoSoquete(), TamanhoMaximoPedido, Atende);
         return false;
     }
 
+    // The request is one short write, taken whole by the socket's buffer: the second start does not
+    // wait for the first to read it.
     void Ativa(const std::string&) override {
-        QLocalSocket socket;
-        socket.connectToServer(QString::fromStdString(PastaExecucao()) + QStringLiteral("/instancia.sock"));
-        if (socket.waitForConnected(2000)) {
-            socket.write(QByteArray::fromStdString(PedidoAtivacao(tokens_)));
-            socket.waitForBytesWritten(1000);
-            socket.disconnectFromServer();
-        }
+        const Descritor soquete = ConectaSoqueteLocal(CaminhoSoquete(), 2000);
+        if (soquete.Valido())
+            EnviaTudo(soquete, PedidoAtivacao(tokens_));
     }
 
     void Encerra() override {
@@ -72,29 +63,25 @@ private:
         }
     }
 
-    // The request is read whole once the second start hangs up. Its tokens go into this process's
+    static std::string CaminhoSoquete() { return PastaExecucao() + "/instancia.sock"; }
+
+    // The request as the second start sent it before hanging up. Its tokens go into this process's
     // environment, where the window system's plugin takes them when the window is activated.
-    static void AtendeCliente(QLocalSocket* cliente) {
-        auto pedido = std::make_shared<QByteArray>();
-        QObject::connect(cliente, &QLocalSocket::readyRead, cliente, [cliente, pedido] {
-            pedido->append(cliente->readAll().left(TamanhoPedido - pedido->size()));
-        });
-        QObject::connect(cliente, &QLocalSocket::disconnected, cliente, [cliente, pedido] {
-            pedido->append(cliente->readAll().left(TamanhoPedido - pedido->size()));
-            for (const auto& [nome, valor] : TokensDoPedido(pedido->toStdString()))
-                qputenv(nome.c_str(), QByteArray::fromStdString(valor));
-            cliente->deleteLater();
-            if (AoAtivar())
-                AoAtivar()();
-        });
+    static void Atende(const std::string& pedido) {
+        const auto tokens = TokensDoPedido(pedido);
+        if (!tokens)
+            return;
+        for (const auto& [nome, valor] : *tokens)
+            qputenv(nome.c_str(), QByteArray::fromStdString(valor));
+        if (AoAtivar())
+            AoAtivar()();
     }
 
-    static constexpr qsizetype TamanhoPedido = 4096;
     TokensAtivacao tokens_;
     bool encerrado_ = false;
+    // The socket goes before the lock that lets this process own its name.
     std::unique_ptr<QLockFile> trava_;
-    std::unique_ptr<QLocalServer> servidor_;
-    QString caminho_;
+    std::unique_ptr<EscutaAtivacao> escuta_;
 };
 
 Instancia& Atual() { return Backend<Instancia>::Atual(); }
