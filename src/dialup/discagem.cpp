@@ -10,7 +10,6 @@
 #include "settings/tabela_configuracoes.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace quelza {
 namespace {
@@ -20,14 +19,6 @@ using namespace plataforma;
 // Notification by window message with a notifier no window of the program handles: the poller
 // follows the dial.
 constexpr std::uint32_t NotificadorMensagem = 0xFFFFFFFF;
-
-// Copies a text into a record's field, converted to Windows-1252 and cut to the published length.
-template <std::size_t N> void CopiaCampo(char (&campo)[N], const std::string& texto) {
-    const std::string ansi = ParaCp1252(texto);
-    const std::size_t n = std::min(ansi.size(), N - 1);
-    std::memcpy(campo, ansi.data(), n);
-    campo[n] = '\0';
-}
 
 bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
 
@@ -78,11 +69,12 @@ void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senh
 
     RASDIALPARAMSA parametros{};
     parametros.dwSize = sizeof parametros;
-    CopiaCampo(parametros.szEntryName, entrada);
+    // The record's texts are Windows-1252, cut to the published lengths.
+    CopiaCampo(parametros.szEntryName, ParaCp1252(entrada));
     if (!usuario.empty()) {
-        CopiaCampo(parametros.szUserName, usuario);
+        CopiaCampo(parametros.szUserName, ParaCp1252(usuario));
         if (!senha.empty())
-            CopiaCampo(parametros.szPassword, senha);
+            CopiaCampo(parametros.szPassword, ParaCp1252(senha));
     }
     HRASCONN conexao = 0;
     const std::uint32_t codigo =
@@ -158,10 +150,8 @@ void ListaEntradasDialUp() {
     std::uint32_t quantas = 0;
     RasEnumEntriesA(nullptr, nullptr, EntradasDialUp.data(), &bytes, &quantas);
     TotalEntradas = static_cast<std::int16_t>(std::min<std::uint32_t>(quantas, 256));
-    for (int i = 0; i < TotalEntradas; ++i) {
-        const char* nome = EntradasDialUp[i].szEntryName;
-        NomesEntradas[i] = DeCp1252({nome, ::strnlen(nome, sizeof EntradasDialUp[i].szEntryName)});
-    }
+    for (int i = 0; i < TotalEntradas; ++i)
+        NomesEntradas[i] = DeCp1252(TextoCampo(EntradasDialUp[i].szEntryName));
 }
 
 } // namespace quelza

@@ -4,10 +4,8 @@
 #include "platform/pastas.h"
 #include "platform/relogio.h"
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <string_view>
 #include <unistd.h>
@@ -22,17 +20,6 @@ constexpr const char* NomeDispositivo = "Modem Simulado";
 
 std::int64_t AgoraMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Agora().time_since_epoch()).count();
-}
-
-// Copies a text into a record's field, cut to fit with its NUL.
-template <std::size_t N> void Copia(char (&campo)[N], std::string_view texto) {
-    const std::size_t n = std::min(texto.size(), N - 1);
-    std::memcpy(campo, texto.data(), n);
-    campo[n] = '\0';
-}
-
-template <std::size_t N> std::string_view Texto(const char (&campo)[N]) {
-    return {campo, ::strnlen(campo, N)};
 }
 
 // The environment's entries as last seen. setenv, unsetenv and putenv each change an entry's address
@@ -63,14 +50,14 @@ std::uint32_t LinhaSimulada::Disca(const RASDIALPARAMSA& parametros, HRASCONN* c
     if (EstadoAtual().existe)
         return ERROR_PORT_ALREADY_OPEN;
     GaranteCatalogo(catalogo_);
-    const auto entrada = EntradaDoCatalogo(catalogo_, std::string(Texto(parametros.szEntryName)));
+    const auto entrada = EntradaDoCatalogo(catalogo_, std::string(TextoCampo(parametros.szEntryName)));
     if (!entrada)
         return ERROR_CANNOT_FIND_PHONEBOOK_ENTRY;
     if (entrada->erro != 0)
         return entrada->erro;
 
-    const bool aceitas = entrada->usuario.empty() || (Texto(parametros.szUserName) == entrada->usuario &&
-                                                      Texto(parametros.szPassword) == entrada->senha);
+    const bool aceitas = entrada->usuario.empty() || (TextoCampo(parametros.szUserName) == entrada->usuario &&
+                                                      TextoCampo(parametros.szPassword) == entrada->senha);
     const std::int64_t agora = AgoraMs();
     std::uint32_t resultado = 0;
     const bool gravado = arquivo_.Altera([&](DadosLinha& dados) {
@@ -82,7 +69,7 @@ std::uint32_t LinhaSimulada::Disca(const RASDIALPARAMSA& parametros, HRASCONN* c
         dados.ultimaConexao = dados.ultimaConexao + 1 == 0 ? 1 : dados.ultimaConexao + 1;
         ConexaoSimulada nova;
         nova.conexao = dados.ultimaConexao;
-        Copia(nova.entrada, entrada->nome);
+        CopiaCampo(nova.entrada, entrada->nome);
         nova.inicioMs = agora;
         nova.discagemMs = entrada->discagemMs;
         nova.autenticacaoMs = entrada->autenticacaoMs;
@@ -103,8 +90,8 @@ std::uint32_t LinhaSimulada::Estado(HRASCONN conexao, RASCONNSTATUSA* estado) {
         return ERROR_INVALID_HANDLE_RAS;
     estado->rasconnstate = linha.estado;
     estado->dwError = linha.erro;
-    Copia(estado->szDeviceType, TipoDispositivo);
-    Copia(estado->szDeviceName, NomeDispositivo);
+    CopiaCampo(estado->szDeviceType, TipoDispositivo);
+    CopiaCampo(estado->szDeviceName, NomeDispositivo);
     return 0;
 }
 
@@ -117,9 +104,9 @@ std::uint32_t LinhaSimulada::Conexoes(RASCONNA* conexoes, std::uint32_t capacida
     *quantas = 1;
     if (capacidade >= 1) {
         conexoes[0].hrasconn = atual.conexao;
-        Copia(conexoes[0].szEntryName, Texto(atual.entrada));
-        Copia(conexoes[0].szDeviceType, TipoDispositivo);
-        Copia(conexoes[0].szDeviceName, NomeDispositivo);
+        CopiaCampo(conexoes[0].szEntryName, TextoCampo(atual.entrada));
+        CopiaCampo(conexoes[0].szDeviceType, TipoDispositivo);
+        CopiaCampo(conexoes[0].szDeviceName, NomeDispositivo);
     }
     return 0;
 }
@@ -149,7 +136,7 @@ std::uint32_t LinhaSimulada::Entradas(RASENTRYNAMEA* entradas, std::uint32_t cap
     const std::vector<std::string> nomes = NomesDoCatalogo(catalogo_);
     *quantas = static_cast<std::uint32_t>(nomes.size());
     for (std::size_t i = 0; i < nomes.size() && i < capacidade; ++i)
-        Copia(entradas[i].szEntryName, nomes[i]);
+        CopiaCampo(entradas[i].szEntryName, nomes[i]);
     return 0;
 }
 

@@ -6,8 +6,12 @@
 
 #include "platform/backend.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
+#include <string_view>
 
 namespace plataforma {
 
@@ -75,6 +79,17 @@ struct RASENTRYNAMEA {
     char szEntryName[RAS_MaxEntryName + 1];
 };
 static_assert(sizeof(RASENTRYNAMEA) == 264);
+
+// A record's fixed text field, written with `texto` cut to fit before its NUL, and read back up to its
+// NUL, or to its end when the NUL is missing.
+template <std::size_t N> void CopiaCampo(char (&campo)[N], std::string_view texto) {
+    const std::size_t n = std::min(texto.size(), N - 1);
+    std::memcpy(campo, texto.data(), n);
+    campo[n] = '\0';
+}
+template <std::size_t N> std::string_view TextoCampo(const char (&campo)[N]) {
+    return {campo, ::strnlen(campo, N)};
+}
 
 // Each call refuses a null record or count with ERROR_INVALID_PARAMETER_RAS and a record whose dwSize
 // is not its published size with ERROR_INVALID_SIZE. A buffer of connections or entries checks the

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,10 +14,9 @@ inline std::uint32_t Disca(const std::string& entrada, const std::string& usuari
                            const std::string& senha = "", plataforma::HRASCONN* conexao = nullptr) {
     plataforma::RASDIALPARAMSA parametros{};
     parametros.dwSize = sizeof parametros;
-    std::strncpy(parametros.szEntryName, plataforma::ParaCp1252(entrada).c_str(),
-                 plataforma::RAS_MaxEntryName);
-    std::strncpy(parametros.szUserName, plataforma::ParaCp1252(usuario).c_str(), plataforma::UNLEN);
-    std::strncpy(parametros.szPassword, plataforma::ParaCp1252(senha).c_str(), plataforma::PWLEN);
+    plataforma::CopiaCampo(parametros.szEntryName, plataforma::ParaCp1252(entrada));
+    plataforma::CopiaCampo(parametros.szUserName, plataforma::ParaCp1252(usuario));
+    plataforma::CopiaCampo(parametros.szPassword, plataforma::ParaCp1252(senha));
     plataforma::HRASCONN handle = 0;
     const std::uint32_t codigo =
         plataforma::RasDialA(nullptr, nullptr, &parametros, 0xFFFFFFFF, nullptr, &handle);

@@ -3,20 +3,8 @@
 #include "platform/cp1252.h"
 
 #include <algorithm>
-#include <cstring>
 
 using namespace plataforma;
-
-namespace {
-
-template <std::size_t N> void Copia(char (&campo)[N], const std::string& utf8) {
-    const std::string ansi = ParaCp1252(utf8);
-    const std::size_t n = std::min(ansi.size(), N - 1);
-    std::memcpy(campo, ansi.data(), n);
-    campo[n] = '\0';
-}
-
-} // namespace
 
 std::uint32_t ServicoDiscagemRoteirizado::Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) {
     discagens.push_back(parametros);
@@ -40,7 +28,7 @@ std::uint32_t ServicoDiscagemRoteirizado::Conexoes(RASCONNA* registros, std::uin
     *quantas = static_cast<std::uint32_t>(conexoes.size());
     for (std::size_t i = 0; i < conexoes.size() && i < capacidade; ++i) {
         registros[i].hrasconn = conexoes[i].handle;
-        Copia(registros[i].szEntryName, conexoes[i].entrada);
+        CopiaCampo(registros[i].szEntryName, ParaCp1252(conexoes[i].entrada));
     }
     return 0;
 }
@@ -54,6 +42,6 @@ std::uint32_t ServicoDiscagemRoteirizado::Entradas(RASENTRYNAMEA* registros, std
                                                    std::uint32_t* quantas) {
     *quantas = static_cast<std::uint32_t>(entradas.size());
     for (std::size_t i = 0; i < entradas.size() && i < capacidade; ++i)
-        Copia(registros[i].szEntryName, entradas[i]);
+        CopiaCampo(registros[i].szEntryName, ParaCp1252(entradas[i]));
     return 0;
 }

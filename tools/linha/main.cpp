@@ -47,8 +47,7 @@ int MostraEstado() {
         std::puts("sem conexão");
         return 0;
     }
-    const std::string entrada =
-        DeCp1252({conexao.szEntryName, ::strnlen(conexao.szEntryName, sizeof conexao.szEntryName)});
+    const std::string entrada = DeCp1252(TextoCampo(conexao.szEntryName));
     std::printf("conexão %u: estado %u %s, entrada \"%s\"\n", conexao.hrasconn, estado.rasconnstate,
                 NomeDoEstado(estado.rasconnstate), entrada.c_str());
     return 0;
