@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
     PastasTemporarias pastas;
     auto relogio = std::make_shared<RelogioAjustavel>();
     plataforma::DefineBackend<plataforma::Relogio>(relogio);
-    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::LinhaSimuladaDoUsuario());
 
     frmTelvanor01 janela;
     // The poller would otherwise run inside the Qt event pump and ask the same questions.

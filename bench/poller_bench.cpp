@@ -21,7 +21,7 @@ struct Cenario {
         quelza::ReiniciaQuelza();
         plataforma::DefineBackend<plataforma::InterfaceUsuario>(interface);
         plataforma::DefineBackend<plataforma::Relogio>(relogio);
-        plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
+        plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::LinhaSimuladaDoUsuario());
         quelza::AcessoDialUp = "Provedor Simulado";
         quelza::DesconexãoAnunciada = 1;
         janela = std::make_unique<frmTelvanor01>();

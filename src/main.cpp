@@ -2,7 +2,6 @@
 #include "app/frm_telvanor01.h"
 #include "platform/escolha_backend.h"
 #include "platform/limite_tamanho.h"
-#include "platform/linha_simulada.h"
 #include "platform/nm/escolha_discagem.h"
 #include "platform/qt/eventos.h"
 #include "platform/qt/instancia.h"
@@ -30,7 +29,6 @@ int main(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i)
         linhaDeComando += (i > 1 ? " " : "") + std::string(argv[i]);
 
-    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
     quelza::LeConfiguracao(quelza::tabela::Discagem);
     plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem, true);
     // The service talks over the bus the application object owns: it goes before the application.

@@ -5,10 +5,7 @@
 #include "platform/relogio.h"
 
 #include <chrono>
-#include <cstdlib>
 #include <memory>
-#include <string_view>
-#include <unistd.h>
 #include <vector>
 
 namespace plataforma {
@@ -20,19 +17,6 @@ constexpr const char* NomeDispositivo = "Modem Simulado";
 
 std::int64_t AgoraMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Agora().time_since_epoch()).count();
-}
-
-// The environment's entries as last seen. setenv, unsetenv and putenv each change an entry's address
-// or the number of entries, so an equal list means equal variables, told without reading a name.
-bool AmbienteMudou(std::vector<const char*>& visto) {
-    std::size_t n = 0;
-    bool igual = true;
-    for (; environ != nullptr && environ[n] != nullptr; ++n)
-        igual = igual && n < visto.size() && visto[n] == environ[n];
-    if (igual && n == visto.size())
-        return false;
-    visto.assign(environ, environ + n);
-    return true;
 }
 
 } // namespace
@@ -153,51 +137,10 @@ bool LinhaSimulada::Derruba() {
     return derrubou;
 }
 
-LinhaSimulada& LinhaSimuladaDoUsuario() {
-    static constexpr const char* Variaveis[] = {"XDG_CONFIG_HOME", "HOME", "XDG_RUNTIME_DIR"};
-    static std::vector<const char*> ambiente;
-    static std::string vistas[std::size(Variaveis)];
-    static std::unique_ptr<LinhaSimulada> linha;
-    // Every dial-up call of the poller comes here, a dozen a tick: the names are looked at only when
-    // the environment changed since the last call.
-    if (!AmbienteMudou(ambiente) && linha)
-        return *linha;
-    bool mudou = !linha;
-    for (std::size_t i = 0; i < std::size(Variaveis); ++i) {
-        const char* valor = std::getenv(Variaveis[i]);
-        if (vistas[i] != (valor ? valor : "")) {
-            vistas[i] = valor ? valor : "";
-            mudou = true;
-        }
-    }
-    // A runtime folder another user could have reached holds no state: the line then has none.
-    if (mudou)
-        linha = std::make_unique<LinhaSimulada>(
-            PastaUsuario() + "/catalogo.ini",
-            PreparaPastaExecucao() == FalhaPasta::Nenhuma ? PastaExecucao() + "/linha-simulada" : "");
-    return *linha;
-}
-
-std::shared_ptr<ServicoDiscagem> ServicoLinhaSimulada() {
-    class LinhaDoUsuario final : public ServicoDiscagem {
-    public:
-        std::uint32_t Disca(const RASDIALPARAMSA& parametros, HRASCONN* conexao) override {
-            return LinhaSimuladaDoUsuario().Disca(parametros, conexao);
-        }
-        std::uint32_t Estado(HRASCONN conexao, RASCONNSTATUSA* estado) override {
-            return LinhaSimuladaDoUsuario().Estado(conexao, estado);
-        }
-        std::uint32_t Conexoes(RASCONNA* conexoes, std::uint32_t capacidade,
-                               std::uint32_t* quantas) override {
-            return LinhaSimuladaDoUsuario().Conexoes(conexoes, capacidade, quantas);
-        }
-        std::uint32_t Desliga(HRASCONN conexao) override { return LinhaSimuladaDoUsuario().Desliga(conexao); }
-        std::uint32_t Entradas(RASENTRYNAMEA* entradas, std::uint32_t capacidade,
-                               std::uint32_t* quantas) override {
-            return LinhaSimuladaDoUsuario().Entradas(entradas, capacidade, quantas);
-        }
-    };
-    return std::make_shared<LinhaDoUsuario>();
+std::shared_ptr<LinhaSimulada> LinhaSimuladaDoUsuario() {
+    return std::make_shared<LinhaSimulada>(
+        PastaUsuario() + "/catalogo.ini",
+        PreparaPastaExecucao() == FalhaPasta::Nenhuma ? PastaExecucao() + "/linha-simulada" : "");
 }
 
 } // namespace plataforma

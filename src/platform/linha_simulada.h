@@ -1,6 +1,7 @@
-// The simulated line: the dial-up service `main` chooses unless told otherwise, so that the program does its
-// whole job on a machine without a modem. One modem, a phonebook file, and a state file that every process of
-// the user shares; each state is worked out from the stored times when asked, with no thread or timer.
+// The simulated line: the dial-up service chosen unless the settings name another, so that the program does
+// its whole job on a machine without a modem. One modem, a phonebook file, and a state file that every
+// process of the user shares; each state is worked out from the stored times when asked, with no thread or
+// timer.
 #pragma once
 
 #include "platform/arquivo_linha.h"
@@ -34,12 +35,9 @@ private:
     ArquivoLinha arquivo_;
 };
 
-// The simulated line of the user's folders: <per-user folder>/catalogo.ini and
-// <runtime folder>/linha-simulada. Built again when the variables naming those folders change, so
-// that each test case, with folders of its own, gets a line of its own.
-LinhaSimulada& LinhaSimuladaDoUsuario();
-
-// The dial-up service that follows LinhaSimuladaDoUsuario, as `main` and the tests choose it.
-std::shared_ptr<ServicoDiscagem> ServicoLinhaSimulada();
+// A simulated line on the user's folders as they are named now: <per-user folder>/catalogo.ini and
+// <runtime folder>/linha-simulada. A runtime folder another user could have reached holds no state:
+// the line then has none.
+std::shared_ptr<LinhaSimulada> LinhaSimuladaDoUsuario();
 
 } // namespace plataforma

@@ -1,6 +1,7 @@
 // The dial-up service calls of the program, with the published ANSI records and result codes.
-// Which service answers is chosen in `main` (the simulated line of linha_simulada.h unless the
-// settings name another); while none is chosen the calls answer ERROR_RASMAN_CANNOT_INITIALIZE.
+// Which service answers is chosen by platform/nm/escolha_discagem.h from the settings (the simulated
+// line of linha_simulada.h unless they name another); while none is chosen the calls answer
+// ERROR_RASMAN_CANNOT_INITIALIZE.
 // Texts in the records are Windows-1252 bytes.
 #pragma once
 

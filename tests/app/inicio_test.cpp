@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 
@@ -61,7 +62,9 @@ TEST_F(Inicio, SegundaInstanciaAvisaAtivaAPrimeiraESaiSemTocarNasConfiguracoes) 
 // A runtime folder another user could reach ends the start with its own message, not the claim that
 // another copy runs.
 TEST_F(Inicio, PastaDeExecucaoAbertaAOutrosAvisaComONomeDaPastaESai) {
+    // Made by the ground's simulated line, as at every start: this one finds another user's instead.
     const std::string execucao = plataforma::PastaExecucao();
+    std::filesystem::remove_all(execucao);
     ASSERT_EQ(::mkdir(execucao.c_str(), 0777), 0);
     ::chmod(execucao.c_str(), 0777);
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "app/frm_telvanor01.h"
-#include "platform/linha_simulada.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 
@@ -51,7 +50,7 @@ protected:
         return PassaAte("Conectado.");
     }
 
-    void Derruba() { plataforma::LinhaSimuladaDoUsuario().Derruba(); }
+    void Derruba() { linhaSimulada->Derruba(); }
 
     std::string Status() const { return Caption(janela.lblStatus); }
 

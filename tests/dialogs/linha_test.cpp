@@ -4,7 +4,6 @@
 #include "dialogs/frm_telvanor09.h"
 #include "networkmanager/networkmanager_simulado.h"
 #include "platform/cp1252.h"
-#include "platform/nm/escolha_discagem.h"
 #include "platform/ras.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
@@ -32,7 +31,6 @@ protected:
         delete nm;
         nm = nullptr;
     }
-    ~Linha() override { nm::AplicaEscolhaDiscagem("", true); }
 
     frmTelvanor09& Abre() {
         dialogo = std::make_unique<frmTelvanor09>();

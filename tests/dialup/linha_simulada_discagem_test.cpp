@@ -45,7 +45,7 @@ TEST_F(LinhaSimuladaDiscagemTeste, OsTextosSeguemADiscagemAteConectarEADerrubada
         EXPECT_EQ(Texto(), p.texto);
         EXPECT_EQ(ConexãoAtiva(), p.ativa) << p.texto;
     }
-    EXPECT_TRUE(LinhaSimuladaDoUsuario().Derruba());
+    EXPECT_TRUE(linhaSimulada->Derruba());
     EXPECT_EQ(Texto(), "Desconectando...");
     relogio->Avanca(500ms);
     EXPECT_EQ(Texto(), "Sem Conexão.") << "the engine's hang-up freed the line";

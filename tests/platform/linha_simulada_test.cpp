@@ -37,7 +37,7 @@ protected:
     LinhaSimuladaTeste() {
         std::filesystem::create_directories(PastaUsuario());
         DefineBackend<Relogio>(relogio);
-        DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
+        DefineBackend<ServicoDiscagem>(LinhaSimuladaDoUsuario());
     }
     ~LinhaSimuladaTeste() override {
         DefineBackend<Relogio>(nullptr);
@@ -164,29 +164,6 @@ TEST_F(LinhaSimuladaTeste, UmModemSoUmaConexaoAteAPortaFechar) {
     EXPECT_NE(segunda, primeira) << "a gone handle is not given out again";
     EstadoDe(primeira, ERROR_INVALID_HANDLE_RAS);
     EstadoDe(0, ERROR_INVALID_HANDLE_RAS);
-}
-
-// Each runtime folder has a line of its own, and a change of folder is seen even while a variable
-// whose name only begins like XDG_RUNTIME_DIR stands ahead of it in the environment.
-TEST_F(LinhaSimuladaTeste, ALinhaSegueAPastaDeExecucaoMesmoAtrasDeVariaveisDeNomeParecido) {
-    HRASCONN conexao = 0;
-    ASSERT_EQ(Disca(kPadrao, "", "", &conexao), 0u);
-    const std::string execucao = std::getenv("XDG_RUNTIME_DIR");
-    const std::string outra = Raiz() + "/outra";
-    std::filesystem::create_directories(outra);
-
-    for (const char* parecida : {"XDG_RUNTIME_DIRX", "XDG_RUNTIME_DI", "XDG_RUNTIME_DIR_ANTIGA"}) {
-        SCOPED_TRACE(parecida);
-        ::setenv(parecida, (Raiz() + "/parecida").c_str(), 1);
-        ::unsetenv("XDG_RUNTIME_DIR");
-        ::setenv("XDG_RUNTIME_DIR", execucao.c_str(), 1);
-        EXPECT_EQ(PrimeiraConexao(), conexao);
-        ::setenv("XDG_RUNTIME_DIR", outra.c_str(), 1);
-        EXPECT_EQ(PrimeiraConexao(), 0u) << "another runtime folder, another line";
-        ::setenv("XDG_RUNTIME_DIR", execucao.c_str(), 1);
-        EXPECT_EQ(PrimeiraConexao(), conexao) << "and back to the first";
-        ::unsetenv(parecida);
-    }
 }
 
 TEST_F(LinhaSimuladaTeste, EntradaCredenciaisQuedaEErroVemDoCatalogo) {

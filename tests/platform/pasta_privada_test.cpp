@@ -105,10 +105,11 @@ TEST_F(PastaPrivada, LinkDeixadoNaPastaDeExecucaoNaoEscreveNoArquivoDaVitima) {
     std::filesystem::create_symlink(vitima, execucao + "/linha-simulada");
 
     EXPECT_EQ(PreparaPastaExecucao(), FalhaPasta::ModoAberto);
-    DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
+    const auto linha = LinhaSimuladaDoUsuario();
+    DefineBackend<ServicoDiscagem>(linha);
     HRASCONN conexao = 0;
     Disca("Provedor Simulado", "", "", &conexao);
-    LinhaSimuladaDoUsuario().Derruba();
+    linha->Derruba();
     DefineBackend<ServicoDiscagem>(nullptr);
     EXPECT_EQ(LeArquivo(vitima), "dados da vítima");
 

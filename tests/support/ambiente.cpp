@@ -19,7 +19,7 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineBackend<plataforma::Som>(som);
     plataforma::DefineBackend<plataforma::Shell>(shell);
     plataforma::DefineBackend<plataforma::AvisosDesktop>(avisos);
-    plataforma::DefineBackend<plataforma::ServicoDiscagem>(plataforma::ServicoLinhaSimulada());
+    plataforma::DefineBackend<plataforma::ServicoDiscagem>(linhaSimulada);
 }
 
 AmbienteTeste::~AmbienteTeste() {

@@ -2,6 +2,7 @@
 // a counted event pump, a clock that stands still and the simulated line, as `main` chooses it.
 #pragma once
 
+#include "platform/linha_simulada.h"
 #include "support/avisos_registrados.h"
 #include "support/bandeja_registrada.h"
 #include "support/eventos_contados.h"
@@ -31,4 +32,6 @@ protected:
     // No test starts a real program or powers the machine off.
     std::shared_ptr<ShellRegistrado> shell = std::make_shared<ShellRegistrado>();
     std::shared_ptr<AvisosRegistrados> avisos = std::make_shared<AvisosRegistrados>();
+    // On the folders above.
+    std::shared_ptr<plataforma::LinhaSimulada> linhaSimulada = plataforma::LinhaSimuladaDoUsuario();
 };

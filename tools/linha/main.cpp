@@ -53,8 +53,8 @@ int MostraEstado() {
     return 0;
 }
 
-int Derruba() {
-    if (!LinhaSimuladaDoUsuario().Derruba()) {
+int Derruba(LinhaSimulada& linha) {
+    if (!linha.Derruba()) {
         std::fputs("sem conexão para derrubar\n", stderr);
         return 1;
     }
@@ -84,11 +84,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "a pasta %s %s\n", PastaExecucao().c_str(), DescreveFalhaPasta(falha).c_str());
         return 1;
     }
-    DefineBackend<ServicoDiscagem>(ServicoLinhaSimulada());
+    const auto linha = LinhaSimuladaDoUsuario();
+    DefineBackend<ServicoDiscagem>(linha);
     if (argc == 2 && std::strcmp(argv[1], "estado") == 0)
         return MostraEstado();
     if (argc == 2 && std::strcmp(argv[1], "derruba") == 0)
-        return Derruba();
+        return Derruba(*linha);
     if (argc == 3 && std::strcmp(argv[1], "importa") == 0)
         return Importa(argv[2]);
     std::fputs("uso: e-telvanor-linha estado|derruba|importa ARQUIVO\n", stderr);

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <optional>
 #include <string>
 
 namespace plataforma::nm {
@@ -49,18 +48,19 @@ bool NetworkManagerResponde() {
 }
 
 bool AplicaEscolhaDiscagem(std::string_view valor, bool mesmoComConexao) {
-    // Unknown until the first choice, which always puts its service in place.
-    static std::optional<bool> networkManager;
-    const bool escolhido = EscolheNetworkManager(valor);
-    if (networkManager == escolhido)
+    const bool networkManager = EscolheNetworkManager(valor);
+    // The service in place is the choice in force; before the first choice there is none.
+    ServicoDiscagem& atual = Backend<ServicoDiscagem>::Atual();
+    const bool emVigor = networkManager ? dynamic_cast<DiscagemNetworkManager*>(&atual) != nullptr
+                                        : dynamic_cast<LinhaSimulada*>(&atual) != nullptr;
+    if (emVigor)
         return true;
     if (!mesmoComConexao && HaConexao())
         return false;
-    networkManager = escolhido;
     DefineBackend<ServicoDiscagem>(
-        escolhido ? std::shared_ptr<ServicoDiscagem>(
-                        std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus()))
-                  : ServicoLinhaSimulada());
+        networkManager ? std::shared_ptr<ServicoDiscagem>(
+                             std::make_shared<DiscagemNetworkManager>(QDBusConnection::systemBus()))
+                       : LinhaSimuladaDoUsuario());
     return true;
 }
 

@@ -1,5 +1,7 @@
 // Which service answers the dial-up calls: the simulated line, or NetworkManager when the stored
-// choice ("Linux" / "Discagem" in Config.ini) is "networkmanager".
+// choice ("Linux" / "Discagem" in Config.ini) is "networkmanager". The one place that puts a dial-up
+// service in place, for `main` at start and for the configuration dialog; the service in place tells
+// which choice is in force.
 #pragma once
 
 #include <string_view>
@@ -15,9 +17,10 @@ bool EscolheNetworkManager(std::string_view valor);
 // dialog may offer NetworkManager only when this answers True.
 bool NetworkManagerResponde();
 
-// Puts the service the value names behind the dial-up calls, at once. Unless `mesmoComConexao`, it
-// changes nothing and answers False while the current service lists a connection, so a line that is
-// up is never left without its service; the stored choice then takes effect at the next start.
+// Puts the service the value names behind the dial-up calls, at once, unless it is already in place.
+// Unless `mesmoComConexao`, it changes nothing and answers False while the current service lists a
+// connection, so a line that is up is never left without its service; the stored choice then takes
+// effect at the next start.
 bool AplicaEscolhaDiscagem(std::string_view valor, bool mesmoComConexao = false);
 
 } // namespace plataforma::nm
