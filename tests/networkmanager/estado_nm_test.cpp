@@ -37,30 +37,28 @@ TEST(EstadoNm, SoOsTiposDeDiscagemSaoEntradas) {
         EXPECT_EQ(TipoDiscavel(c.tipo, c.bluetooth), c.discavel) << c.tipo << " " << c.bluetooth;
 }
 
+// The active connection's state decides before its device's; the device's ranges at their edges.
 TEST(EstadoNm, EstadosDaAtivaEDoDispositivo) {
     const struct {
         std::uint32_t ativa, dispositivo;
         RASCONNSTATE esperado;
     } casos[] = {
         {AtivaAtivando, 0, RASCS_ConnectDevice},     // no device known yet
-        {AtivaAtivando, 30, RASCS_ConnectDevice},    // disconnected device, not yet taken
         {AtivaAtivando, 40, RASCS_OpenPort},         // preparing
-        {AtivaAtivando, 50, RASCS_ConnectDevice},    // configuring
-        {AtivaAtivando, 60, RASCS_Authenticate},     // needs secrets
-        {AtivaAtivando, 70, RASCS_Authenticate},     // IP configuration
-        {AtivaAtivando, 80, RASCS_Authenticate},     // IP checks
-        {AtivaAtivando, 90, RASCS_Authenticate},     // secondaries
+        {AtivaAtivando, 60, RASCS_Authenticate},     // needs secrets, first of the range
+        {AtivaAtivando, 90, RASCS_Authenticate},     // secondaries, last of the range
         {AtivaAtivando, 100, RASCS_ConnectDevice},   // a VPN over a device already up
         {AtivaAtivando, 120, RASCS_Disconnected},    // failed
-        {AtivaAtivada, 100, RASCS_Connected},        //
         {AtivaAtivada, 0, RASCS_Connected},          // a VPN
-        {AtivaDesativando, 110, RASCS_Disconnected}, //
+        {AtivaDesativando, 100, RASCS_Disconnected}, // the device still up
         {AtivaDesativada, 30, RASCS_Disconnected},   //
     };
     for (const auto& c : casos)
         EXPECT_EQ(EstadoRas(c.ativa, c.dispositivo), c.esperado) << c.ativa << "/" << c.dispositivo;
 }
 
+// One reason for each code the user is told of; the device's reason before the active connection's;
+// and what a reason that names nothing precise falls back on.
 TEST(EstadoNm, CodigosDasRazoes) {
     const struct {
         std::uint32_t razaoDispositivo, razaoAtiva;
@@ -68,21 +66,17 @@ TEST(EstadoNm, CodigosDasRazoes) {
         std::uint32_t codigo;
     } casos[] = {
         {7, 0, false, ERROR_AUTHENTICATION_FAILURE}, // no secrets
-        {0, 9, false, ERROR_AUTHENTICATION_FAILURE}, // the active connection's no secrets
-        {0, 10, false, ERROR_AUTHENTICATION_FAILURE},
         {23, 0, false, ERROR_BUSY},
         {24, 0, false, ERROR_NO_DIALTONE},
         {25, 0, false, ERROR_NO_CARRIER},
         {26, 0, false, ERROR_NO_ANSWER},
         {57, 0, false, ERROR_FROM_DEVICE},
-        {14, 0, false, ERROR_FROM_DEVICE},
         {43, 0, false, ERROR_DEVICE_DOES_NOT_EXIST},
-        {36, 0, true, ERROR_DEVICE_DOES_NOT_EXIST},
         {13, 0, true, ERROR_DISCONNECTION},
-        {40, 3, true, ERROR_DISCONNECTION},
         {39, 0, true, ERROR_USER_DISCONNECTION},
+        {39, 10, false, ERROR_USER_DISCONNECTION},    // the device's reason decides
+        {1, 10, false, ERROR_AUTHENTICATION_FAILURE}, // login failed, with an imprecise device reason
         {0, 2, true, ERROR_USER_DISCONNECTION},
-        {0, 6, false, ERROR_NO_ANSWER},
         {0, 0, true, ERROR_DISCONNECTION}, // nothing precise: a line that was up was lost
         {1, 1, false, ERROR_FROM_DEVICE},  // nothing precise: the attempt failed
     };
@@ -91,6 +85,8 @@ TEST(EstadoNm, CodigosDasRazoes) {
             << c.razaoDispositivo << "/" << c.razaoAtiva;
 }
 
+// The codes the user is told of when NetworkManager is not there, refuses, or does not answer; any
+// other refusal is a failure of the device.
 TEST(EstadoNm, CodigosDosErrosDoBarramento) {
     const struct {
         const char* erro;
@@ -99,8 +95,6 @@ TEST(EstadoNm, CodigosDosErrosDoBarramento) {
         {"org.freedesktop.DBus.Error.NoReply", ERROR_REQUEST_TIMEOUT},
         {"org.freedesktop.DBus.Error.ServiceUnknown", ERROR_RASMAN_CANNOT_INITIALIZE},
         {"org.freedesktop.NetworkManager.PermissionDenied", ERROR_ACCESS_DENIED_RAS},
-        {"org.freedesktop.DBus.Error.AccessDenied", ERROR_ACCESS_DENIED_RAS},
-        {"org.freedesktop.NetworkManager.UnknownConnection", ERROR_CANNOT_FIND_PHONEBOOK_ENTRY},
         {"org.freedesktop.NetworkManager.ConnectionActivating", ERROR_FROM_DEVICE},
     };
     for (const auto& c : casos)

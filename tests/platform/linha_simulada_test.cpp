@@ -242,11 +242,9 @@ TEST_F(LinhaSimuladaTeste, CatalogoVazioIlegivelOuSemDiscoContaComoAusente) {
 }
 
 TEST_F(LinhaSimuladaTeste, OutroProcessoVeEDerrubaALinhaDoPrograma) {
-    // The line tool is built beside the program; a test program built alone has not built it.
-    const auto ferramenta = std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path() /
-                            "programa" / "e-telvanor-linha";
-    if (!std::filesystem::exists(ferramenta))
-        GTEST_SKIP() << "e-telvanor-linha is not built: " << ferramenta;
+    // The line tool is built with this test program.
+    const std::filesystem::path ferramenta = FERRAMENTA_LINHA;
+    ASSERT_TRUE(std::filesystem::exists(ferramenta)) << ferramenta;
     // The exit code and what the tool printed on both outputs.
     const auto executa = [&](const std::string& argumentos) {
         FILE* saida = ::popen((ferramenta.string() + " " + argumentos + " 2>&1").c_str(), "r");
