@@ -2,7 +2,7 @@
 // line with a clock that moves only when the test moves it.
 #include "app/janela_em_linha.h"
 #include "dialup/discagem.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
 #include "settings/configuracao.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // lacks, refused where they would be scrambled and kept elsewhere.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/colmeia.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
+#include "platform/registro/colmeia.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"

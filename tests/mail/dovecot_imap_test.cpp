@@ -2,7 +2,7 @@
 // and TLS from the first byte, beside POP3 accounts in one run. Servers of their own where a test
 // reads the log or needs other settings.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/dovecot_local.h"

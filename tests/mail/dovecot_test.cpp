@@ -1,7 +1,7 @@
 // The mail check against a real server: Dovecot on loopback ports, plain and TLS. The server is
 // started once for these tests, as a plain process from a temporary folder.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/dovecot_local.h"

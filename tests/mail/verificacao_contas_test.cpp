@@ -1,7 +1,7 @@
 // The run over the accounts against a scripted POP3 server on a loopback port: what the window
 // shows, the lines the server receives, and how each wait ends. Time moves only on the test's clock.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/espera_no_relogio.h"

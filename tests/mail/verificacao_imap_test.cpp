@@ -2,7 +2,7 @@
 // make on demand: each faulty account ends with its text and the run goes on to the next account,
 // on a server that behaves. Time moves only on the test's clock.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/espera_no_relogio.h"
