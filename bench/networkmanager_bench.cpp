@@ -3,10 +3,10 @@
 // python-dbusmock's on a private bus.
 #include "support/networkmanager_simulado.h"
 
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 #include "platform/discagem/networkmanager/estado_nm.h"
 #include "platform/discagem/ras.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <QCoreApplication>
 

@@ -1,13 +1,13 @@
 // Process entry: the application object, then the main window's load handler.
 #include "app/frm_telvanor01.h"
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/arquivos/limite_tamanho.h"
-#include "platform/discagem/simulada/linha_simulada.h"
 #include "platform/discagem/networkmanager/escolha_discagem.h"
-#include "platform/interface/qt/eventos.h"
-#include "platform/instancia/qt/instancia.h"
-#include "platform/sessao/qt/sinais.h"
 #include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/instancia/qt/instancia.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/sessao/qt/sinais.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 

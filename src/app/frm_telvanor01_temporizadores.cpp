@@ -8,10 +8,10 @@
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/verificacao_contas.h"
-#include "platform/nucleo/diagnostico.h"
 #include "platform/interface/qt/eventos.h"
-#include "platform/shell/qt/shell.h"
+#include "platform/nucleo/diagnostico.h"
 #include "platform/nucleo/relogio.h"
+#include "platform/shell/qt/shell.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 

@@ -1,10 +1,10 @@
 #include "dialup/discagem.h"
 
 #include "dialup/janela_discagem.h"
-#include "platform/texto/cp1252.h"
+#include "platform/discagem/ras.h"
 #include "platform/interface/qt/eventos.h"
 #include "platform/interface/qt/mensagens.h"
-#include "platform/discagem/ras.h"
+#include "platform/texto/cp1252.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"

@@ -1,7 +1,7 @@
 #include "mail/contas_email.h"
-#include "platform/nucleo/diagnostico.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/nucleo/diagnostico.h"
 #include "settings/configuracao.h"
 #include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"

@@ -1,9 +1,9 @@
 #include "settings/configuracao.h"
 
-#include "platform/texto/cp1252.h"
-#include "platform/nucleo/diagnostico.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/nucleo/diagnostico.h"
 #include "platform/perfil/perfil.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 #include "settings/quelza.h"
 

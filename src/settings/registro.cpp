@@ -1,7 +1,7 @@
 #include "settings/registro.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/interface/qt/mensagens.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 
 namespace Registro {

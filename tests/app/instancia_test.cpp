@@ -1,11 +1,11 @@
 // The single instance across two real processes: the test program starts itself a second time, with
 // an activation token the first receives; and what the first does with a killed predecessor and with
 // peers that are not a second start.
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/instancia/pedido_ativacao.h"
 #include "platform/instancia/qt/escuta_ativacao.h"
 #include "platform/instancia/qt/instancia.h"
 #include "platform/instancia/soquete_local.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "support/diagnosticos.h"
 #include "support/pastas_temporarias.h"
 

@@ -3,8 +3,8 @@
 // scripted POP3 server.
 #include "mail/aviso_email.h"
 #include "mail/verificacao_contas.h"
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/barramento_privado.h"

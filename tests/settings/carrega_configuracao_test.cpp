@@ -2,12 +2,12 @@
 // variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
 // first start in a folder whose name the code page lacks.
 #include "mail/contas_email.h"
-#include "platform/registro/colmeia.h"
-#include "platform/registro/configuracoes_usuario.h"
-#include "platform/texto/cp1252.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/registro/colmeia.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"

@@ -1,7 +1,7 @@
 // Module Registro: path parsing with its message, and the bytes the writes leave in the hive. The
 // browser settings written through it are checked by the browser tab and the first start.
-#include "platform/registro/colmeia.h"
 #include "platform/interface/qt/mensagens.h"
+#include "platform/registro/colmeia.h"
 #include "settings/quelza.h"
 #include "settings/registro.h"
 #include "support/ambiente.h"

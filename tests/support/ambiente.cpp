@@ -1,10 +1,10 @@
 #include "support/ambiente.h"
 
-#include "platform/nucleo/escolha_backend.h"
-#include "platform/discagem/simulada/linha_simulada.h"
 #include "platform/avisos/qt/aviso_desktop.h"
 #include "platform/bandeja/qt/bandeja.h"
+#include "platform/discagem/simulada/linha_simulada.h"
 #include "platform/instancia/qt/instancia.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "platform/shell/qt/shell.h"
 #include "platform/som/qt/som.h"
 #include "settings/quelza.h"

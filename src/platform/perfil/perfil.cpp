@@ -2,8 +2,8 @@
 
 #include "platform/arquivos/arquivo_atomico.h"
 #include "platform/arquivos/instalacao.h"
-#include "platform/perfil/perfil_texto.h"
 #include "platform/arquivos/trava_arquivo.h"
+#include "platform/perfil/perfil_texto.h"
 
 #include <algorithm>
 #include <cstring>

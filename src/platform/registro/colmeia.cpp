@@ -1,9 +1,9 @@
 #include "platform/registro/colmeia.h"
 
-#include "platform/registro/colmeia_arquivo.h"
-#include "platform/texto/cp1252.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/registro/colmeia_arquivo.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 
 namespace plataforma {
 

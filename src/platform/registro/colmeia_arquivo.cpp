@@ -1,10 +1,10 @@
 #include "platform/registro/colmeia_arquivo.h"
 
 #include "platform/arquivos/arquivo_atomico.h"
+#include "platform/arquivos/trava_arquivo.h"
+#include "platform/nucleo/diagnostico.h"
 #include "platform/registro/colmeia.h"
 #include "platform/registro/colmeia_texto.h"
-#include "platform/nucleo/diagnostico.h"
-#include "platform/arquivos/trava_arquivo.h"
 
 #include <ctime>
 #include <optional>

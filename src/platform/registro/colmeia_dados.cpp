@@ -1,7 +1,7 @@
 #include "platform/registro/colmeia_dados.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "platform/registro/colmeia_texto.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 
 #include <cstdio>

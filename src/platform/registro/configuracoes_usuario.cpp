@@ -1,8 +1,8 @@
 #include "platform/registro/configuracoes_usuario.h"
 
 #include "platform/registro/colmeia_arquivo.h"
-#include "platform/texto/cp1252.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 
 #include <optional>

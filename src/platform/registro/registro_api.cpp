@@ -1,9 +1,9 @@
 #include "platform/registro/registro_api.h"
 
-#include "platform/sessao/autoinicio.h"
-#include "platform/registro/colmeia_arquivo.h"
-#include "platform/texto/cp1252.h"
 #include "platform/nucleo/diagnostico.h"
+#include "platform/registro/colmeia_arquivo.h"
+#include "platform/sessao/autoinicio.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 
 #include <map>

@@ -1,14 +1,14 @@
 // The runtime folder outside the user's own tree: what makes a folder there fit to hold the line's
 // state and the instance's lock, and the link another user could leave there.
-#include "support/pastas_teste.h"
 #include "support/chamadas_discagem.h"
+#include "support/pastas_teste.h"
 
-#include "platform/discagem/simulada/arquivo_linha.h"
-#include "platform/nucleo/escolha_backend.h"
-#include "platform/discagem/simulada/linha_simulada.h"
 #include "platform/arquivos/pasta_privada.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/arquivo_linha.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <gtest/gtest.h>
 

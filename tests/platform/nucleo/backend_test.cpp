@@ -1,8 +1,8 @@
 // The backend switch and the diagnostic sink: what answers while nothing is chosen, what a choice
 // routes, and the one line a failure leaves on standard error.
+#include "platform/discagem/ras.h"
 #include "platform/nucleo/diagnostico.h"
 #include "platform/nucleo/escolha_backend.h"
-#include "platform/discagem/ras.h"
 #include "support/diagnosticos.h"
 #include "support/servico_discagem_roteirizado.h"
 

@@ -4,8 +4,8 @@
 // as it was.
 #include "support/pastas_teste.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/perfil/perfil.h"
+#include "platform/texto/cp1252.h"
 #include "platform/texto/texto_guardado.h"
 
 #include <gmock/gmock.h>

@@ -3,10 +3,10 @@
 // indexes give the same answers as a plain search would.
 #include "support/pastas_teste.h"
 
+#include "platform/arquivos/trava_arquivo.h"
 #include "platform/registro/colmeia.h"
 #include "platform/registro/colmeia_dados.h"
 #include "platform/registro/configuracoes_usuario.h"
-#include "platform/arquivos/trava_arquivo.h"
 #include "support/gravacao_recusada.h"
 #include "support/substituicoes_contadas.h"
 

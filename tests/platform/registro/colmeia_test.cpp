@@ -2,14 +2,14 @@
 // kept across rewrites, its mode, the copy kept of a damaged file; the registry calls over it, their
 // handles, result codes and stored bytes; the per-user settings calls, their defaults and what each
 // form of DeleteSetting removes.
-#include "support/pastas_teste.h"
 #include "support/diagnosticos.h"
+#include "support/pastas_teste.h"
 
 #include "platform/registro/colmeia.h"
 #include "platform/registro/colmeia_texto.h"
 #include "platform/registro/configuracoes_usuario.h"
-#include "platform/texto/cp1252.h"
 #include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 
 #include <gmock/gmock.h>
 

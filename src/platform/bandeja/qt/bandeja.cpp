@@ -1,7 +1,7 @@
 #include "platform/bandeja/qt/bandeja.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/figuras/qt/figuras.h"
+#include "platform/texto/cp1252.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

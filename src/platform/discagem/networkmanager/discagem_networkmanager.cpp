@@ -1,7 +1,7 @@
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 
-#include "platform/texto/cp1252.h"
 #include "platform/discagem/networkmanager/estado_nm.h"
+#include "platform/texto/cp1252.h"
 
 #include <QDBusArgument>
 #include <QDBusMetaType>

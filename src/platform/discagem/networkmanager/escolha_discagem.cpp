@@ -1,10 +1,10 @@
 #include "platform/discagem/networkmanager/escolha_discagem.h"
 
-#include "platform/nucleo/escolha_backend.h"
-#include "platform/discagem/simulada/linha_simulada.h"
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 #include "platform/discagem/networkmanager/tipos_nm.h"
 #include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

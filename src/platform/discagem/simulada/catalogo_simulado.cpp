@@ -1,9 +1,9 @@
 #include "platform/discagem/simulada/catalogo_simulado.h"
 
 #include "platform/arquivos/arquivo_atomico.h"
-#include "platform/texto/cp1252.h"
 #include "platform/perfil/perfil.h"
 #include "platform/perfil/perfil_texto.h"
+#include "platform/texto/cp1252.h"
 
 #include <charconv>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "platform/discagem/simulada/linha_simulada.h"
 
-#include "platform/discagem/simulada/catalogo_simulado.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/discagem/simulada/catalogo_simulado.h"
 #include "platform/nucleo/relogio.h"
 
 #include <algorithm>

@@ -3,8 +3,8 @@
 // the user shares; each state is worked out from the stored times when asked, with no thread or timer.
 #pragma once
 
-#include "platform/discagem/simulada/arquivo_linha.h"
 #include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/arquivo_linha.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "platform/som/qt/som.h"
 
-#include "platform/nucleo/diagnostico.h"
 #include "platform/arquivos/pastas.h"
+#include "platform/nucleo/diagnostico.h"
 
 #include <dlfcn.h>
 

@@ -1,8 +1,8 @@
 // The Qt tray backend: one QSystemTrayIcon per (window, identifier), changed only in the fields a
 // call names, and the icon's clicks reaching the window as mouse messages through the event loop.
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/bandeja/qt/bandeja.h"
 #include "platform/figuras/qt/figuras.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The dial-up calls on NetworkManager, against python-dbusmock's NetworkManager on a private bus.
-#include "support/networkmanager_simulado.h"
 #include "support/chamadas_discagem.h"
+#include "support/networkmanager_simulado.h"
 #include "support/relogio_ajustavel.h"
 
-#include "platform/texto/cp1252.h"
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 #include "platform/discagem/networkmanager/estado_nm.h"
 #include "platform/discagem/ras.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/texto/cp1252.h"
 
 #include <gtest/gtest.h>
 

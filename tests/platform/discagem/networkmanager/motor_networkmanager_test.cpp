@@ -1,15 +1,15 @@
 // The dialing engine and the redial timer on the NetworkManager backend, asked as the poller asks:
 // a refused password ends the redials with the engine's message, a lost line is redialled only after
 // the wait.
-#include "support/networkmanager_simulado.h"
 #include "support/ambiente.h"
+#include "support/networkmanager_simulado.h"
 
 #include "app/controles.h"
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 #include "platform/discagem/networkmanager/estado_nm.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 
 namespace {

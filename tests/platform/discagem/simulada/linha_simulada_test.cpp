@@ -1,18 +1,18 @@
 // The simulated line through the dial-up calls: the checks made before the line sees a record, the
 // walk through the states, the one modem, the phonebook's keys, and the line seen and dropped by the
 // line tool, a second process.
-#include "support/pastas_teste.h"
 #include "support/chamadas_discagem.h"
 #include "support/gravacao_recusada.h"
+#include "support/pastas_teste.h"
 #include "support/relogio_ajustavel.h"
 
+#include "platform/discagem/ras.h"
 #include "platform/discagem/simulada/arquivo_linha.h"
 #include "platform/discagem/simulada/catalogo_simulado.h"
-#include "platform/texto/cp1252.h"
-#include "platform/nucleo/escolha_backend.h"
 #include "platform/discagem/simulada/linha_simulada.h"
-#include "platform/discagem/ras.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "platform/nucleo/relogio.h"
+#include "platform/texto/cp1252.h"
 
 #include <gmock/gmock.h>
 
