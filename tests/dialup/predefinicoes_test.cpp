@@ -4,7 +4,6 @@
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/predefinicoes.h"
 #include "platform/catalogo_simulado.h"
-#include "platform/colmeia.h"
 #include "platform/escolha_backend.h"
 #include "platform/pastas.h"
 #include "platform/qt/shell.h"
@@ -12,6 +11,7 @@
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 
 #include <QFile>
 #include <QThread>
@@ -85,7 +85,7 @@ TEST_F(Predefinicoes, AtualizarRelistaMostraOConfiguradoEDesligaADiscagemAutomat
     d.imgAtualizar_Click();
     EXPECT_EQ(Entradas(d), (std::vector<std::string>{"Provedor Simulado", "Nova"}));
     EXPECT_EQ(d.cmbAcesso->currentText().toStdString(), "Não Listado");
-    const auto autodial = plataforma::LeValorRegistro(
+    const auto autodial = LeValorRegistro(
         "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
         "EnableAutodial");
     ASSERT_TRUE(autodial);

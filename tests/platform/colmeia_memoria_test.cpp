@@ -3,10 +3,10 @@
 // indexes give the same answers as a plain search would.
 #include "pastas_teste.h"
 
-#include "platform/colmeia.h"
 #include "platform/colmeia_dados.h"
 #include "platform/configuracoes_usuario.h"
 #include "platform/trava_arquivo.h"
+#include "support/colmeia_lida.h"
 #include "support/gravacao_recusada.h"
 #include "support/substituicoes_contadas.h"
 

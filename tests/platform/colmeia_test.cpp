@@ -10,6 +10,7 @@
 #include "platform/configuracoes_usuario.h"
 #include "platform/cp1252.h"
 #include "platform/registro_api.h"
+#include "support/colmeia_lida.h"
 
 #include <gmock/gmock.h>
 
