@@ -29,8 +29,6 @@ template <std::size_t N> void CopiaCampo(char (&campo)[N], const std::string& te
     campo[n] = '\0';
 }
 
-bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
-
 template <typename Acao> void NaJanela(Acao&& acao) {
     if (JanelaDiscagem* janela = JanelaRegistrada<JanelaDiscagem>::Atual())
         acao(*janela);
@@ -68,7 +66,7 @@ void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
 // Redial is turned off before a message box rather than after it: the box runs the event loop, and
 // with redial still on the redial timer would dial again inside it and stack box upon box.
 void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senha) {
-    if (VazioOuBrancos(entrada)) {
+    if (SemBrancos(entrada).empty()) {
         if (RediscarLigado)
             ApagaRediscar();
         MsgBox("Configure sua conexão!");

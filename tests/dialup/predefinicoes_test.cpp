@@ -6,12 +6,12 @@
 #include "platform/arquivos/pastas.h"
 #include "platform/discagem/simulada/catalogo_simulado.h"
 #include "platform/nucleo/escolha_backend.h"
-#include "platform/registro/colmeia.h"
 #include "platform/registro/registro_api.h"
 #include "platform/shell/qt/shell.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 
 #include <QFile>
 #include <QThread>
@@ -85,7 +85,7 @@ TEST_F(Predefinicoes, AtualizarRelistaMostraOConfiguradoEDesligaADiscagemAutomat
     d.imgAtualizar_Click();
     EXPECT_EQ(Entradas(d), (std::vector<std::string>{"Provedor Simulado", "Nova"}));
     EXPECT_EQ(d.cmbAcesso->currentText().toStdString(), "Não Listado");
-    const auto autodial = plataforma::LeValorRegistro(
+    const auto autodial = LeValorRegistro(
         "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
         "EnableAutodial");
     ASSERT_TRUE(autodial);

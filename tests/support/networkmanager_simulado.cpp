@@ -204,20 +204,8 @@ void NetworkManagerSimulado::EmiteSinal(const QString& sinal) {
 }
 
 int NetworkManagerSimulado::Chamadas(const QString& metodo) {
-    const QDBusMessage resposta = Chama(Gerente, Mock, QStringLiteral("GetMethodCalls"), {metodo});
-    const auto chamadas = qvariant_cast<QDBusArgument>(resposta.arguments().value(0));
-    int total = 0;
-    chamadas.beginArray();
-    while (!chamadas.atEnd()) {
-        qulonglong quando = 0;
-        QVariantList argumentos;
-        chamadas.beginStructure();
-        chamadas >> quando >> argumentos;
-        chamadas.endStructure();
-        ++total;
-    }
-    chamadas.endArray();
-    return total;
+    return static_cast<int>(
+        ChamadasDoMock(Chama(Gerente, Mock, QStringLiteral("GetMethodCalls"), {metodo})).size());
 }
 
 void NetworkManagerSimulado::Congela() {

@@ -5,6 +5,7 @@
 
 #include "platform/nucleo/backend.h"
 
+#include <exception>
 #include <string>
 
 namespace plataforma {
@@ -20,5 +21,17 @@ template <> std::shared_ptr<SaidaDiagnostico> BackendPadrao<SaidaDiagnostico>();
 
 // `texto` is one line's worth; line ends inside it become blanks.
 void Diagnostico(const std::string& texto);
+
+// Runs one step of a longer job; a step that throws is reported as "<qual> ignorado" and the job goes
+// on with its next step.
+template <class Acao> void PassoProtegido(const char* qual, Acao&& acao) {
+    try {
+        acao();
+    } catch (const std::exception& erro) {
+        Diagnostico(std::string(qual) + " ignorado: " + erro.what());
+    } catch (...) {
+        Diagnostico(std::string(qual) + " ignorado");
+    }
+}
 
 } // namespace plataforma

@@ -1,24 +1,11 @@
-// The registry hive file of the per-user folder, read back for tests and tools. The program itself
-// only writes through registro_api.h and configuracoes_usuario.h.
+// Where the registry hive file of the per-user folder lives.
 #pragma once
 
-#include <cstdint>
-#include <optional>
 #include <string>
 
 namespace plataforma {
 
-struct ValorRegistro {
-    std::uint32_t tipo = 0; // REG_SZ or REG_BINARY
-    std::string dados;      // the bytes as written; a REG_SZ text ends with its NUL
-};
-
 // <per-user folder>/registro.reg
 std::string ArquivoColmeia();
-
-// Key paths are full paths such as "HKEY_CURRENT_USER\\Software\\e-Telvanor\\Som", in UTF-8; value
-// names are UTF-8. Both match without regard to case.
-std::optional<ValorRegistro> LeValorRegistro(const std::string& chave, const std::string& nome);
-bool ExisteChaveRegistro(const std::string& chave);
 
 } // namespace plataforma

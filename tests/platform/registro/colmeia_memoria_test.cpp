@@ -4,9 +4,9 @@
 #include "support/pastas_teste.h"
 
 #include "platform/arquivos/trava_arquivo.h"
-#include "platform/registro/colmeia.h"
 #include "platform/registro/colmeia_dados.h"
 #include "platform/registro/configuracoes_usuario.h"
+#include "support/colmeia_lida.h"
 #include "support/gravacao_recusada.h"
 #include "support/substituicoes_contadas.h"
 

@@ -10,6 +10,7 @@
 #include "platform/registro/configuracoes_usuario.h"
 #include "platform/registro/registro_api.h"
 #include "platform/texto/cp1252.h"
+#include "support/colmeia_lida.h"
 
 #include <gmock/gmock.h>
 
@@ -32,10 +33,12 @@ TEST_F(ArquivoDaColmeia, TextoDoArquivo) {
     GravaValor(HKEY_USERS, ".DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
                "EnableAutodial", REG_BINARY, std::string(4, '\0'));
     const std::string texto =
-        std::string("a\"b\\c\r\x01\x7f\x81\x8d\x8f\x90\x9d") + ParaCp1252("é€") + '\0' + "\\";
+        std::string("a\"b\\c\r\x01\x1f ~\x7f\x80\x81\x8d\x8f\x90\x9d\x9e") + ParaCp1252("é€") + '\0' + "\\";
     GravaValor(HKEY_CURRENT_USER, "Software\\Teste", "Nome \"citado\"", REG_SZ, texto + '\0');
     GravaValor(HKEY_CURRENT_USER, "Software\\Teste", "", REG_SZ, ParaCp1252("padrão") + '\0');
     GravaValor(HKEY_CURRENT_USER, "Software\\Teste", "Vazio", REG_BINARY, "");
+    // A key with values keeps its section when a subkey comes below it.
+    GravaValor(HKEY_CURRENT_USER, "Software\\Teste\\Sub", "x", REG_SZ, std::string("1", 2));
     EXPECT_EQ(Conteudo(arquivo),
               "REGEDIT4\n\n"
               "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\n\n"
@@ -44,8 +47,9 @@ TEST_F(ArquivoDaColmeia, TextoDoArquivo) {
               "Settings]\n\"EnableAutodial\"=hex:00,00,00,00\n\n"
               "[HKEY_CURRENT_USER\\Software\\e-Telvanor\\Som]\n\"Ligado\"=\"1\"\n\n"
               "[HKEY_CURRENT_USER\\Software\\Teste]\n"
-              "\"Nome \\\"citado\\\"\"=\"a\\\"b\\\\c\\x0d\\x01\\x7f\\x81\\x8d\\x8f\\x90\\x9dé€"
-              "\\x00\\\\\"\n@=\"padrão\"\n\"Vazio\"=hex:\n");
+              "\"Nome \\\"citado\\\"\"=\"a\\\"b\\\\c\\x0d\\x01\\x1f ~\\x7f€\\x81\\x8d\\x8f\\x90\\x9džé€"
+              "\\x00\\\\\"\n@=\"padrão\"\n\"Vazio\"=hex:\n\n"
+              "[HKEY_CURRENT_USER\\Software\\Teste\\Sub]\n\"x\"=\"1\"\n");
     EXPECT_EQ(Modo(arquivo), 0600u);
     EXPECT_EQ(Modo(PastaUsuario()), 0700u);
 }
@@ -191,6 +195,12 @@ TEST_F(RegistroApi, CodigosDeFalha) {
           {"barra inicial", RegCreateKeyA(HKEY_CURRENT_USER, "\\Software", &saida), ERROR_INVALID_PARAMETER},
           {"parte vazia", RegCreateKeyA(HKEY_CURRENT_USER, "Software\\\\x", &saida), ERROR_INVALID_PARAMETER},
           {"quebra de linha", RegCreateKeyA(HKEY_CURRENT_USER, "a\nb", &saida), ERROR_INVALID_PARAMETER},
+          {"código 31",
+           RegCreateKeyA(HKEY_CURRENT_USER,
+                         "a\x1f"
+                         "b",
+                         &saida),
+           ERROR_INVALID_PARAMETER},
           {"tipo sem forma no arquivo", RegSetValueExA(aberta, "v", 0, 4, &byte, 1), ERROR_INVALID_PARAMETER},
           {"dados nulos", RegSetValueExA(aberta, "v", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER}})
         EXPECT_EQ(obtido, esperado) << nome;
@@ -214,6 +224,9 @@ TEST_F(RegistroApi, BytesGuardadosPorTipo) {
         EXPECT_EQ(valor->tipo, tipo) << nome;
         EXPECT_EQ(valor->dados, lido) << nome;
     }
+    // The same bytes under another type are a change.
+    ASSERT_EQ(GravaValor(chave, ParaCp1252("texto sem NUL final"), REG_BINARY, "abc"), ERROR_SUCCESS);
+    EXPECT_EQ(LeValorRegistro("HKEY_CURRENT_USER\\Software\\Bytes", "texto sem NUL final")->tipo, REG_BINARY);
     // Writing again changes type and data, keeping the name's first spelling and its place.
     EXPECT_EQ(GravaValor(chave, ParaCp1252("BINÁRIO VAZIO"), REG_SZ, std::string("x", 2)), ERROR_SUCCESS);
     RegCloseKey(chave);
