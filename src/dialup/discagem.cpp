@@ -1,10 +1,10 @@
 #include "dialup/discagem.h"
 
 #include "dialup/janela_discagem.h"
-#include "platform/cp1252.h"
-#include "platform/qt/eventos.h"
-#include "platform/qt/mensagens.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/texto/cp1252.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
@@ -19,8 +19,6 @@ using namespace plataforma;
 // Notification by window message with a notifier no window of the program handles: the poller
 // follows the dial.
 constexpr std::uint32_t NotificadorMensagem = 0xFFFFFFFF;
-
-bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
 
 template <typename Acao> void NaJanela(Acao&& acao) {
     if (JanelaDiscagem* janela = JanelaRegistrada<JanelaDiscagem>::Atual())
@@ -59,7 +57,7 @@ void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
 // Redial is turned off before a message box rather than after it: the box runs the event loop, and
 // with redial still on the redial timer would dial again inside it and stack box upon box.
 void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senha) {
-    if (VazioOuBrancos(entrada)) {
+    if (SemBrancos(entrada).empty()) {
         if (RediscarLigado)
             ApagaRediscar();
         MsgBox("Configure sua conexão!");

@@ -2,7 +2,7 @@
 // a counted event pump, a clock that stands still and the simulated line, as `main` chooses it.
 #pragma once
 
-#include "platform/linha_simulada.h"
+#include "platform/discagem/simulada/linha_simulada.h"
 #include "support/avisos_registrados.h"
 #include "support/bandeja_registrada.h"
 #include "support/eventos_contados.h"
