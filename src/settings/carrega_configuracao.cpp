@@ -1,11 +1,11 @@
-#include "mail/contas_email.h"
 #include "platform/diagnostico.h"
 #include "platform/instalacao.h"
 #include "platform/pastas.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
-#include "settings/janela_carregamento.h"
+#include "settings/janela_configuracoes.h"
 #include "settings/navegador.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"
@@ -31,8 +31,8 @@ void Le(const LinhaConfiguracao& linha) {
 }
 
 // The steps that touch the main window fail without one.
-JanelaCarregamento& Janela() {
-    JanelaCarregamento* janela = plataforma::JanelaRegistrada<JanelaCarregamento>::Atual();
+JanelaConfiguracoes& Janela() {
+    JanelaConfiguracoes* janela = plataforma::JanelaRegistrada<JanelaConfiguracoes>::Atual();
     if (!janela)
         throw std::logic_error("a janela principal não existe");
     return *janela;
@@ -44,7 +44,7 @@ void AplicaRediscar(const std::string& texto) {
     const std::optional<bool> ligado = LeBooleano(texto);
     if (!ligado)
         return;
-    JanelaCarregamento& janela = Janela();
+    JanelaConfiguracoes& janela = Janela();
     if (*ligado) {
         RediscarLigado = true;
         if (SemBrancos(janela.CaptionAcesso()).empty()) {
@@ -105,7 +105,7 @@ void CarregaConfiguração() {
 
     Passo([] {
         if (ChecarPeriodicamente == 0)
-            Janela().DesligaVerificaçãoPeriódica();
+            Janela().HabilitaVerificaçãoPeriódica(false);
     });
 
     Passo([&] { AplicaRediscar(rediscar); });

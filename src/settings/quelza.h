@@ -3,10 +3,10 @@
 // the names below are references into it.
 #pragma once
 
-#include "mail/conta_email.h"
 #include "platform/aplicacao.h"
 #include "platform/icone_notificacao.h"
 #include "platform/ras.h"
+#include "settings/conta_email.h"
 #include "settings/hora_do_dia.h"
 
 #include <array>

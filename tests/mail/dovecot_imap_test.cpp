@@ -35,12 +35,12 @@ protected:
     DovecotImap() {
         relogio->Ajusta(9, 30);
         plataforma::DefineBackend<plataforma::Espera>(espera);
-        DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(janela.get());
         TempoDeEspera = 10;
     }
     ~DovecotImap() override {
         plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(nullptr);
         qunsetenv("SSL_CERT_FILE");
         qunsetenv("SSL_CERT_DIR");
     }

@@ -27,12 +27,12 @@ protected:
     Dovecot() {
         relogio->Ajusta(9, 30);
         plataforma::DefineBackend<plataforma::Espera>(espera);
-        DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(janela.get());
         TempoDeEspera = 10;
     }
     ~Dovecot() override {
         plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(nullptr);
         qunsetenv("SSL_CERT_FILE");
         qunsetenv("SSL_CERT_DIR");
     }

@@ -4,8 +4,8 @@
 #include "networkmanager/networkmanager_simulado.h"
 #include "support/ambiente.h"
 
-#include "app/controles.h"
 #include "app/frm_telvanor01.h"
+#include "controls/controles.h"
 #include "dialup/discagem.h"
 #include "platform/escolha_backend.h"
 #include "platform/nm/discagem_networkmanager.h"

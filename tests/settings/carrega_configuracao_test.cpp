@@ -1,7 +1,6 @@
 // The loader at start: the first start on the shipped settings file, a second start, the redial
 // variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
 // first start in a folder whose name the code page lacks.
-#include "mail/contas_email.h"
 #include "platform/colmeia.h"
 #include "platform/configuracoes_usuario.h"
 #include "platform/cp1252.h"
@@ -9,6 +8,7 @@
 #include "platform/pastas.h"
 #include "platform/registro_api.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/diagnosticos.h"
@@ -50,7 +50,7 @@ protected:
         return LeArquivo(pastas.ConfigHome() + "/autostart/e-Telvanor.desktop");
     }
 
-    JanelaCarregamentoRegistrada janela;
+    JanelaConfiguracoesRegistrada janela;
 };
 
 // As a run that ended with redial on leaves the shipped file.
