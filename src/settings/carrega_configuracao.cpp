@@ -86,22 +86,10 @@ void CarregaConfiguração() {
     std::string rediscar;
     Passo([&] { rediscar = LeTexto(tabela::RediscarLigado); });
 
-    for (const LinhaConfiguracao* linha :
-         {&tabela::AgendarConexão,     &tabela::HoraConexão,      &tabela::ProgramaExecutar,
-          &tabela::AgendarDesconexão,  &tabela::HoraDesconexão,   &tabela::NãoDeixarAgendado,
-          &tabela::DesligarComputador, &tabela::PrimeiraVez,      &tabela::PáginaInicial,
-          &tabela::PáginaTravada,      &tabela::IniciarIE,        &tabela::SomLigado,
-          &tabela::SomIniciando,       &tabela::SomBomDia,        &tabela::SomBoaTarde,
-          &tabela::SomBoaNoite,        &tabela::SomFinalizando,   &tabela::SomTemEmail,
-          &tabela::SomConectado,       &tabela::SomDesconectado,  &tabela::PosiçãoX,
-          &tabela::PosiçãoY,           &tabela::IniciarComWindows})
+    for (const LinhaConfiguracao* linha : tabela::Carregadas)
         Le(*linha);
 
     Passo([] { GravaEntradaIniciarComWindows(IniciarComWindows == "1"); });
-
-    for (const LinhaConfiguracao* linha : {&tabela::ChecarAoConectar, &tabela::TempoDeEspera,
-                                           &tabela::ChecarPeriodicamente, &tabela::AvisarNovoEmail})
-        Le(*linha);
 
     Passo([] {
         if (ChecarPeriodicamente == 0)
