@@ -2,9 +2,10 @@
 # Fails on an include in src/ that runs back up the layers or across them:
 #   platform  <-  settings, shape, controls  <-  dialup, mail  <-  dialogs  <-  app  <-  main.cpp
 # A folder includes its own headers and those of the layers below; folders of one layer do not
-# include each other, so that each folder can be a library linked only downward. Also keeps the standard-library stand-ins free of the
-# Qt ones, and the choice of backends (platform/escolha_backend.h) to main.cpp and to the dial-up
-# service's choice that main makes (platform/nm/escolha_discagem.cpp).
+# include each other, so that each folder is a library linked only downward. Also keeps the
+# standard-library stand-ins free of their backends (the qt/ and networkmanager/ folders of
+# platform/), and the choice of backends (platform/nucleo/escolha_backend.h) to main.cpp and to the
+# dial-up service's choice that main makes (platform/discagem/networkmanager/escolha_discagem.cpp).
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -38,11 +39,12 @@ while IFS= read -r linha; do
     elif ((npara == nde)) && [[ $de != "$para" ]]; then
         echo "camadas: $arquivo ($de) inclui $incluido, de outra pasta da mesma camada" >&2
         falhas=$((falhas + 1))
-    elif [[ $arquivo == platform/* && $arquivo != platform/qt/* && $incluido == platform/qt/* ]]; then
-        echo "camadas: $arquivo inclui $incluido; as substitutas sem Qt não usam as de Qt" >&2
+    elif [[ $arquivo == platform/* && $arquivo != */qt/* && $arquivo != */networkmanager/* &&
+        ($incluido == platform/*/qt/* || $incluido == platform/*/networkmanager/*) ]]; then
+        echo "camadas: $arquivo inclui $incluido; as substitutas sem Qt não usam os backends" >&2
         falhas=$((falhas + 1))
-    elif [[ $incluido == platform/escolha_backend.h && $arquivo != main.cpp &&
-        $arquivo != platform/nm/escolha_discagem.cpp ]]; then
+    elif [[ $incluido == platform/nucleo/escolha_backend.h && $arquivo != main.cpp &&
+        $arquivo != platform/discagem/networkmanager/escolha_discagem.cpp ]]; then
         echo "camadas: $arquivo escolhe backends; só main.cpp e os testes o fazem" >&2
         falhas=$((falhas + 1))
     fi

@@ -22,7 +22,7 @@ class JanelaEmail;
 }
 
 // It is the window the dialing engine, the settings, the mail check and the tray icon act on,
-// registered as such while it lives (platform/janela_registrada.h).
+// registered as such while it lives (platform/interface/janela_registrada.h).
 class frmTelvanor01 : public QWidget, public quelza::JanelaDiscagem, public quelza::JanelaConfiguracoes {
 public:
     frmTelvanor01();

@@ -4,7 +4,7 @@
 #include "dialogs/frm_telvanor09.h"
 #include "mail/frm_telvanor08.h"
 #include "mail/lista_contas.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/configuracao.h"
 #include "settings/contas_email.h"
 #include "settings/formas_texto.h"

@@ -1,6 +1,6 @@
 // What the dialing engine shows on the main window: the redial state it switches off, the result code
 // of the status query, and the configuration dialog it opens. The window registers itself while it
-// lives (platform/janela_registrada.h); tests register a double. With none registered the engine
+// lives (platform/interface/janela_registrada.h); tests register a double. With none registered the engine
 // shows nothing.
 #pragma once
 

@@ -1,10 +1,10 @@
 // What the mail check shows on the main window: the mail label and its tooltip, the mail
 // indicator's picture, the close button's state and the new-mail cue. The window registers itself
-// while it lives (platform/janela_registrada.h); tests register a double. With none registered a
+// while it lives (platform/interface/janela_registrada.h); tests register a double. With none registered a
 // check shows nothing.
 #pragma once
 
-#include "platform/janela_registrada.h"
+#include "platform/interface/janela_registrada.h"
 
 #include <string>
 

@@ -1,7 +1,8 @@
 #include "mail/lista_contas.h"
 
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
+#include "settings/contas_email.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/contas_email.h"
 #include "settings/quelza.h"

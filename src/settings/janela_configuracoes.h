@@ -1,10 +1,10 @@
 // The main window as the settings see it: what the loader reads from and sets on it (the access
 // label, the redial state, the periodic mail timer) and what the configuration dialog sets when it
-// stores a tab. The window registers itself while it lives (platform/janela_registrada.h); tests
+// stores a tab. The window registers itself while it lives (platform/interface/janela_registrada.h); tests
 // register a double. With none registered nothing is shown.
 #pragma once
 
-#include "platform/janela_registrada.h"
+#include "platform/interface/janela_registrada.h"
 
 #include <string>
 

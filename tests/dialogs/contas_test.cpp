@@ -3,8 +3,8 @@
 // editing, each seen in memory, in the list and in the store.
 #include "dialogs/frm_telvanor09.h"
 #include "mail/frm_telvanor08.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/contas_email.h"
 #include "settings/quelza.h"

@@ -3,7 +3,7 @@
 // Space or Enter, and show their focus.
 #include "dialogs/frm_telvanor09.h"
 #include "mail/frm_telvanor08.h"
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/contas_email.h"
 #include "settings/quelza.h"
