@@ -1,6 +1,5 @@
 #include "mail/lista_contas.h"
 
-#include "settings/contas_email.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"

@@ -1,4 +1,3 @@
-#include "settings/contas_email.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/nucleo/diagnostico.h"

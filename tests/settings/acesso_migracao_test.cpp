@@ -1,5 +1,4 @@
 // The move of the previous version's settings, the dial-up access scrambled into the per-user store.
-#include "settings/contas_email.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/contas_email.h"

@@ -1,7 +1,6 @@
 // The loader at start: the first start on the shipped settings file, a second start, the redial
 // variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
 // first start in a folder whose name the code page lacks.
-#include "settings/contas_email.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/registro/configuracoes_usuario.h"
