@@ -1,19 +1,22 @@
 #!/usr/bin/env bash
-# Fails on an include in src/ that runs back up the layers:
-#   platform  <-  settings, shape, dialup, mail  <-  app, dialogs  <-  main.cpp
-# Folders of one layer may include each other. Also keeps the standard-library stand-ins free of their
-# backends (the qt/ and networkmanager/ folders of platform/), and the choice of backends
-# (platform/nucleo/escolha_backend.h) to main.cpp and to the dial-up service's choice that main makes
-# (platform/discagem/networkmanager/escolha_discagem.cpp).
+# Fails on an include in src/ that runs back up the layers or across them:
+#   platform  <-  settings, shape, controls  <-  dialup, mail  <-  dialogs  <-  app  <-  main.cpp
+# A folder includes its own headers and those of the layers below; folders of one layer do not
+# include each other, so that each folder is a library linked only downward. Also keeps the
+# standard-library stand-ins free of their backends (the qt/ and networkmanager/ folders of
+# platform/), and the choice of backends (platform/nucleo/escolha_backend.h) to main.cpp and to the
+# dial-up service's choice that main makes (platform/discagem/networkmanager/escolha_discagem.cpp).
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
 nivel() {
     case "$1" in
     platform) echo 0 ;;
-    settings | shape | dialup | mail) echo 1 ;;
-    app | dialogs) echo 2 ;;
-    main.cpp) echo 3 ;;
+    settings | shape | controls) echo 1 ;;
+    dialup | mail) echo 2 ;;
+    dialogs) echo 3 ;;
+    app) echo 4 ;;
+    main.cpp) echo 5 ;;
     *) echo desconhecido ;;
     esac
 }
@@ -32,6 +35,9 @@ while IFS= read -r linha; do
         falhas=$((falhas + 1))
     elif ((npara > nde)); then
         echo "camadas: $arquivo ($de) inclui $incluido, de uma camada acima" >&2
+        falhas=$((falhas + 1))
+    elif ((npara == nde)) && [[ $de != "$para" ]]; then
+        echo "camadas: $arquivo ($de) inclui $incluido, de outra pasta da mesma camada" >&2
         falhas=$((falhas + 1))
     elif [[ $arquivo == platform/* && $arquivo != */qt/* && $arquivo != */networkmanager/* &&
         ($incluido == platform/*/qt/* || $incluido == platform/*/networkmanager/*) ]]; then

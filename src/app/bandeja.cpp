@@ -18,8 +18,8 @@ constexpr char Dica[] = "e-Telvanor 3.1";
 // The icon's notifications go to whichever main window is alive when they arrive.
 void RecebeNotificações(std::uint32_t hWnd) {
     plataforma::DefineReceptorBandeja(hWnd, [](std::uint32_t mensagemMouse) {
-        if (frmTelvanor01::Existe())
-            frmTelvanor01::Atual().Form_MouseMove(0, 0, static_cast<float>(mensagemMouse), 0);
+        if (frmTelvanor01* janela = plataforma::JanelaRegistrada<frmTelvanor01>::Atual())
+            janela->Form_MouseMove(0, 0, static_cast<float>(mensagemMouse), 0);
     });
 }
 
@@ -37,7 +37,7 @@ void EmMaiúsculas(std::string& texto) {
 
 void Identifica(plataforma::NOTIFYICONDATAA& dados) {
     dados.cbSize = sizeof dados;
-    dados.hWnd = frmTelvanor01::Atual().hWnd();
+    dados.hWnd = plataforma::JanelaRegistrada<frmTelvanor01>::Atual()->hWnd();
     dados.uID = 1;
 }
 

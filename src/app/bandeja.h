@@ -1,7 +1,7 @@
 // The notification-area icon: add, remove and change it through the icon record the module keeps.
 #pragma once
 
-#include "app/controles.h"
+#include "controls/controles.h"
 
 #include <string>
 

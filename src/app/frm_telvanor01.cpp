@@ -28,8 +28,6 @@
 
 namespace {
 
-frmTelvanor01* atual = nullptr;
-
 void PosicionaTwips(QWidget* controle, int esquerda, int topo, int largura, int altura) {
     controle->setGeometry(esquerda / TwipsPorPixel, topo / TwipsPorPixel, largura / TwipsPorPixel,
                           altura / TwipsPorPixel);
@@ -72,9 +70,9 @@ constexpr Botao Botoes[] = {
 frmTelvanor01::frmTelvanor01()
     : Timer1(100, true, [this] { Timer1_Timer(); }), Timer2(500, true, [this] { Timer2_Timer(); }),
       Timer3(300, false, [this] { Timer3_Timer(); }), tmrEmail(60000, false, [this] { tmrEmail_Timer(); }) {
-    atual = this;
+    plataforma::JanelaRegistrada<frmTelvanor01>::Registra(this);
     plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Registra(this);
-    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Registra(this);
+    plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Registra(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(2265 / TwipsPorPixel, 2955 / TwipsPorPixel);
@@ -88,16 +86,11 @@ frmTelvanor01::frmTelvanor01()
 }
 
 frmTelvanor01::~frmTelvanor01() {
-    if (atual == this) {
-        atual = nullptr;
-        quelza::DefineJanelaEmail(nullptr);
-    }
+    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Esquece(janelaEmail_.get());
+    plataforma::JanelaRegistrada<frmTelvanor01>::Esquece(this);
     plataforma::JanelaRegistrada<quelza::JanelaDiscagem>::Esquece(this);
-    plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Esquece(this);
+    plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Esquece(this);
 }
-
-frmTelvanor01& frmTelvanor01::Atual() { return *atual; }
-bool frmTelvanor01::Existe() { return atual != nullptr; }
 
 void frmTelvanor01::CriaControles() {
     Image1 = new Imagem(this);

@@ -2,9 +2,9 @@
 // tray menu and socket. Its handlers are spread over files named after what they handle.
 #pragma once
 
-#include "app/controles.h"
+#include "controls/controles.h"
 #include "dialup/janela_discagem.h"
-#include "settings/janela_carregamento.h"
+#include "settings/janela_configuracoes.h"
 
 #include <QAction>
 #include <QMenu>
@@ -17,16 +17,16 @@
 
 class CriaRegiao;
 
-// It is the window the dialing engine and the settings loader act on, registered as such while it
-// lives.
-class frmTelvanor01 : public QWidget, public quelza::JanelaDiscagem, public quelza::JanelaCarregamento {
+namespace quelza {
+class JanelaEmail;
+}
+
+// It is the window the dialing engine, the settings, the mail check and the tray icon act on,
+// registered as such while it lives (platform/interface/janela_registrada.h).
+class frmTelvanor01 : public QWidget, public quelza::JanelaDiscagem, public quelza::JanelaConfiguracoes {
 public:
     frmTelvanor01();
     ~frmTelvanor01() override;
-
-    // The main window of the process; every module routine that touches the window goes through it.
-    static frmTelvanor01& Atual();
-    static bool Existe();
 
     // The handle that identifies the window to the tray icon.
     std::uint32_t hWnd() const { return 1; }
@@ -117,7 +117,9 @@ public:
     void MostraCódigoEstado(const std::string& codigo) override;
     void AbreConfiguração(int aba) override;
     std::string CaptionAcesso() const override;
-    void DesligaVerificaçãoPeriódica() override;
+    void MostraAcesso(const std::string& acesso, const std::string& usuario,
+                      const std::string& senha) override;
+    void HabilitaVerificaçãoPeriódica(bool habilitada) override;
 
     // To the tray: the icon added and the window hidden; without a tray host, minimized instead, as
     // nothing could bring a hidden window back.
@@ -152,6 +154,8 @@ private:
     void LigaEventos();
     void RegistraJanelaEmail();
 
+    // The window as the mail check sees it.
+    std::unique_ptr<quelza::JanelaEmail> janelaEmail_;
     bool descarregada_ = false;
     // A status tick waiting in the event pump is not re-entered by the next one.
     bool timer1EmCurso_ = false;

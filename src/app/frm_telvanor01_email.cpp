@@ -68,7 +68,8 @@ private:
 } // namespace
 
 void frmTelvanor01::RegistraJanelaEmail() {
-    quelza::DefineJanelaEmail(std::make_shared<JanelaEmailDoFormulario>(*this));
+    janelaEmail_ = std::make_unique<JanelaEmailDoFormulario>(*this);
+    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Registra(janelaEmail_.get());
     Image1->installEventFilter(new DicaDoRotuloEmail(*this));
 }
 

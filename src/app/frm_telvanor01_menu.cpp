@@ -1,7 +1,7 @@
 // The tray menu's items. Most press the skin button of the same action; the developer links open
 // through the shell, where the user's mail program or browser takes them.
-#include "app/desenvolvedor.h"
 #include "app/frm_telvanor01.h"
+#include "dialogs/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "platform/arquivos/pastas.h"

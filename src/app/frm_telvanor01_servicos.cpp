@@ -1,5 +1,5 @@
-// The window as the dialing engine and the settings loader see it: the redial state, the status code,
-// the configuration dialog, the access label and the periodic mail timer.
+// The window as the dialing engine and the settings see it: the redial state, the status code, the
+// configuration dialog, the access labels and the periodic mail timer.
 #include "app/frm_telvanor01.h"
 
 #include "dialogs/frm_telvanor09.h"
@@ -17,4 +17,11 @@ void frmTelvanor01::AbreConfiguração(int aba) { frmTelvanor09::MostraNaAba(aba
 
 std::string frmTelvanor01::CaptionAcesso() const { return Caption(lblAcesso); }
 
-void frmTelvanor01::DesligaVerificaçãoPeriódica() { tmrEmail.Enabled(false); }
+void frmTelvanor01::MostraAcesso(const std::string& acesso, const std::string& usuario,
+                                 const std::string& senha) {
+    DefineCaption(lblAcesso, acesso);
+    DefineCaption(lblUsuário, usuario);
+    DefineCaption(lblSenha, senha);
+}
+
+void frmTelvanor01::HabilitaVerificaçãoPeriódica(bool habilitada) { tmrEmail.Enabled(habilitada); }

@@ -4,7 +4,7 @@
 // of their own (frm_telvanor09_<tab>.cpp).
 #pragma once
 
-#include "app/controles.h"
+#include "controls/controles.h"
 
 #include <QCheckBox>
 #include <QComboBox>

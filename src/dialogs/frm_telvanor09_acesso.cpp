@@ -1,12 +1,12 @@
 // Tab 0, "Acesso": the phonebook entry, user and password, the line that dials them; the create
 // button with its provider menu and the refresh button.
-#include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "dialup/predefinicoes.h"
 #include "platform/discagem/networkmanager/escolha_discagem.h"
 #include "settings/campos_de_um_byte.h"
 #include "settings/configuracao.h"
+#include "settings/janela_configuracoes.h"
 #include "settings/navegador.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
@@ -172,12 +172,10 @@ bool frmTelvanor09::GravaAbaAcesso() {
                                  {"Senha", senha.toStdString()}},
                                 "O acesso não foi gravado."))
         return false;
-    if (frmTelvanor01::Existe()) {
-        frmTelvanor01& janela = frmTelvanor01::Atual();
-        DefineCaption(janela.lblAcesso, cmbAcesso->currentText().toStdString());
-        DefineCaption(janela.lblUsuário, txtUsuário->text().toStdString());
-        DefineCaption(janela.lblSenha, std::string(senha.size(), '*'));
-    }
+    if (quelza::JanelaConfiguracoes* janela =
+            plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Atual())
+        janela->MostraAcesso(cmbAcesso->currentText().toStdString(), txtUsuário->text().toStdString(),
+                             std::string(senha.size(), '*'));
     quelza::SalvaAcesso(cmbAcesso->currentText().toStdString(), txtUsuário->text().toStdString(),
                         senha.toStdString());
     quelza::Discagem = cmbLinha->currentData().toString().toStdString();

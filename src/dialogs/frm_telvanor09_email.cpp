@@ -1,14 +1,14 @@
 // Tab 1, "Verificar Email": the account list with its buttons, the check on demand, and when and
 // how long the mail check waits.
-#include "app/frm_telvanor01.h"
 #include "dialogs/enter_na_lista.h"
 #include "dialogs/frm_telvanor09.h"
-#include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
 #include "mail/lista_contas.h"
 #include "platform/interface/qt/mensagens.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/formas_texto.h"
+#include "settings/janela_configuracoes.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 
@@ -145,8 +145,9 @@ void frmTelvanor09::GravaAbaEmail() {
     quelza::TempoDeEspera = NumeroDaCaixa(txtSegundos, quelza::TempoDeEspera);
     const bool periodico = chkSempre->isChecked();
     quelza::ChecarPeriodicamente = periodico ? NumeroDaCaixa(txtMinutos, PeriodoEmVigor()) : 0;
-    if (frmTelvanor01::Existe())
-        frmTelvanor01::Atual().tmrEmail.Enabled(periodico);
+    if (quelza::JanelaConfiguracoes* janela =
+            plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Atual())
+        janela->HabilitaVerificaçãoPeriódica(periodico);
 
     using namespace quelza::tabela;
     quelza::GravaConfiguracoes({&ChecarAoConectar, &TempoDeEspera, &ChecarPeriodicamente, &AvisarNovoEmail});

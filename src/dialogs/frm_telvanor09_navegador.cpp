@@ -1,5 +1,5 @@
 // Tab 4, "Internet Explorer": opening the browser on connecting, its start page and the lock on it.
-#include "app/desenvolvedor.h"
+#include "dialogs/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
 #include "settings/formas_texto.h"
 #include "settings/navegador.h"

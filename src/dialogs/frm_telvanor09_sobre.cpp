@@ -1,5 +1,5 @@
 // Tab 5, "e-Telvanor": the program's name, its author's links and starting with the session.
-#include "app/desenvolvedor.h"
+#include "dialogs/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/figuras/qt/figuras_embutidas.h"

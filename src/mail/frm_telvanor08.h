@@ -2,7 +2,7 @@
 // into the account list (asking before overwriting an account of the same title) and closes.
 #pragma once
 
-#include "mail/conta_email.h"
+#include "settings/conta_email.h"
 
 #include <QDialog>
 #include <QLabel>

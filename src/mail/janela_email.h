@@ -1,9 +1,11 @@
 // What the mail check shows on the main window: the mail label and its tooltip, the mail
-// indicator's picture, the close button's state and the new-mail cue. The window implements it and
-// registers itself at start; tests register a double. With none registered a check shows nothing.
+// indicator's picture, the close button's state and the new-mail cue. The window registers itself
+// while it lives (platform/interface/janela_registrada.h); tests register a double. With none registered a
+// check shows nothing.
 #pragma once
 
-#include <memory>
+#include "platform/interface/janela_registrada.h"
+
 #include <string>
 
 namespace quelza {
@@ -21,8 +23,5 @@ public:
     virtual bool TemDispositivoSom() = 0;
     virtual void TocaSom(const std::string& caminho) = 0;
 };
-
-void DefineJanelaEmail(std::shared_ptr<JanelaEmail> janela);
-std::shared_ptr<JanelaEmail> JanelaDoEmail();
 
 } // namespace quelza

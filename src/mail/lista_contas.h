@@ -2,7 +2,7 @@
 // the duplicate look-up, adding, replacing and removing, each written to the store at once.
 #pragma once
 
-#include "mail/conta_email.h"
+#include "settings/conta_email.h"
 
 #include <cstddef>
 #include <optional>

@@ -114,18 +114,20 @@ std::string HoraAtual() { return HoraMinuto(plataforma::Agora()); }
 
 std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& usuario,
                               const std::string& senha) {
-    const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
     SessaoImap sessao(endereco);
     DialogoImap dialogo(usuario, senha, endereco.Tls);
     try {
         sessao.Conecta();
-        janela->DefineRótuloEmail("Conectando... ");
+        if (janela)
+            janela->DefineRótuloEmail("Conectando... ");
         AcaoImap acao = sessao.Aguarda(dialogo);
         for (;;) {
             switch (acao.Tipo) {
             case AcaoImap::Tipo::Envia:
                 for (const char* rotulo : acao.Rotulos)
-                    janela->DefineRótuloEmail(rotulo);
+                    if (janela)
+                        janela->DefineRótuloEmail(rotulo);
                 sessao.Envia(acao.Comando);
                 acao = sessao.Aguarda(dialogo);
                 break;
@@ -134,13 +136,16 @@ std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& u
                 break;
             case AcaoImap::Tipo::Conta:
                 TotalDeMensagens = SomaMensagens(TotalDeMensagens, acao.Contagem);
-                janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
-                janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail
-                                                               : FiguraEmail::TemEmail);
+                if (janela) {
+                    janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
+                    janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail
+                                                                   : FiguraEmail::TemEmail);
+                }
                 sessao.EnviaEFecha(dialogo.Logout());
                 return TextoMensagensDaConta(std::llround(acao.Contagem));
             case AcaoImap::Tipo::Falha:
-                janela->DefineRótuloEmail(acao.Falha + HoraAtual());
+                if (janela)
+                    janela->DefineRótuloEmail(acao.Falha + HoraAtual());
                 return acao.Dica;
             case AcaoImap::Tipo::ErroExecucao:
             case AcaoImap::Tipo::Aguarda:
@@ -148,7 +153,8 @@ std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& u
             }
         }
     } catch (const ErroExecucaoPop3& erro) {
-        janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
+        if (janela)
+            janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
         return erro.Dica;
     }
 }

@@ -91,7 +91,7 @@ std::string HoraAtual() { return HoraMinuto(plataforma::Agora()); }
 } // namespace
 
 std::string VerificaContaPOP3() {
-    const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
     SessaoPop3 sessao;
     try {
         const auto endereco = InterpretaServidorPop3(ServidorPop3);
@@ -103,9 +103,10 @@ std::string VerificaContaPOP3() {
             const PassoPop3& p = passos[passo];
             if (passo == PassoSaudacao) {
                 sessao.Conecta(*endereco);
-                janela->DefineRótuloEmail(p.Rotulo);
+                if (janela)
+                    janela->DefineRótuloEmail(p.Rotulo);
             } else {
-                if (p.Rotulo)
+                if (p.Rotulo && janela)
                     janela->DefineRótuloEmail(p.Rotulo);
                 if (passo == PassoSenha)
                     plataforma::DoEvents();
@@ -114,19 +115,23 @@ std::string VerificaContaPOP3() {
                     plataforma::DoEvents();
             }
             if (!sessao.AguardaRespostaPOP3(CodigoAceito, resposta)) {
-                janela->DefineRótuloEmail(p.Falha + HoraAtual());
+                if (janela)
+                    janela->DefineRótuloEmail(p.Falha + HoraAtual());
                 return passo == PassoSaudacao && sessao.CertificadoRecusado() ? DicaCertificado
                                                                               : DicaDaFalha(p.Falha);
             }
         }
         const double contagem = ContagemStat(resposta);
         TotalDeMensagens = SomaMensagens(TotalDeMensagens, contagem);
-        janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
-        janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail : FiguraEmail::TemEmail);
+        if (janela) {
+            janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
+            janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail : FiguraEmail::TemEmail);
+        }
         sessao.EnviaEFecha(ComandoQuit);
         return TextoMensagensDaConta(std::llround(contagem));
     } catch (const ErroExecucaoPop3& erro) {
-        janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
+        if (janela)
+            janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
         return erro.Dica;
     }
 }

@@ -16,19 +16,21 @@ bool emCurso = false;
 // Holds the run's place and the close button for as long as the run lasts, however it ends.
 class ExecucaoEmCurso {
 public:
-    explicit ExecucaoEmCurso(JanelaEmail& janela) : janela_(janela) {
+    explicit ExecucaoEmCurso(JanelaEmail* janela) : janela_(janela) {
         emCurso = true;
-        janela_.HabilitaFechar(false);
+        if (janela_)
+            janela_->HabilitaFechar(false);
     }
     ~ExecucaoEmCurso() {
-        janela_.HabilitaFechar(true);
+        if (janela_)
+            janela_->HabilitaFechar(true);
         emCurso = false;
     }
     ExecucaoEmCurso(const ExecucaoEmCurso&) = delete;
     ExecucaoEmCurso& operator=(const ExecucaoEmCurso&) = delete;
 
 private:
-    JanelaEmail& janela_;
+    JanelaEmail* janela_;
 };
 
 // The account's tooltip line after its title: an IMAP account names its protocol.
@@ -48,15 +50,16 @@ void VerificaTodasAsContas() {
     if (emCurso)
         return;
     LiberaEsperas();
-    // Held for the whole run, even should the window let go of it inside a reply wait.
-    const std::shared_ptr<JanelaEmail> janela = JanelaDoEmail();
+    JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
     std::vector<ContagemDaConta> contas;
     try {
-        const ExecucaoEmCurso execucao(*janela);
+        const ExecucaoEmCurso execucao(janela);
         TotalDeMensagens = 0;
-        janela->DefineFiguraEmail(FiguraEmail::SemEmail);
         std::string dica;
-        janela->DefineDicaEmail(dica);
+        if (janela) {
+            janela->DefineFiguraEmail(FiguraEmail::SemEmail);
+            janela->DefineDicaEmail(dica);
+        }
         // The list is read afresh at each account: the account dialog may reload it while a reply
         // is awaited.
         for (std::size_t i = 0; TemContasEmail && i < ContasEmail.size(); ++i) {
@@ -65,7 +68,8 @@ void VerificaTodasAsContas() {
             const std::string desfecho = VerificaConta(conta);
             contas.push_back({conta.NomeDaConta, static_cast<std::int16_t>(TotalDeMensagens - antes)});
             dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
-            janela->DefineDicaEmail(dica);
+            if (janela)
+                janela->DefineDicaEmail(dica);
         }
     } catch (const VerificacaoInterrompida&) {
         // Stopped inside a wait: the account lets go without a word.
@@ -75,7 +79,7 @@ void VerificaTodasAsContas() {
         LiberaEsperas();
         return;
     }
-    if (TotalDeMensagens > 0 && SomLigado == 1 && janela->TemDispositivoSom())
+    if (TotalDeMensagens > 0 && SomLigado == 1 && janela && janela->TemDispositivoSom())
         janela->TocaSom(SomTemEmail);
     AvisaNovoEmail(contas);
 }

@@ -1,11 +1,11 @@
-#include "mail/contas_email.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/nucleo/diagnostico.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
-#include "settings/janela_carregamento.h"
+#include "settings/janela_configuracoes.h"
 #include "settings/navegador.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"
@@ -27,8 +27,8 @@ void Le(const LinhaConfiguracao& linha) {
 }
 
 // The steps that touch the main window fail without one.
-JanelaCarregamento& Janela() {
-    JanelaCarregamento* janela = plataforma::JanelaRegistrada<JanelaCarregamento>::Atual();
+JanelaConfiguracoes& Janela() {
+    JanelaConfiguracoes* janela = plataforma::JanelaRegistrada<JanelaConfiguracoes>::Atual();
     if (!janela)
         throw std::logic_error("a janela principal não existe");
     return *janela;
@@ -40,7 +40,7 @@ void AplicaRediscar(const std::string& texto) {
     const std::optional<bool> ligado = LeBooleano(texto);
     if (!ligado)
         return;
-    JanelaCarregamento& janela = Janela();
+    JanelaConfiguracoes& janela = Janela();
     if (*ligado) {
         RediscarLigado = true;
         if (SemBrancos(janela.CaptionAcesso()).empty()) {
@@ -82,26 +82,14 @@ void CarregaConfiguração() {
     std::string rediscar;
     Passo([&] { rediscar = LeTexto(tabela::RediscarLigado); });
 
-    for (const LinhaConfiguracao* linha :
-         {&tabela::AgendarConexão,     &tabela::HoraConexão,      &tabela::ProgramaExecutar,
-          &tabela::AgendarDesconexão,  &tabela::HoraDesconexão,   &tabela::NãoDeixarAgendado,
-          &tabela::DesligarComputador, &tabela::PrimeiraVez,      &tabela::PáginaInicial,
-          &tabela::PáginaTravada,      &tabela::IniciarIE,        &tabela::SomLigado,
-          &tabela::SomIniciando,       &tabela::SomBomDia,        &tabela::SomBoaTarde,
-          &tabela::SomBoaNoite,        &tabela::SomFinalizando,   &tabela::SomTemEmail,
-          &tabela::SomConectado,       &tabela::SomDesconectado,  &tabela::PosiçãoX,
-          &tabela::PosiçãoY,           &tabela::IniciarComWindows})
+    for (const LinhaConfiguracao* linha : tabela::Carregadas)
         Le(*linha);
 
     Passo([] { GravaEntradaIniciarComWindows(IniciarComWindows == "1"); });
 
-    for (const LinhaConfiguracao* linha : {&tabela::ChecarAoConectar, &tabela::TempoDeEspera,
-                                           &tabela::ChecarPeriodicamente, &tabela::AvisarNovoEmail})
-        Le(*linha);
-
     Passo([] {
         if (ChecarPeriodicamente == 0)
-            Janela().DesligaVerificaçãoPeriódica();
+            Janela().HabilitaVerificaçãoPeriódica(false);
     });
 
     Passo([&] { AplicaRediscar(rediscar); });

@@ -3,10 +3,10 @@
 // the names below are references into it.
 #pragma once
 
-#include "mail/conta_email.h"
 #include "platform/bandeja/icone_notificacao.h"
 #include "platform/discagem/ras.h"
 #include "platform/nucleo/aplicacao.h"
+#include "settings/conta_email.h"
 #include "settings/hora_do_dia.h"
 
 #include <array>

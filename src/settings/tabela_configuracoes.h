@@ -5,7 +5,10 @@
 
 #include "settings/quelza.h"
 
+#include <algorithm>
+#include <array>
 #include <initializer_list>
+#include <iterator>
 #include <span>
 #include <string>
 #include <variant>
@@ -39,131 +42,142 @@ struct ValorPrimeiraPartida {
     bool naPastaPrograma = false;
 };
 
+// Who reads a row besides the code that uses it by name: the loader at start, and the first start and
+// the migration, which save it.
+enum UsoLinha : unsigned { LidaNaCarga = 1, SalvaNaPrimeiraPartida = 2 };
+
 struct LinhaConfiguracao {
     VariavelConfiguracao variavel;
     Armazem armazem;
     const char* secao;
     const char* chave; // as written; reads match it regardless of case
     FormaTexto forma;
+    unsigned uso = 0; // UsoLinha flags
     ValorPrimeiraPartida inicial{};
     const char* ausente = ""; // the text an absent key reads as
 };
 
-// One row per setting, named after its variable.
 namespace tabela {
 
 using enum Armazem;
 using enum FormaTexto;
 using V = Variaveis;
 
-inline constexpr LinhaConfiguracao RediscarLigado{&V::RediscarLigado, ArquivoConfig, "Config", "Rediscar",
-                                                  Booleano};
-inline constexpr LinhaConfiguracao AgendarConexão{&V::AgendarConexão, ArquivoConfig, "Config",
-                                                  "Agendar Conexão", NumeroAlinhado};
-inline constexpr LinhaConfiguracao HoraConexão{&V::HoraConexão, ArquivoConfig, "Config", "Hora da Conexão",
-                                               Hora};
-inline constexpr LinhaConfiguracao ProgramaExecutar{&V::ProgramaExecutar, ArquivoConfig, "Config", "Executar",
-                                                    Texto};
-inline constexpr LinhaConfiguracao AgendarDesconexão{&V::AgendarDesconexão, ArquivoConfig, "Config",
-                                                     "Agendar Desconexão", NumeroAlinhado};
-inline constexpr LinhaConfiguracao HoraDesconexão{&V::HoraDesconexão, ArquivoConfig, "Config",
-                                                  "Hora da Desconexão", Hora};
-inline constexpr LinhaConfiguracao NãoDeixarAgendado{&V::NãoDeixarAgendado, ArquivoConfig, "Config",
-                                                     "Não Deixar Agendado", NumeroAlinhado};
-inline constexpr LinhaConfiguracao DesligarComputador{&V::DesligarComputador, ArquivoConfig, "Config",
-                                                      "Desligar Computador", NumeroAlinhado};
-inline constexpr LinhaConfiguracao PrimeiraVez{&V::PrimeiraVez, ArquivoConfig, "Config", "Primeira Vez",
-                                               NumeroSimples};
+inline constexpr unsigned Carga = LidaNaCarga;
+inline constexpr unsigned CargaEPrimeiraPartida = LidaNaCarga | SalvaNaPrimeiraPartida;
 
-inline constexpr LinhaConfiguracao PáginaInicial{&V::PáginaInicial, ArquivoConfig, "IE", "Página Inicial",
-                                                 Texto};
-inline constexpr LinhaConfiguracao PáginaTravada{&V::PáginaTravada, ArquivoConfig, "IE", "Travada", Texto};
-
-inline constexpr LinhaConfiguracao ChecarAoConectar{&V::ChecarAoConectar, ArquivoConfig, "Pop3",
-                                                    "Cheque ao Conectar", NumeroAlinhado};
-inline constexpr LinhaConfiguracao TempoDeEspera{&V::TempoDeEspera, ArquivoConfig, "Pop3", "Tempo de Espera",
-                                                 NumeroAlinhado};
-inline constexpr LinhaConfiguracao ChecarPeriodicamente{&V::ChecarPeriodicamente, ArquivoConfig, "Pop3",
-                                                        "Checar Periodicamente", NumeroAlinhado};
-// On unless switched off: an absent key reads as on.
-inline constexpr LinhaConfiguracao AvisarNovoEmail{
-    &V::AvisarNovoEmail, ArquivoConfig, "Pop3", "Avisar Novo Email", NumeroAlinhado, {}, "1"};
-
-inline constexpr LinhaConfiguracao PosiçãoX{&V::PosiçãoX, Usuario, "ini", "X", NumeroSimples, {"1130"}};
-inline constexpr LinhaConfiguracao PosiçãoY{&V::PosiçãoY, Usuario, "ini", "Y", NumeroSimples, {"1130"}};
-inline constexpr LinhaConfiguracao IniciarIE{&V::IniciarIE, Usuario, "ini", "IE", NumeroSimples};
-inline constexpr LinhaConfiguracao IniciarComWindows{&V::IniciarComWindows, Usuario, "ini",
-                                                     "Iniciar Com Windows", Texto,   {"1"}};
-inline constexpr LinhaConfiguracao Versão{std::monostate{}, Usuario, "ini", "Versão", Texto, {"31"}};
-
-inline constexpr LinhaConfiguracao SomLigado{&V::SomLigado, Usuario, "Som", "Ligado", NumeroSimples, {"1"}};
-inline constexpr LinhaConfiguracao SomIniciando{&V::SomIniciando, Usuario,       "Som",
-                                                "Iniciando",      NumeroSimples, {"1"}};
-inline constexpr LinhaConfiguracao SomBomDia{&V::SomBomDia, Usuario, "Som",
-                                             "Bom Dia",     Texto,   {"e-bomdia.wav", true}};
-inline constexpr LinhaConfiguracao SomBoaTarde{&V::SomBoaTarde, Usuario, "Som",
-                                               "Boa Tarde",     Texto,   {"e-boatarde.wav", true}};
-inline constexpr LinhaConfiguracao SomBoaNoite{&V::SomBoaNoite, Usuario, "Som",
-                                               "Boa Noite",     Texto,   {"e-boanoite.wav", true}};
-inline constexpr LinhaConfiguracao SomFinalizando{&V::SomFinalizando, Usuario, "Som",
-                                                  "Finalizando",      Texto,   {"e-fim.wav", true}};
-inline constexpr LinhaConfiguracao SomTemEmail{&V::SomTemEmail, Usuario, "Som",
-                                               "Tem Email",     Texto,   {"e-tememail.wav", true}};
-inline constexpr LinhaConfiguracao SomConectado{&V::SomConectado, Usuario, "Som",
-                                                "Conectado",      Texto,   {"e-conectado.wav", true}};
-inline constexpr LinhaConfiguracao SomDesconectado{
-    &V::SomDesconectado, Usuario, "Som", "Desconectado", Texto, {"e-desconectado.wav", true}};
-
-inline constexpr LinhaConfiguracao AcessoDialUp{&V::AcessoDialUp, Usuario, "Acesso", "DialUp", Embaralhado};
-inline constexpr LinhaConfiguracao UsuárioAcesso{&V::UsuárioAcesso, Usuario, "Acesso", "Usuário",
-                                                 Embaralhado};
-inline constexpr LinhaConfiguracao SenhaAcesso{&V::SenhaAcesso, Usuario, "Acesso", "Senha", Embaralhado};
-// Read by main, before the main window, to choose the dial-up service.
-inline constexpr LinhaConfiguracao Discagem{&V::Discagem, ArquivoConfig, "Linux", "Discagem", Texto};
-
-// Every row: the loader's in the order it reads them, then the ones it leaves to others.
-inline constexpr const LinhaConfiguracao* Todas[] = {
-    &RediscarLigado,
-    &AgendarConexão,
-    &HoraConexão,
-    &ProgramaExecutar,
-    &AgendarDesconexão,
-    &HoraDesconexão,
-    &NãoDeixarAgendado,
-    &DesligarComputador,
-    &PrimeiraVez,
-    &PáginaInicial,
-    &PáginaTravada,
-    &IniciarIE,
-    &SomLigado,
-    &SomIniciando,
-    &SomBomDia,
-    &SomBoaTarde,
-    &SomBoaNoite,
-    &SomFinalizando,
-    &SomTemEmail,
-    &SomConectado,
-    &SomDesconectado,
-    &PosiçãoX,
-    &PosiçãoY,
-    &IniciarComWindows,
-    &ChecarAoConectar,
-    &TempoDeEspera,
-    &ChecarPeriodicamente,
-    &AvisarNovoEmail,
-    &Versão,
-    &AcessoDialUp,
-    &UsuárioAcesso,
-    &SenhaAcesso,
-    &Discagem,
+// Every row, once: the loader reads those it reads in this order, and the first start saves those it
+// saves in this order.
+inline constexpr LinhaConfiguracao Linhas[] = {
+    {&V::RediscarLigado, ArquivoConfig, "Config", "Rediscar", Booleano},
+    {&V::AgendarConexão, ArquivoConfig, "Config", "Agendar Conexão", NumeroAlinhado, Carga},
+    {&V::HoraConexão, ArquivoConfig, "Config", "Hora da Conexão", Hora, Carga},
+    {&V::ProgramaExecutar, ArquivoConfig, "Config", "Executar", Texto, Carga},
+    {&V::AgendarDesconexão, ArquivoConfig, "Config", "Agendar Desconexão", NumeroAlinhado, Carga},
+    {&V::HoraDesconexão, ArquivoConfig, "Config", "Hora da Desconexão", Hora, Carga},
+    {&V::NãoDeixarAgendado, ArquivoConfig, "Config", "Não Deixar Agendado", NumeroAlinhado, Carga},
+    {&V::DesligarComputador, ArquivoConfig, "Config", "Desligar Computador", NumeroAlinhado, Carga},
+    {&V::PrimeiraVez, ArquivoConfig, "Config", "Primeira Vez", NumeroSimples, Carga},
+    {&V::PáginaInicial, ArquivoConfig, "IE", "Página Inicial", Texto, Carga},
+    {&V::PáginaTravada, ArquivoConfig, "IE", "Travada", Texto, Carga},
+    {&V::SomLigado, Usuario, "Som", "Ligado", NumeroSimples, CargaEPrimeiraPartida, {"1"}},
+    {&V::SomIniciando, Usuario, "Som", "Iniciando", NumeroSimples, CargaEPrimeiraPartida, {"1"}},
+    {&V::SomBomDia, Usuario, "Som", "Bom Dia", Texto, CargaEPrimeiraPartida, {"e-bomdia.wav", true}},
+    {&V::SomBoaTarde, Usuario, "Som", "Boa Tarde", Texto, CargaEPrimeiraPartida, {"e-boatarde.wav", true}},
+    {&V::SomBoaNoite, Usuario, "Som", "Boa Noite", Texto, CargaEPrimeiraPartida, {"e-boanoite.wav", true}},
+    {&V::SomFinalizando, Usuario, "Som", "Finalizando", Texto, CargaEPrimeiraPartida, {"e-fim.wav", true}},
+    {&V::SomTemEmail, Usuario, "Som", "Tem Email", Texto, CargaEPrimeiraPartida, {"e-tememail.wav", true}},
+    {&V::SomConectado, Usuario, "Som", "Conectado", Texto, CargaEPrimeiraPartida, {"e-conectado.wav", true}},
+    {&V::SomDesconectado,
+     Usuario,
+     "Som",
+     "Desconectado",
+     Texto,
+     CargaEPrimeiraPartida,
+     {"e-desconectado.wav", true}},
+    {&V::PosiçãoX, Usuario, "ini", "X", NumeroSimples, CargaEPrimeiraPartida, {"1130"}},
+    {&V::PosiçãoY, Usuario, "ini", "Y", NumeroSimples, CargaEPrimeiraPartida, {"1130"}},
+    {&V::IniciarComWindows, Usuario, "ini", "Iniciar Com Windows", Texto, CargaEPrimeiraPartida, {"1"}},
+    // Saved at the first start as it stands.
+    {&V::IniciarIE, Usuario, "ini", "IE", NumeroSimples, CargaEPrimeiraPartida},
+    {&V::ChecarAoConectar, ArquivoConfig, "Pop3", "Cheque ao Conectar", NumeroAlinhado, Carga},
+    {&V::TempoDeEspera, ArquivoConfig, "Pop3", "Tempo de Espera", NumeroAlinhado, Carga},
+    {&V::ChecarPeriodicamente, ArquivoConfig, "Pop3", "Checar Periodicamente", NumeroAlinhado, Carga},
+    // On unless switched off: an absent key reads as on.
+    {&V::AvisarNovoEmail, ArquivoConfig, "Pop3", "Avisar Novo Email", NumeroAlinhado, Carga, {}, "1"},
+    // Written and never read back.
+    {std::monostate{}, Usuario, "ini", "Versão", Texto, SalvaNaPrimeiraPartida, {"31"}},
+    {&V::AcessoDialUp, Usuario, "Acesso", "DialUp", Embaralhado},
+    {&V::UsuárioAcesso, Usuario, "Acesso", "Usuário", Embaralhado},
+    {&V::SenhaAcesso, Usuario, "Acesso", "Senha", Embaralhado},
+    // Read by main, before the main window, to choose the dial-up service.
+    {&V::Discagem, ArquivoConfig, "Linux", "Discagem", Texto},
 };
 
-// What the first start and the migration save, in their order.
-inline constexpr const LinhaConfiguracao* PadroesIniciais[] = {
-    &SomLigado,      &SomIniciando,      &SomBomDia,    &SomBoaTarde,     &SomBoaNoite,
-    &SomFinalizando, &SomTemEmail,       &SomConectado, &SomDesconectado, &PosiçãoX,
-    &PosiçãoY,       &IniciarComWindows, &IniciarIE,    &Versão,
-};
+// The one row of a variable (the one without a variable for std::monostate); a variable with no row
+// or with two does not compile.
+consteval const LinhaConfiguracao& Linha(VariavelConfiguracao variavel) {
+    const LinhaConfiguracao* achada = nullptr;
+    for (const LinhaConfiguracao& linha : Linhas)
+        if (linha.variavel == variavel) {
+            if (achada)
+                throw "duas linhas para uma variável";
+            achada = &linha;
+        }
+    if (!achada)
+        throw "variável sem linha";
+    return *achada;
+}
+
+// The rows of one use, in the table's order.
+template <unsigned Uso> consteval auto LinhasDoUso() {
+    constexpr std::size_t total = std::count_if(std::begin(Linhas), std::end(Linhas),
+                                                [](const LinhaConfiguracao& l) { return l.uso & Uso; });
+    std::array<const LinhaConfiguracao*, total> grupo{};
+    std::size_t i = 0;
+    for (const LinhaConfiguracao& linha : Linhas)
+        if (linha.uso & Uso)
+            grupo[i++] = &linha;
+    return grupo;
+}
+
+inline constexpr const LinhaConfiguracao& RediscarLigado = Linha(&V::RediscarLigado);
+inline constexpr const LinhaConfiguracao& AgendarConexão = Linha(&V::AgendarConexão);
+inline constexpr const LinhaConfiguracao& HoraConexão = Linha(&V::HoraConexão);
+inline constexpr const LinhaConfiguracao& ProgramaExecutar = Linha(&V::ProgramaExecutar);
+inline constexpr const LinhaConfiguracao& AgendarDesconexão = Linha(&V::AgendarDesconexão);
+inline constexpr const LinhaConfiguracao& HoraDesconexão = Linha(&V::HoraDesconexão);
+inline constexpr const LinhaConfiguracao& NãoDeixarAgendado = Linha(&V::NãoDeixarAgendado);
+inline constexpr const LinhaConfiguracao& DesligarComputador = Linha(&V::DesligarComputador);
+inline constexpr const LinhaConfiguracao& PrimeiraVez = Linha(&V::PrimeiraVez);
+inline constexpr const LinhaConfiguracao& PáginaInicial = Linha(&V::PáginaInicial);
+inline constexpr const LinhaConfiguracao& PáginaTravada = Linha(&V::PáginaTravada);
+inline constexpr const LinhaConfiguracao& ChecarAoConectar = Linha(&V::ChecarAoConectar);
+inline constexpr const LinhaConfiguracao& TempoDeEspera = Linha(&V::TempoDeEspera);
+inline constexpr const LinhaConfiguracao& ChecarPeriodicamente = Linha(&V::ChecarPeriodicamente);
+inline constexpr const LinhaConfiguracao& AvisarNovoEmail = Linha(&V::AvisarNovoEmail);
+inline constexpr const LinhaConfiguracao& PosiçãoX = Linha(&V::PosiçãoX);
+inline constexpr const LinhaConfiguracao& PosiçãoY = Linha(&V::PosiçãoY);
+inline constexpr const LinhaConfiguracao& IniciarIE = Linha(&V::IniciarIE);
+inline constexpr const LinhaConfiguracao& IniciarComWindows = Linha(&V::IniciarComWindows);
+inline constexpr const LinhaConfiguracao& Versão = Linha(std::monostate{});
+inline constexpr const LinhaConfiguracao& SomLigado = Linha(&V::SomLigado);
+inline constexpr const LinhaConfiguracao& SomIniciando = Linha(&V::SomIniciando);
+inline constexpr const LinhaConfiguracao& SomBomDia = Linha(&V::SomBomDia);
+inline constexpr const LinhaConfiguracao& SomBoaTarde = Linha(&V::SomBoaTarde);
+inline constexpr const LinhaConfiguracao& SomBoaNoite = Linha(&V::SomBoaNoite);
+inline constexpr const LinhaConfiguracao& SomFinalizando = Linha(&V::SomFinalizando);
+inline constexpr const LinhaConfiguracao& SomTemEmail = Linha(&V::SomTemEmail);
+inline constexpr const LinhaConfiguracao& SomConectado = Linha(&V::SomConectado);
+inline constexpr const LinhaConfiguracao& SomDesconectado = Linha(&V::SomDesconectado);
+inline constexpr const LinhaConfiguracao& AcessoDialUp = Linha(&V::AcessoDialUp);
+inline constexpr const LinhaConfiguracao& UsuárioAcesso = Linha(&V::UsuárioAcesso);
+inline constexpr const LinhaConfiguracao& SenhaAcesso = Linha(&V::SenhaAcesso);
+inline constexpr const LinhaConfiguracao& Discagem = Linha(&V::Discagem);
+
+// What the loader reads, and what the first start and the migration save.
+inline constexpr auto Carregadas = LinhasDoUso<LidaNaCarga>();
+inline constexpr auto PadroesIniciais = LinhasDoUso<SalvaNaPrimeiraPartida>();
 
 inline constexpr const LinhaConfiguracao* Acesso[] = {&AcessoDialUp, &UsuárioAcesso, &SenhaAcesso};
 

@@ -64,8 +64,9 @@ TEST_F(Acessibilidade, RotulosDeStatusEEmailLidosPorInteiro) {
     EXPECT_EQ(Ve(janela.lblStatus), "41 Conectado. | ");
 
     const std::string longo = "Erro. Sem Resposta do Servidor. Erro. Sem Resposta do Servidor. 22:58";
-    JanelaDoEmail()->DefineDicaEmail("Casa: Erro. Sem Resposta do Servidor");
-    JanelaDoEmail()->DefineRótuloEmail(longo);
+    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineDicaEmail(
+        "Casa: Erro. Sem Resposta do Servidor");
+    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineRótuloEmail(longo);
     ASSERT_TRUE(janela.lblContaEmail->Ajuste().Elidido);
     EXPECT_EQ(Ve(janela.lblContaEmail),
               "41 " + longo + " | " + longo + "\nCasa: Erro. Sem Resposta do Servidor");

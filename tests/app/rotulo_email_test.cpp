@@ -49,7 +49,9 @@ QRect Tinta(const QImage& imagem) {
 
 class RotuloEmail : public AmbienteTeste {
 protected:
-    void Mostra(const std::string& texto) { JanelaDoEmail()->DefineRótuloEmail(texto); }
+    void Mostra(const std::string& texto) {
+        plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineRótuloEmail(texto);
+    }
 
     frmTelvanor01 janela;
 };
@@ -92,7 +94,7 @@ TEST_F(RotuloEmail, PintadoSemCorte) {
 // it whole, before each account's outcome.
 TEST_F(RotuloEmail, TextoLongoDemaisEElididoComOTextoNaDica) {
     const std::string longo = "Erro. Sem Resposta do Servidor. Erro. Sem Resposta do Servidor. 22:58";
-    JanelaDoEmail()->DefineDicaEmail("Casa: 3 mensagens");
+    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineDicaEmail("Casa: 3 mensagens");
     Mostra(longo);
     const AjusteTexto ajuste = janela.lblContaEmail->Ajuste();
     EXPECT_TRUE(ajuste.Elidido);

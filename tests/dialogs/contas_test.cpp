@@ -2,11 +2,11 @@
 // without a single-byte code refused), the overwrite question, adding, replacing, removing and
 // editing, each seen in memory, in the list and in the store.
 #include "dialogs/frm_telvanor09.h"
-#include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
 #include "platform/interface/qt/mensagens.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 

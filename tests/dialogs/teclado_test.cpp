@@ -2,10 +2,10 @@
 // rather than closing the dialog, and the image buttons and links are reached with Tab, pressed with
 // Space or Enter, and show their focus.
 #include "dialogs/frm_telvanor09.h"
-#include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 

@@ -1,6 +1,6 @@
 // The stored value of a mail account: any value either is refused or decodes to an account whose
 // own value decodes to it again.
-#include "mail/contas_email.h"
+#include "settings/contas_email.h"
 
 #include <cstdlib>
 

@@ -32,7 +32,7 @@ protected:
     VerificacaoEmail() {
         relogio->Ajusta(9, 30);
         plataforma::DefineBackend<plataforma::Espera>(espera);
-        DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(janela.get());
         TempoDeEspera = 1;
         SomLigado = 1;
         SomTemEmail = "tememail.wav";
@@ -41,7 +41,7 @@ protected:
     }
     ~VerificacaoEmail() override {
         plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(nullptr);
     }
 
     void Contas(const std::vector<std::string>& usuarios) {
@@ -56,7 +56,7 @@ protected:
     // A fresh window and server log for the next case of a table.
     void NovoCaso() {
         janela = std::make_shared<JanelaEmailRegistrada>();
-        DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(janela.get());
         servidor.recebidas.clear();
         servidor.saudacao = S::Linha("+OK pronto");
         espera->pausasVazias = 0;

@@ -31,7 +31,7 @@ protected:
     }
     ~VerificacaoImap() override {
         plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(nullptr);
     }
 
     std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
@@ -86,7 +86,7 @@ TEST_F(VerificacaoImap, FalhasDeUmaContaNaoParamAExecucao) {
         if (*c.comando)
             servidor.roteiro[c.comando] = c.resposta;
         auto janela = std::make_shared<JanelaEmailRegistrada>();
-        DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<JanelaEmail>::Registra(janela.get());
         espera->pausasVazias = 0;
         ContasEmail = {{"Casa", servidor.Endereco(), "ana", c.senha},
                        {"Trabalho", bom.Endereco(), "bia", "2"}};

@@ -1,7 +1,7 @@
 // The move of the previous version's settings, the dial-up access scrambled into the per-user store.
-#include "mail/contas_email.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"

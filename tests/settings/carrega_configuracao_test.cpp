@@ -1,13 +1,13 @@
 // The loader at start: the first start on the shipped settings file, a second start, the redial
 // variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
 // first start in a folder whose name the code page lacks.
-#include "mail/contas_email.h"
 #include "platform/arquivos/instalacao.h"
 #include "platform/arquivos/pastas.h"
 #include "platform/registro/configuracoes_usuario.h"
 #include "platform/registro/registro_api.h"
 #include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
+#include "settings/contas_email.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/colmeia_lida.h"
@@ -50,7 +50,7 @@ protected:
         return LeArquivo(pastas.ConfigHome() + "/autostart/e-Telvanor.desktop");
     }
 
-    JanelaCarregamentoRegistrada janela;
+    JanelaConfiguracoesRegistrada janela;
 };
 
 // As a run that ended with redial on leaves the shipped file.

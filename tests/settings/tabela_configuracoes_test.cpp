@@ -22,7 +22,7 @@ using TabelaConfiguracoes = AmbienteTeste;
 
 // Whatever a row writes from its variable, reading it back gives the variable the same value.
 TEST_F(TabelaConfiguracoes, CadaLinhaLeDeVoltaOQueGravou) {
-    for (const LinhaConfiguracao* linha : tabela::Todas) {
+    for (const LinhaConfiguracao& linha : tabela::Linhas) {
         std::visit(
             [](auto membro) {
                 using Membro = decltype(membro);
@@ -35,36 +35,36 @@ TEST_F(TabelaConfiguracoes, CadaLinhaLeDeVoltaOQueGravou) {
                 else if constexpr (!std::is_same_v<Membro, std::monostate>)
                     variaveis.*membro = 123;
             },
-            linha->variavel);
+            linha.variavel);
         const Variaveis gravadas = variaveis;
-        const std::string texto = TextoDaVariavel(*linha);
-        GravaConfiguracao(*linha);
+        const std::string texto = TextoDaVariavel(linha);
+        GravaConfiguracao(linha);
         ReiniciaQuelza();
-        EXPECT_NO_THROW(LeConfiguracao(*linha)) << linha->chave;
-        EXPECT_EQ(TextoDaVariavel(*linha), texto) << linha->chave;
+        EXPECT_NO_THROW(LeConfiguracao(linha)) << linha.chave;
+        EXPECT_EQ(TextoDaVariavel(linha), texto) << linha.chave;
         std::visit(
             [&](auto membro) {
                 if constexpr (!std::is_same_v<decltype(membro), std::monostate>) {
-                    EXPECT_EQ(variaveis.*membro, gravadas.*membro) << linha->chave;
+                    EXPECT_EQ(variaveis.*membro, gravadas.*membro) << linha.chave;
                 }
             },
-            linha->variavel);
+            linha.variavel);
     }
 }
 
 TEST_F(TabelaConfiguracoes, NenhumaChaveNemVariavelEmDuasLinhas) {
     std::set<std::string> chaves;
     std::vector<VariavelConfiguracao> vistas;
-    for (const LinhaConfiguracao* linha : tabela::Todas) {
+    for (const LinhaConfiguracao& linha : tabela::Linhas) {
         std::string nome =
-            std::to_string(static_cast<int>(linha->armazem)) + "/" + linha->secao + "/" + linha->chave;
+            std::to_string(static_cast<int>(linha.armazem)) + "/" + linha.secao + "/" + linha.chave;
         for (char& c : nome)
             c = plataforma::MinusculaCp1252(c);
         EXPECT_TRUE(chaves.insert(nome).second) << nome;
-        if (linha->variavel.index() == 0)
+        if (linha.variavel.index() == 0)
             continue;
-        EXPECT_EQ(std::count(vistas.begin(), vistas.end(), linha->variavel), 0) << linha->chave;
-        vistas.push_back(linha->variavel);
+        EXPECT_EQ(std::count(vistas.begin(), vistas.end(), linha.variavel), 0) << linha.chave;
+        vistas.push_back(linha.variavel);
     }
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "dialup/janela_discagem.h"
-#include "settings/janela_carregamento.h"
+#include "settings/janela_configuracoes.h"
 
 #include <optional>
 #include <string>
@@ -25,20 +25,23 @@ public:
     std::vector<int> abas;
 };
 
-class JanelaCarregamentoRegistrada final : public quelza::JanelaCarregamento {
+class JanelaConfiguracoesRegistrada final : public quelza::JanelaConfiguracoes {
 public:
-    JanelaCarregamentoRegistrada() {
-        plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Registra(this);
+    JanelaConfiguracoesRegistrada() {
+        plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Registra(this);
     }
-    ~JanelaCarregamentoRegistrada() {
-        plataforma::JanelaRegistrada<quelza::JanelaCarregamento>::Esquece(this);
+    ~JanelaConfiguracoesRegistrada() {
+        plataforma::JanelaRegistrada<quelza::JanelaConfiguracoes>::Esquece(this);
     }
-    JanelaCarregamentoRegistrada(const JanelaCarregamentoRegistrada&) = delete;
-    JanelaCarregamentoRegistrada& operator=(const JanelaCarregamentoRegistrada&) = delete;
+    JanelaConfiguracoesRegistrada(const JanelaConfiguracoesRegistrada&) = delete;
+    JanelaConfiguracoesRegistrada& operator=(const JanelaConfiguracoesRegistrada&) = delete;
 
     std::string CaptionAcesso() const override { return acesso; }
     void MostraRediscar(bool ligado) override { rediscar = ligado; }
-    void DesligaVerificaçãoPeriódica() override { verificacaoPeriodica = false; }
+    void MostraAcesso(const std::string& acessoMostrado, const std::string&, const std::string&) override {
+        acesso = acessoMostrado;
+    }
+    void HabilitaVerificaçãoPeriódica(bool habilitada) override { verificacaoPeriodica = habilitada; }
 
     std::string acesso;
     std::optional<bool> rediscar; // empty until shown

@@ -29,12 +29,12 @@ protected:
     SuiteDovecot() {
         relogio->Ajusta(9, 30);
         plataforma::DefineBackend<plataforma::Espera>(espera);
-        quelza::DefineJanelaEmail(janela);
+        plataforma::JanelaRegistrada<quelza::JanelaEmail>::Registra(janela.get());
         quelza::TempoDeEspera = 10;
     }
     ~SuiteDovecot() override {
         plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        quelza::DefineJanelaEmail(nullptr);
+        plataforma::JanelaRegistrada<quelza::JanelaEmail>::Registra(nullptr);
         qunsetenv("SSL_CERT_FILE");
         qunsetenv("SSL_CERT_DIR");
     }

@@ -4,8 +4,8 @@
 #include "support/ambiente.h"
 #include "support/networkmanager_simulado.h"
 
-#include "app/controles.h"
 #include "app/frm_telvanor01.h"
+#include "controls/controles.h"
 #include "dialup/discagem.h"
 #include "platform/discagem/networkmanager/discagem_networkmanager.h"
 #include "platform/discagem/networkmanager/estado_nm.h"

@@ -2,7 +2,7 @@
 // its title. Encoding and decoding of that value are pure, for the loader and the account dialog.
 #pragma once
 
-#include "mail/conta_email.h"
+#include "settings/conta_email.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "app/controles.h"
+#include "controls/controles.h"
 
-#include "app/imagem_acessivel.h"
+#include "controls/imagem_acessivel.h"
 
 #include <QAnyStringView>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "mail/contas_email.h"
+#include "settings/contas_email.h"
 
 #include "platform/registro/configuracoes_usuario.h"
 #include "settings/embaralha.h"

@@ -2,7 +2,7 @@
 // click and mouse events, and timers with an enabled state.
 #pragma once
 
-#include "app/ajuste_texto.h"
+#include "controls/ajuste_texto.h"
 #include "platform/figuras/qt/figuras.h"
 
 #include <QLabel>

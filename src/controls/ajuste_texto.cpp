@@ -1,4 +1,4 @@
-#include "app/ajuste_texto.h"
+#include "controls/ajuste_texto.h"
 
 #include <QFontMetricsF>
 
