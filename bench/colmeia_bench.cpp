@@ -1,8 +1,8 @@
 // The hive at the sizes years of settings can reach, and the first start's per-user writes: the text of
 // n small keys parsed alone, the first settings call on it, a call on it unchanged, one value saved
 // into it, and the fourteen first-start values saved into a fresh store.
-#include "platform/colmeia_texto.h"
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/colmeia_texto.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/padroes_iniciais.h"
 #include "support/pastas_temporarias.h"
 

@@ -1,8 +1,8 @@
 // The settings stores at the program's own scale: about thirty reads at start and a few writes at
 // exit, each call reading the whole file again.
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
-#include "platform/perfil.h"
+#include "platform/perfil/perfil.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/texto/cp1252.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,10 +6,10 @@
 
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
-#include "platform/escolha_backend.h"
-#include "platform/linha_simulada.h"
-#include "platform/qt/eventos.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 
 #include <QApplication>

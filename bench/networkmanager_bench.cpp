@@ -1,12 +1,12 @@
 // The two questions the status poller asks many times a second, on the NetworkManager backend with
 // a line up: both answer from the backend's memory, with no D-Bus call. NetworkManager is
 // python-dbusmock's on a private bus.
-#include "networkmanager/networkmanager_simulado.h"
+#include "support/networkmanager_simulado.h"
 
-#include "platform/escolha_backend.h"
-#include "platform/nm/discagem_networkmanager.h"
-#include "platform/nm/estado_nm.h"
-#include "platform/ras.h"
+#include "platform/discagem/networkmanager/discagem_networkmanager.h"
+#include "platform/discagem/networkmanager/estado_nm.h"
+#include "platform/discagem/ras.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 // One status-poller tick of the main window on the simulated line, with no connection and connected.
 #include "app/frm_telvanor01.h"
 #include "dialup/discagem.h"
-#include "platform/escolha_backend.h"
-#include "platform/linha_simulada.h"
-#include "platform/qt/mensagens.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/interface_roteirizada.h"
 #include "support/pastas_temporarias.h"

@@ -3,7 +3,7 @@
 // resident memory and the counts of timers, objects, open files and regions, first and last; exits
 // non-zero when a cue is missing or doubled, memory grows by 1 MB or more, or a count grows.
 #include "app/janela_em_linha.h"
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 
 #include <QApplication>
 #include <QTimer>

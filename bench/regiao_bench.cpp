@@ -1,6 +1,6 @@
 // Speed of the window outline: reading the shipped region file, and reading and scanning a full-HD
 // picture with many transparent runs, and its region file in scan order and in reverse order.
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Fails on an include in src/ that runs back up the layers:
 #   platform  <-  settings, shape, dialup, mail  <-  app, dialogs  <-  main.cpp
-# Folders of one layer may include each other. Also keeps the standard-library stand-ins free of the
-# Qt ones, and the choice of backends (platform/escolha_backend.h) to main.cpp and to the dial-up
-# service's choice that main makes (platform/nm/escolha_discagem.cpp).
+# Folders of one layer may include each other. Also keeps the standard-library stand-ins free of their
+# backends (the qt/ and networkmanager/ folders of platform/), and the choice of backends
+# (platform/nucleo/escolha_backend.h) to main.cpp and to the dial-up service's choice that main makes
+# (platform/discagem/networkmanager/escolha_discagem.cpp).
 set -euo pipefail
 cd "$(dirname "$0")/../src"
 
@@ -32,11 +33,12 @@ while IFS= read -r linha; do
     elif ((npara > nde)); then
         echo "camadas: $arquivo ($de) inclui $incluido, de uma camada acima" >&2
         falhas=$((falhas + 1))
-    elif [[ $arquivo == platform/* && $arquivo != platform/qt/* && $incluido == platform/qt/* ]]; then
-        echo "camadas: $arquivo inclui $incluido; as substitutas sem Qt não usam as de Qt" >&2
+    elif [[ $arquivo == platform/* && $arquivo != */qt/* && $arquivo != */networkmanager/* &&
+        ($incluido == platform/*/qt/* || $incluido == platform/*/networkmanager/*) ]]; then
+        echo "camadas: $arquivo inclui $incluido; as substitutas sem Qt não usam os backends" >&2
         falhas=$((falhas + 1))
-    elif [[ $incluido == platform/escolha_backend.h && $arquivo != main.cpp &&
-        $arquivo != platform/nm/escolha_discagem.cpp ]]; then
+    elif [[ $incluido == platform/nucleo/escolha_backend.h && $arquivo != main.cpp &&
+        $arquivo != platform/discagem/networkmanager/escolha_discagem.cpp ]]; then
         echo "camadas: $arquivo escolhe backends; só main.cpp e os testes o fazem" >&2
         falhas=$((falhas + 1))
     fi

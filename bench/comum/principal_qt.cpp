@@ -2,7 +2,7 @@
 // platform.
 #include <benchmark/benchmark.h>
 
-#include "platform/qt/eventos.h"
+#include "platform/interface/qt/eventos.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #include "app/bandeja.h"
 
 #include "app/frm_telvanor01.h"
-#include "platform/qt/bandeja.h"
-#include "platform/qt/eventos.h"
+#include "platform/bandeja/qt/bandeja.h"
+#include "platform/interface/qt/eventos.h"
 #include "settings/quelza.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/ajuste_texto.h"
-#include "platform/qt/figuras.h"
+#include "platform/figuras/qt/figuras.h"
 
 #include <QLabel>
 #include <QPixmap>

@@ -1,6 +1,6 @@
 #include "app/desliga_windows.h"
 
-#include "platform/qt/shell.h"
+#include "platform/shell/qt/shell.h"
 
 namespace quelza {
 

@@ -5,7 +5,7 @@
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "mail/cliente_email.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 

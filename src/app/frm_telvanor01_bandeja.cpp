@@ -1,8 +1,8 @@
 #include "app/frm_telvanor01.h"
 
 #include "app/bandeja.h"
-#include "platform/icone_notificacao.h"
-#include "platform/qt/bandeja.h"
+#include "platform/bandeja/icone_notificacao.h"
+#include "platform/bandeja/qt/bandeja.h"
 
 #include <QCursor>
 

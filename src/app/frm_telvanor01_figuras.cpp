@@ -1,5 +1,5 @@
 #include "app/frm_telvanor01.h"
-#include "platform/qt/figuras_embutidas.h"
+#include "platform/figuras/qt/figuras_embutidas.h"
 #include "shape/figura_imagem.h"
 
 #include <QFont>

@@ -4,8 +4,8 @@
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
-#include "platform/pastas.h"
-#include "platform/qt/shell.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/shell/qt/shell.h"
 #include "settings/quelza.h"
 
 namespace {

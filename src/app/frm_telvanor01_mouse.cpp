@@ -1,8 +1,8 @@
 // The skin under the mouse: pressed pictures of the buttons, and dragging the window by its skin.
 #include "app/frm_telvanor01.h"
 
-#include "platform/qt/eventos.h"
-#include "platform/qt/telas.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/interface/qt/telas.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The function keys of the main window, acted on when the key comes up.
 #include "app/frm_telvanor01.h"
 
-#include "platform/qt/ajuda.h"
-#include "platform/qt/mensagens.h"
+#include "platform/ajuda/qt/ajuda.h"
+#include "platform/interface/qt/mensagens.h"
 
 #include <QKeyEvent>
 

@@ -8,10 +8,11 @@
 #include "app/sons.h"
 #include "dialup/discagem.h"
 #include "mail/verificacao_contas.h"
-#include "platform/diagnostico.h"
-#include "platform/qt/eventos.h"
-#include "platform/qt/shell.h"
-#include "platform/relogio.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/nucleo/diagnostico.h"
+#include "platform/nucleo/relogio.h"
+#include "platform/shell/qt/shell.h"
+#include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 
@@ -24,21 +25,13 @@ constexpr const char* SemConexão = "Sem Conexão.";
 
 // A failing step of the tick is dropped and the tick goes on with the next one.
 template <class Passo> void Protegido(Passo&& passo) {
-    try {
-        passo();
-    } catch (const std::exception& erro) {
-        plataforma::Diagnostico(std::string("passo do monitor de estado ignorado: ") + erro.what());
-    } catch (...) {
-        plataforma::Diagnostico("passo do monitor de estado ignorado");
-    }
+    plataforma::PassoProtegido("passo do monitor de estado", std::forward<Passo>(passo));
 }
 
 void TocaSeLigado(const std::string& som) {
     if (SomLigado == 1 && TemDispositivoSom())
         TocaSom(som);
 }
-
-bool SóBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
 
 bool AgoraÉ(const HoraDoDia& hora) { return plataforma::SegundosDoDia(plataforma::Agora()) == hora.segundos; }
 
@@ -73,7 +66,7 @@ void frmTelvanor01::Timer1_Timer() {
     Protegido([&] {
         if (ConexãoAtiva() && AgendamentoPendente && legendaÉ(Conectado)) {
             AgendamentoPendente = false;
-            if (!SóBrancos(ProgramaExecutar))
+            if (!SemBrancos(ProgramaExecutar).empty())
                 plataforma::WinExec(ProgramaExecutar.c_str(), plataforma::SW_SHOWMINIMIZED);
         }
     });

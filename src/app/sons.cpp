@@ -1,6 +1,6 @@
 #include "app/sons.h"
 
-#include "platform/qt/som.h"
+#include "platform/som/qt/som.h"
 
 namespace quelza {
 

@@ -1,6 +1,6 @@
 #include "dialogs/frm_telvanor09.h"
 
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 
 #include <QDialogButtonBox>
 #include <QVBoxLayout>

@@ -4,7 +4,7 @@
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
 #include "dialup/predefinicoes.h"
-#include "platform/nm/escolha_discagem.h"
+#include "platform/discagem/networkmanager/escolha_discagem.h"
 #include "settings/campos_de_um_byte.h"
 #include "settings/configuracao.h"
 #include "settings/navegador.h"

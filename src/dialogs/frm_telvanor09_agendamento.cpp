@@ -2,7 +2,7 @@
 // disconnection.
 #include "dialogs/frm_telvanor04.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 

@@ -6,7 +6,7 @@
 #include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
 #include "mail/lista_contas.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/configuracao.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"

@@ -1,9 +1,9 @@
 // Tab 5, "e-Telvanor": the program's name, its author's links and starting with the session.
 #include "app/desenvolvedor.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/pastas.h"
-#include "platform/qt/figuras_embutidas.h"
-#include "platform/qt/shell.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/figuras/qt/figuras_embutidas.h"
+#include "platform/shell/qt/shell.h"
 #include "settings/formas_texto.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/quelza.h"

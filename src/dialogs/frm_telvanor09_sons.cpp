@@ -1,7 +1,7 @@
 // Tab 3, "Sons": sounds on or off, the three greetings and the four event cues, each with its file.
 #include "dialogs/frm_telvanor02.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"

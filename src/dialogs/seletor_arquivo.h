@@ -3,7 +3,7 @@
 // folder. Each picker says which files it lists and where the chosen path goes.
 #pragma once
 
-#include "platform/unidades.h"
+#include "platform/arquivos/unidades.h"
 
 #include <QComboBox>
 #include <QDialog>

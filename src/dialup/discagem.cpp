@@ -1,10 +1,10 @@
 #include "dialup/discagem.h"
 
 #include "dialup/janela_discagem.h"
-#include "platform/cp1252.h"
-#include "platform/qt/eventos.h"
-#include "platform/qt/mensagens.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/texto/cp1252.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
@@ -28,8 +28,6 @@ template <std::size_t N> void CopiaCampo(char (&campo)[N], const std::string& te
     std::memcpy(campo, ansi.data(), n);
     campo[n] = '\0';
 }
-
-bool VazioOuBrancos(const std::string& texto) { return texto.find_first_not_of(' ') == std::string::npos; }
 
 template <typename Acao> void NaJanela(Acao&& acao) {
     if (JanelaDiscagem* janela = JanelaRegistrada<JanelaDiscagem>::Atual())
@@ -68,7 +66,7 @@ void MostraFalhaDiscagem(std::uint32_t codigo, const std::string& entrada) {
 // Redial is turned off before a message box rather than after it: the box runs the event loop, and
 // with redial still on the redial timer would dial again inside it and stack box upon box.
 void DiscaConexão(std::string& entrada, std::string& usuario, std::string& senha) {
-    if (VazioOuBrancos(entrada)) {
+    if (SemBrancos(entrada).empty()) {
         if (RediscarLigado)
             ApagaRediscar();
         MsgBox("Configure sua conexão!");

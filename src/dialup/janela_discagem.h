@@ -3,7 +3,7 @@
 // lives; tests register a double. With none registered the engine shows nothing.
 #pragma once
 
-#include "platform/janela_registrada.h"
+#include "platform/interface/janela_registrada.h"
 
 #include <string>
 

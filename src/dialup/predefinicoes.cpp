@@ -1,7 +1,7 @@
 #include "dialup/predefinicoes.h"
 
-#include "platform/qt/mensagens.h"
-#include "platform/qt/shell.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/shell/qt/shell.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"
 

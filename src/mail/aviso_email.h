@@ -3,7 +3,7 @@
 // action opens the mail program as the mail indicator does.
 #pragma once
 
-#include "platform/qt/aviso_desktop.h"
+#include "platform/avisos/qt/aviso_desktop.h"
 
 #include <cstdint>
 #include <optional>

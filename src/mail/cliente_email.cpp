@@ -1,7 +1,7 @@
 #include "mail/cliente_email.h"
 
-#include "platform/pastas.h"
-#include "platform/qt/shell.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/shell/qt/shell.h"
 
 namespace quelza {
 

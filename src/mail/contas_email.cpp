@@ -1,6 +1,6 @@
 #include "mail/contas_email.h"
 
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 

@@ -1,6 +1,6 @@
 #include "mail/dialogo_imap.h"
 
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 
 #include <algorithm>
 #include <optional>

@@ -3,7 +3,7 @@
 // run writes. No socket and no window here.
 #pragma once
 
-#include "platform/relogio.h"
+#include "platform/nucleo/relogio.h"
 
 #include <array>
 #include <cstddef>

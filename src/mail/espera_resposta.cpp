@@ -1,6 +1,6 @@
 #include "mail/espera_resposta.h"
 
-#include "platform/qt/aguarda_dados.h"
+#include "platform/rede/qt/aguarda_dados.h"
 #include "settings/quelza.h"
 
 #include <QAbstractSocket>

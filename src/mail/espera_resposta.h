@@ -4,7 +4,7 @@
 // reply that arrives within the first pause is still taken.
 #pragma once
 
-#include "platform/relogio.h"
+#include "platform/nucleo/relogio.h"
 
 #include <optional>
 

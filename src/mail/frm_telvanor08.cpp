@@ -1,7 +1,7 @@
 #include "mail/frm_telvanor08.h"
 
 #include "mail/lista_contas.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/campos_de_um_byte.h"
 #include "settings/formas_texto.h"
 #include "settings/quelza.h"

@@ -1,8 +1,8 @@
 #include "mail/lista_contas.h"
 
 #include "mail/contas_email.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "settings/tabela_configuracoes.h"

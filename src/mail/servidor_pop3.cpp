@@ -1,6 +1,6 @@
 #include "mail/servidor_pop3.h"
 
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 
 #include <string_view>
 

@@ -5,7 +5,7 @@
 #include "mail/dialogo_imap.h"
 #include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
-#include "platform/relogio.h"
+#include "platform/nucleo/relogio.h"
 #include "settings/quelza.h"
 
 #include <QSslSocket>

@@ -5,9 +5,9 @@
 #include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
-#include "platform/cp1252.h"
-#include "platform/qt/eventos.h"
-#include "platform/relogio.h"
+#include "platform/interface/qt/eventos.h"
+#include "platform/nucleo/relogio.h"
+#include "platform/texto/cp1252.h"
 #include "settings/quelza.h"
 
 #include <QSslSocket>

@@ -1,7 +1,7 @@
 #include "settings/campos_de_um_byte.h"
 
-#include "platform/cp1252.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/texto/cp1252.h"
 #include "settings/quelza.h"
 
 #include <string_view>

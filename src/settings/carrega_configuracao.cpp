@@ -1,7 +1,7 @@
 #include "mail/contas_email.h"
-#include "platform/diagnostico.h"
-#include "platform/instalacao.h"
-#include "platform/pastas.h"
+#include "platform/arquivos/instalacao.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/nucleo/diagnostico.h"
 #include "settings/configuracao.h"
 #include "settings/diretorio_windows.h"
 #include "settings/formas_texto.h"
@@ -19,11 +19,7 @@ namespace {
 
 // One step of the loader: when it fails, its target keeps what it held and loading goes on.
 template <typename Acao> void Passo(Acao&& acao) {
-    try {
-        acao();
-    } catch (const std::exception& erro) {
-        plataforma::Diagnostico(std::string("passo da carga das configurações ignorado: ") + erro.what());
-    }
+    plataforma::PassoProtegido("passo da carga das configurações", std::forward<Acao>(acao));
 }
 
 void Le(const LinhaConfiguracao& linha) {

@@ -1,10 +1,10 @@
 #include "settings/configuracao.h"
 
-#include "platform/cp1252.h"
-#include "platform/diagnostico.h"
-#include "platform/pastas.h"
-#include "platform/perfil.h"
-#include "platform/texto_guardado.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/nucleo/diagnostico.h"
+#include "platform/perfil/perfil.h"
+#include "platform/texto/cp1252.h"
+#include "platform/texto/texto_guardado.h"
 #include "settings/quelza.h"
 
 namespace quelza {

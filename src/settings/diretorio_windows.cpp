@@ -1,6 +1,6 @@
 #include "settings/diretorio_windows.h"
 
-#include "platform/pastas.h"
+#include "platform/arquivos/pastas.h"
 
 #include <algorithm>
 #include <cctype>

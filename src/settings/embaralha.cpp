@@ -1,6 +1,6 @@
 #include "settings/embaralha.h"
 
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 
 #include <cstdint>
 

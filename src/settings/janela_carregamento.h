@@ -3,7 +3,7 @@
 // double. The loader's steps that need the window are skipped when none is registered.
 #pragma once
 
-#include "platform/janela_registrada.h"
+#include "platform/interface/janela_registrada.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/padroes_iniciais.h"

@@ -1,6 +1,6 @@
 #include "settings/padroes_iniciais.h"
 
-#include "platform/pastas.h"
+#include "platform/arquivos/pastas.h"
 #include "settings/registro.h"
 #include "settings/tabela_configuracoes.h"
 

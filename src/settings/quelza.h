@@ -4,9 +4,9 @@
 #pragma once
 
 #include "mail/conta_email.h"
-#include "platform/aplicacao.h"
-#include "platform/icone_notificacao.h"
-#include "platform/ras.h"
+#include "platform/bandeja/icone_notificacao.h"
+#include "platform/discagem/ras.h"
+#include "platform/nucleo/aplicacao.h"
 #include "settings/hora_do_dia.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #include "settings/registro.h"
 
-#include "platform/cp1252.h"
-#include "platform/qt/mensagens.h"
-#include "platform/texto_guardado.h"
+#include "platform/interface/qt/mensagens.h"
+#include "platform/texto/cp1252.h"
+#include "platform/texto/texto_guardado.h"
 
 namespace Registro {
 namespace {

@@ -3,7 +3,7 @@
 // outcome of the last call stays in RetornoRegistro.
 #pragma once
 
-#include "platform/registro_api.h"
+#include "platform/registro/registro_api.h"
 
 #include <cstdint>
 #include <string>

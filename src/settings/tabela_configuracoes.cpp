@@ -1,7 +1,7 @@
 #include "settings/tabela_configuracoes.h"
 
-#include "platform/configuracoes_usuario.h"
-#include "platform/pastas.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/formas_texto.h"

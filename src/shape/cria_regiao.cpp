@@ -1,8 +1,8 @@
 #include "shape/cria_regiao.h"
 
-#include "platform/arquivo_atomico.h"
-#include "platform/qt/figuras.h"
-#include "platform/regiao.h"
+#include "platform/arquivos/arquivo_atomico.h"
+#include "platform/figuras/qt/figuras.h"
+#include "platform/regiao/regiao.h"
 #include "shape/arquivo_regiao.h"
 #include "shape/varredura_figura.h"
 

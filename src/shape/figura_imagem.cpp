@@ -1,6 +1,6 @@
 #include "shape/figura_imagem.h"
 
-#include "platform/qt/contexto_dispositivo.h"
+#include "platform/figuras/qt/contexto_dispositivo.h"
 
 Figura FiguraDeImagem(const QImage& imagem) {
     Figura figura = Figura::Nova(QPixmap::fromImage(imagem));

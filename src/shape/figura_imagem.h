@@ -1,7 +1,7 @@
 // Pictures made from images whose pixels the region builder can read through their handles.
 #pragma once
 
-#include "platform/qt/figuras.h"
+#include "platform/figuras/qt/figuras.h"
 
 #include <QImage>
 

@@ -1,6 +1,6 @@
 #include "shape/varredura_figura.h"
 
-#include "platform/qt/contexto_dispositivo.h"
+#include "platform/figuras/qt/contexto_dispositivo.h"
 
 #include <algorithm>
 #include <bit>

@@ -2,7 +2,7 @@
 // both need it. Coordinates are 1-based; column W and row H lie past the picture.
 #pragma once
 
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 
 #include <cstdint>
 #include <optional>

@@ -2,7 +2,7 @@
 // what the icon's mouse messages do to the main window.
 #include "app/bandeja.h"
 #include "app/frm_telvanor01.h"
-#include "platform/qt/bandeja.h"
+#include "platform/bandeja/qt/bandeja.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 

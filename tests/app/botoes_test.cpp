@@ -3,7 +3,7 @@
 #include "app/janela_em_linha.h"
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/discagem.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/configuracao.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The mail check as the main window runs it: after connecting, on the periodic timer, and what the
 // window shows, against a scripted POP3 server on a loopback port.
 #include "app/janela_em_linha.h"
-#include "platform/escolha_backend.h"
-#include "platform/qt/sinais.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/sessao/qt/sinais.h"
 #include "settings/configuracao.h"
 #include "support/espera_no_relogio.h"
 #include "support/servidor_pop3_roteirizado.h"

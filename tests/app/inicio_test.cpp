@@ -1,9 +1,9 @@
 // Start-up, the refused second start, the greeting, the exit question and the ends of the program.
 #include "app/frm_telvanor01.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/escolha_backend.h"
-#include "platform/pastas.h"
-#include "platform/ras.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/discagem/ras.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"

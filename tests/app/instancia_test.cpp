@@ -1,11 +1,11 @@
 // The single instance across two real processes: the test program starts itself a second time, with
 // an activation token the first receives; and what the first does with a killed predecessor and with
 // peers that are not a second start.
-#include "platform/escolha_backend.h"
-#include "platform/pedido_ativacao.h"
-#include "platform/qt/escuta_ativacao.h"
-#include "platform/qt/instancia.h"
-#include "platform/soquete_local.h"
+#include "platform/instancia/pedido_ativacao.h"
+#include "platform/instancia/qt/escuta_ativacao.h"
+#include "platform/instancia/qt/instancia.h"
+#include "platform/instancia/soquete_local.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "support/diagnosticos.h"
 #include "support/pastas_temporarias.h"
 
@@ -26,8 +26,8 @@
 
 namespace {
 
-constexpr const char* VariavelFilho = "TELVANOR_TESTE_SEGUNDA_INSTANCIA";
-constexpr const char* VariavelMorta = "TELVANOR_TESTE_PRIMEIRA_MORTA";
+// Names the part a child started by the tests below plays (see PapelDoFilho).
+constexpr const char* VariavelPapel = "TELVANOR_TESTE_PAPEL_INSTANCIA";
 
 // Lets this process's events run until `pronto` holds (or a generous limit, should it never).
 bool EsperaEventos(const std::function<bool()>& pronto) {
@@ -38,23 +38,64 @@ bool EsperaEventos(const std::function<bool()>& pronto) {
     return pronto();
 }
 
-// Starts this test program, running only the test `filtro`, with `variavel` set to let it run.
-void IniciaFilho(QProcess& filho, const char* variavel, const char* filtro, const char* token = nullptr) {
+// Starts this test program again as a child playing `papel`.
+void IniciaFilho(QProcess& filho, const char* papel, const char* token = nullptr) {
     auto ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(variavel, "1");
+    ambiente.insert(VariavelPapel, papel);
+    ambiente.remove("XDG_ACTIVATION_TOKEN");
     if (token)
         ambiente.insert("XDG_ACTIVATION_TOKEN", token);
     filho.setProcessEnvironment(ambiente);
-    filho.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=") + filtro});
+    filho.start(QCoreApplication::applicationFilePath(), {});
 }
 
 // A second start with an activation token, to its end.
 void SegundaPartida(const char* token) {
     QProcess filho;
-    IniciaFilho(filho, VariavelFilho, "InstanciaUnica.SegundoProcesso", token);
+    IniciaFilho(filho, "segunda", token);
     ASSERT_TRUE(filho.waitForFinished(60000));
-    EXPECT_EQ(filho.exitCode(), 0) << filho.readAllStandardOutput().toStdString();
+    EXPECT_EQ(filho.exitCode(), 0) << filho.readAllStandardOutput().toStdString()
+                                   << filho.readAllStandardError().toStdString();
 }
+
+// A child's part, played before any test would run; the child ends with it. "segunda": a second
+// start, which finds the first and asks it to activate. "morta": a first instance that never ends
+// by itself, for its parent to kill.
+class PapelDoFilho : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const char* papel = std::getenv(VariavelPapel);
+        if (!papel)
+            return;
+        plataforma::DefineBackend<plataforma::Instancia>(nullptr);
+        if (std::string(papel) == "segunda")
+            std::exit(Segunda());
+        if (plataforma::PrevInstance()) {
+            std::cerr << "another instance was found" << std::endl;
+            std::exit(1);
+        }
+        std::cout << "pronta" << std::endl;
+        for (;;)
+            ::pause();
+    }
+
+private:
+    static int Segunda() {
+        if (!plataforma::PrevInstance()) {
+            std::cerr << "no first instance was found" << std::endl;
+            return 1;
+        }
+        if (qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN")) {
+            std::cerr << "the token is kept for the first, not spent here" << std::endl;
+            return 1;
+        }
+        plataforma::AppActivate("e-Telvanor 3.1 Standard");
+        return 0;
+    }
+};
+
+[[maybe_unused]] const ::testing::Environment* const papelDoFilho =
+    ::testing::AddGlobalTestEnvironment(new PapelDoFilho);
 
 std::string CaminhoSoquete(const PastasTemporarias& pastas) {
     return pastas.Execucao() + "/e-Telvanor/instancia.sock";
@@ -86,63 +127,19 @@ protected:
     int ativacoes = 0;
 };
 
-// Runs only inside the child process started by the test below.
-TEST(InstanciaUnica, SegundoProcesso) {
-    if (!std::getenv(VariavelFilho))
-        GTEST_SKIP() << "started only by InstanciaUnica.SegundaPartidaEncontraAPrimeiraEAAtiva";
-    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
-    ASSERT_TRUE(plataforma::PrevInstance());
-    EXPECT_FALSE(qEnvironmentVariableIsSet("XDG_ACTIVATION_TOKEN")) << "kept for the first, not spent here";
-    plataforma::AppActivate("e-Telvanor 3.1 Standard");
-}
-
-TEST(InstanciaUnica, SegundaPartidaEncontraAPrimeiraEAAtiva) {
-    if (std::getenv(VariavelFilho))
-        GTEST_SKIP();
-    PastasTemporarias pastas;
-    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
-    int ativacoes = 0;
-    plataforma::DefineAoAtivar([&] { ++ativacoes; });
+TEST_F(PrimeiraInstancia, SegundaPartidaEncontraAPrimeiraEAAtiva) {
     ASSERT_FALSE(plataforma::PrevInstance());
-
-    QProcess filho;
-    auto ambiente = QProcessEnvironment::systemEnvironment();
-    ambiente.insert(VariavelFilho, "1");
-    ambiente.insert("XDG_ACTIVATION_TOKEN", "token-da-segunda-partida");
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-    filho.setProcessEnvironment(ambiente);
-    filho.start(QCoreApplication::applicationFilePath(), {"--gtest_filter=InstanciaUnica.SegundoProcesso"});
-    ASSERT_TRUE(filho.waitForFinished(60000));
-    EXPECT_EQ(filho.exitCode(), 0) << filho.readAllStandardOutput().toStdString();
-
+    SegundaPartida("token-da-segunda-partida");
     // The request waits in the socket's queue until this process lets its events run.
-    QElapsedTimer limite;
-    limite.start();
-    while (ativacoes == 0 && limite.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 100);
+    EXPECT_TRUE(EsperaEventos([&] { return ativacoes > 0; }));
     EXPECT_EQ(ativacoes, 1);
     EXPECT_EQ(qgetenv("XDG_ACTIVATION_TOKEN"), "token-da-segunda-partida")
         << "the second start's token is the first's to activate its window with";
-    qunsetenv("XDG_ACTIVATION_TOKEN");
-
-    plataforma::DefineAoAtivar(nullptr);
-    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
-}
-
-// Runs only inside the child the next test kills: a first instance that never ends by itself.
-TEST(InstanciaUnica, PrimeiraPartidaMorta) {
-    if (!std::getenv(VariavelMorta))
-        GTEST_SKIP() << "started only by PrimeiraInstancia.SucedeAUmaPrimeiraMortaEAtendeASegundaPartida";
-    plataforma::DefineBackend<plataforma::Instancia>(nullptr);
-    ASSERT_FALSE(plataforma::PrevInstance());
-    std::cout << "pronta" << std::endl;
-    for (;;)
-        ::pause();
 }
 
 TEST_F(PrimeiraInstancia, SucedeAUmaPrimeiraMortaEAtendeASegundaPartida) {
     QProcess morta;
-    IniciaFilho(morta, VariavelMorta, "InstanciaUnica.PrimeiraPartidaMorta");
+    IniciaFilho(morta, "morta");
     QByteArray saida;
     while (!saida.contains("pronta")) {
         ASSERT_TRUE(morta.waitForReadyRead(60000)) << "the first instance to kill did not start";

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/frm_telvanor01.h"
-#include "platform/linha_simulada.h"
+#include "platform/discagem/simulada/linha_simulada.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 

@@ -2,7 +2,7 @@
 // line with a clock that moves only when the test moves it.
 #include "app/janela_em_linha.h"
 #include "dialup/discagem.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
 #include "settings/configuracao.h"
 
 #include <gtest/gtest.h>
@@ -83,22 +83,57 @@ TEST_F(Poller, RediscarDiscaSoSemNenhumaConexao) {
     EXPECT_TRUE(PassaAte("Conectado."));
 }
 
-// About ten ticks see the scheduled second; the redial button is pressed only on the first.
-TEST_F(Poller, ConexaoAgendadaLigaORediscarUmaVez) {
-    AgendarConexão = 1;
+// The redial watcher reads the window: it dials with redial on, the status "Sem Conexão." and the
+// code of no connection at all, and with nothing less.
+TEST_F(Poller, RediscarPedeOsTresSinais) {
+    const struct {
+        bool rediscar;
+        const char* status;
+        const char* codigo;
+    } casos[] = {
+        {false, "Sem Conexão.", "6"},
+        {true, "Desconectando...", "6"},
+        {true, "Sem Conexão.", "0"},
+        {true, "Sem Conexão.", "6"}, // last: this one dials
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.rediscar << " " << c.status << " " << c.codigo);
+        if (c.rediscar != RediscarLigado)
+            janela.img_Click(51);
+        DefineCaption(janela.lblStatus, c.status);
+        DefineCaption(janela.lblCodStatus, c.codigo);
+        janela.Timer3_Timer();
+        EXPECT_EQ(hConexão != 0, &c == std::end(casos) - 1);
+    }
+}
+
+// The schedule arms with its switch on and on its own second only; the ticks that see that second
+// press the redial button once.
+TEST_F(Poller, ConexaoAgendadaSoNoSeuSegundoLigaORediscarUmaVez) {
     HoraConexão = HoraDoDia::De(8, 0, 0);
-    for (const bool rediscarAntes : {false, true}) {
-        SCOPED_TRACE(rediscarAntes);
-        relogio->Ajusta(7, 59, 59);
-        if (rediscarAntes != RediscarLigado)
+    const struct {
+        int agendar;
+        int horas, minutos, segundos; // 15 ticks from here: the next second and half of the one after
+        bool rediscarAntes;
+        bool arma;
+    } casos[] = {
+        {1, 7, 59, 59, false, true},  {1, 7, 59, 59, true, true}, {0, 7, 59, 59, false, false},
+        {1, 7, 59, 58, false, false}, {1, 8, 0, 1, false, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.agendar << " " << c.horas << ":" << c.minutos << ":"
+                                        << c.segundos << " " << c.rediscarAntes);
+        AgendarConexão = c.agendar;
+        relogio->Ajusta(c.horas, c.minutos, c.segundos);
+        if (c.rediscarAntes != RediscarNaTela())
             janela.img_Click(51);
         AgendamentoPendente = false;
-        for (int i = 0; i < 20; ++i) { // the poller alone, so that no dial ends the second early
+        for (int i = 0; i < 15; ++i) { // the poller alone, so that no dial ends the second early
             relogio->Avanca(100ms);
             janela.Timer1_Timer();
         }
-        EXPECT_TRUE(RediscarNaTela());
-        EXPECT_TRUE(AgendamentoPendente);
+        EXPECT_EQ(RediscarNaTela(), c.arma || c.rediscarAntes);
+        EXPECT_EQ(AgendamentoPendente, c.arma);
     }
 }
 
@@ -121,28 +156,55 @@ TEST_F(Poller, ProgramaAgendadoIniciaUmaVezAoConectar) {
     }
 }
 
-TEST_F(Poller, DesconexaoAgendadaLimpaOAgendamentoEDesligaDepoisDeDesligarALinha) {
-    ASSERT_TRUE(Conecta());
-    janela.img_Click(51);
-    AgendarConexão = 1;
-    AgendarDesconexão = 1;
-    NãoDeixarAgendado = 1;
-    DesligarComputador = 1;
-    relogio->Ajusta(21, 59, 59);
-    HoraDesconexão = HoraDoDia::De(22, 0, 0);
-    plataforma::RASCONNSTATUSA aoPedir{};
-    shell->aoEncerrar = [&] {
-        aoPedir.dwSize = sizeof aoPedir;
-        plataforma::RasGetConnectStatusA(hConexão, &aoPedir);
+// The disconnection comes with its switch on; the one-shot schedule, redial and the shutdown go
+// with it only when asked for, and the shutdown after the line is down.
+TEST_F(Poller, DesconexaoAgendada) {
+    const struct {
+        int agendar, naoDeixar, desligar;
+        bool rediscar;
+        int hora; // later for each case: the line's clock only moves on
+    } casos[] = {
+        {1, 0, 0, false, 20}, // first: no case before it has stored the redial setting
+        {0, 1, 1, true, 21},
+        {1, 1, 1, true, 22},
     };
-    Passa(4s);
-    EXPECT_EQ(shell->encerramentos, std::vector<std::uint32_t>{1}) << "shut down asked once";
-    EXPECT_NE(aoPedir.rasconnstate, plataforma::RASCS_Connected);
-    EXPECT_FALSE(RediscarLigado);
-    EXPECT_EQ(Status(), "Sem Conexão.");
-    EXPECT_EQ(AgendarConexão + AgendarDesconexão, 0);
-    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Conexão"), "0");
-    EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Desconexão"), "0");
+    for (const auto& c : casos) {
+        SCOPED_TRACE(testing::Message() << c.agendar << c.naoDeixar << c.desligar << c.rediscar);
+        if (Status() != "Conectado.") {
+            ASSERT_TRUE(Conecta());
+        }
+        if (c.rediscar != RediscarLigado)
+            janela.img_Click(51);
+        AgendarConexão = 1;
+        AgendarDesconexão = c.agendar;
+        NãoDeixarAgendado = c.naoDeixar;
+        DesligarComputador = c.desligar;
+        HoraDesconexão = HoraDoDia::De(c.hora, 0, 0);
+        relogio->Ajusta(c.hora - 1, 59, 59);
+        plataforma::RASCONNSTATUSA aoPedir{};
+        shell->encerramentos.clear();
+        shell->aoEncerrar = [&] {
+            aoPedir.dwSize = sizeof aoPedir;
+            plataforma::RasGetConnectStatusA(hConexão, &aoPedir);
+        };
+        Passa(4s);
+        EXPECT_EQ(Status(), c.agendar ? "Sem Conexão." : "Conectado.");
+        const bool desliga = c.agendar && c.desligar;
+        EXPECT_EQ(shell->encerramentos,
+                  desliga ? std::vector<std::uint32_t>{1} : std::vector<std::uint32_t>{})
+            << "shut down asked once, when asked for";
+        if (desliga) {
+            EXPECT_NE(aoPedir.rasconnstate, plataforma::RASCS_Connected);
+        }
+        EXPECT_EQ(RediscarLigado, c.rediscar && !c.agendar);
+        if (!c.rediscar) {
+            EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Rediscar"), "") << "redial off is left alone";
+        }
+        const bool limpa = c.agendar && c.naoDeixar;
+        EXPECT_EQ(AgendarConexão + AgendarDesconexão, limpa ? 0 : 1 + c.agendar);
+        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Conexão"), limpa ? "0" : "");
+        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Agendar Desconexão"), limpa ? "0" : "");
+    }
 }
 
 TEST_F(Poller, AgendamentoSoDeConexaoNaoELimpo) {

@@ -2,8 +2,8 @@
 // screen's centre otherwise; and the exit action on a platform that never tells the place.
 #include "app/frm_telvanor01.h"
 #include "app/posicao_janela.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/telas_roteirizadas.h"

@@ -1,7 +1,7 @@
 // The function keys of the main window, as key-up events reaching the window.
 #include "app/janela_em_linha.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/configuracao.h"
 
 #include <QApplication>

@@ -3,13 +3,13 @@
 // lacks, refused where they would be scrambled and kept elsewhere.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
-#include "platform/colmeia.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 #include "support/gravacao_recusada.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ std::string Usuario(const char* secao, const char* chave) {
 }
 // A text value of the registry as the program wrote it, without its NUL.
 std::string Registro(const std::string& chave, const char* nome) {
-    const auto valor = plataforma::LeValorRegistro(chave, nome);
+    const auto valor = LeValorRegistro(chave, nome);
     if (!valor)
         return "(ausente)";
     std::string dados = valor->dados;

@@ -2,13 +2,13 @@
 // on the bus and without, what storing the tab writes, and when the choice changes the dial-up line.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
-#include "networkmanager/networkmanager_simulado.h"
-#include "platform/cp1252.h"
-#include "platform/nm/escolha_discagem.h"
-#include "platform/ras.h"
+#include "platform/discagem/networkmanager/escolha_discagem.h"
+#include "platform/discagem/ras.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/networkmanager_simulado.h"
 
 #include <chrono>
 

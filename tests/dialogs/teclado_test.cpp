@@ -4,7 +4,7 @@
 #include "dialogs/frm_telvanor09.h"
 #include "mail/contas_email.h"
 #include "mail/frm_telvanor08.h"
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"

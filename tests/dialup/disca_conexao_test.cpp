@@ -2,7 +2,7 @@
 #include "discagem_ambiente.h"
 
 #include "dialup/discagem.h"
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 
 using namespace quelza;

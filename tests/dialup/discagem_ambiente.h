@@ -5,7 +5,7 @@
 #include "support/ambiente.h"
 #include "support/servico_discagem_roteirizado.h"
 
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/janelas_registradas.h"
 

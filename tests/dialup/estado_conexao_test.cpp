@@ -2,7 +2,7 @@
 #include "discagem_ambiente.h"
 
 #include "dialup/discagem.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <gmock/gmock.h>
 

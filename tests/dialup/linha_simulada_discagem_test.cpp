@@ -3,8 +3,8 @@
 #include "support/janelas_registradas.h"
 
 #include "dialup/discagem.h"
-#include "platform/escolha_backend.h"
-#include "platform/linha_simulada.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 
 using namespace quelza;

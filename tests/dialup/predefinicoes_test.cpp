@@ -3,15 +3,15 @@
 // preset opened by the desktop shell, whose line tool adds the entry the refresh then lists.
 #include "dialogs/frm_telvanor09.h"
 #include "dialup/predefinicoes.h"
-#include "platform/catalogo_simulado.h"
-#include "platform/colmeia.h"
-#include "platform/escolha_backend.h"
-#include "platform/pastas.h"
-#include "platform/qt/shell.h"
-#include "platform/registro_api.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/discagem/simulada/catalogo_simulado.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/registro/registro_api.h"
+#include "platform/shell/qt/shell.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 
 #include <QFile>
 #include <QThread>
@@ -85,7 +85,7 @@ TEST_F(Predefinicoes, AtualizarRelistaMostraOConfiguradoEDesligaADiscagemAutomat
     d.imgAtualizar_Click();
     EXPECT_EQ(Entradas(d), (std::vector<std::string>{"Provedor Simulado", "Nova"}));
     EXPECT_EQ(d.cmbAcesso->currentText().toStdString(), "Não Listado");
-    const auto autodial = plataforma::LeValorRegistro(
+    const auto autodial = LeValorRegistro(
         "HKEY_USERS\\.DEFAULT\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
         "EnableAutodial");
     ASSERT_TRUE(autodial);

@@ -1,7 +1,7 @@
 // The simulated line's phonebook: whatever the file holds, every listed entry is a name that can be
 // dialled, and looking it up finds that very entry.
-#include "platform/catalogo_simulado.h"
-#include "platform/cp1252.h"
+#include "platform/discagem/simulada/catalogo_simulado.h"
+#include "platform/texto/cp1252.h"
 
 #include <cstdlib>
 #include <fstream>

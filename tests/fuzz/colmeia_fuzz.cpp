@@ -1,6 +1,6 @@
 // The hive's text: whatever a file holds, what is kept of it writes out as a text that reads back
 // undamaged and writes out the same again.
-#include "platform/colmeia_texto.h"
+#include "platform/registro/colmeia_texto.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 // The simulated line's state record: any bytes either are refused or make a connection whose state
 // can be worked out at any time a clock shows.
-#include "platform/conexao_simulada.h"
+#include "platform/discagem/simulada/conexao_simulada.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Private-profile text: any file, then a write of fuzzed names and value, which a read of the same
 // names must find again, however the names are padded.
-#include "platform/perfil_texto.h"
+#include "platform/perfil/perfil_texto.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

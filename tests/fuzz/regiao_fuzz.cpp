@@ -1,6 +1,6 @@
 // Region files: any text either is refused or gives runs inside the picture, the same runs a plain
 // reading of each record gives, and the outline built from them stays inside the picture too.
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 #include "shape/arquivo_regiao.h"
 
 #include <algorithm>

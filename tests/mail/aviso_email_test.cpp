@@ -3,8 +3,8 @@
 // scripted POP3 server.
 #include "mail/aviso_email.h"
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
-#include "platform/pastas.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/barramento_privado.h"
@@ -14,7 +14,6 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
-#include <QDBusVariant>
 
 #include <gtest/gtest.h>
 
@@ -55,10 +54,6 @@ const QString Servico = QStringLiteral("org.freedesktop.Notifications");
 const QString Caminho = QStringLiteral("/org/freedesktop/Notifications");
 const QString Mock = QStringLiteral("org.freedesktop.DBus.Mock");
 
-QVariant Valor(const QVariant& v) {
-    return v.userType() == qMetaTypeId<QDBusVariant>() ? qvariant_cast<QDBusVariant>(v).variant() : v;
-}
-
 class AvisoNaAreaDeTrabalho : public AmbienteTeste {
 protected:
     AvisoNaAreaDeTrabalho() {
@@ -86,21 +81,7 @@ protected:
         auto pedido =
             QDBusMessage::createMethodCall(Servico, Caminho, Mock, QStringLiteral("GetMethodCalls"));
         pedido << QStringLiteral("Notify");
-        const auto lista = qvariant_cast<QDBusArgument>(controle.call(pedido).arguments().value(0));
-        std::vector<QVariantList> chamadas;
-        lista.beginArray();
-        while (!lista.atEnd()) {
-            qulonglong instante = 0;
-            QVariantList argumentos;
-            lista.beginStructure();
-            lista >> instante >> argumentos;
-            lista.endStructure();
-            for (QVariant& argumento : argumentos)
-                argumento = Valor(argumento);
-            chamadas.push_back(argumentos);
-        }
-        lista.endArray();
-        return chamadas;
+        return ChamadasDoMock(controle.call(pedido));
     }
 
     // Serves events until the service holds `quantas` notices whose last body names `mensagens`.

@@ -1,6 +1,6 @@
 // The stored value of a mail account and the loader of the account list.
 #include "mail/contas_email.h"
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"

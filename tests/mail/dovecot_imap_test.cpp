@@ -2,12 +2,8 @@
 // and TLS from the first byte, beside POP3 accounts in one run. Servers of their own where a test
 // reads the log or needs other settings.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
 #include "settings/quelza.h"
-#include "support/ambiente.h"
-#include "support/dovecot_local.h"
-#include "support/espera_no_relogio.h"
-#include "support/janela_email_registrada.h"
+#include "support/suite_dovecot.h"
 
 #include <gtest/gtest.h>
 
@@ -24,34 +20,9 @@ std::size_t Ocorrencias(const std::string& texto, const std::string& trecho) {
     return vezes;
 }
 
-class DovecotImap : public AmbienteTeste {
+class DovecotImap : public SuiteDovecot {
 protected:
-    static void SetUpTestSuite() {
-        servidor_ = std::make_unique<DovecotLocal>();
-        erro_ = servidor_->Inicia({{"ana", "segredo", 3, 2}, {"bia", "outro", 0, 1}});
-    }
-    static void TearDownTestSuite() { servidor_.reset(); }
-
-    DovecotImap() {
-        relogio->Ajusta(9, 30);
-        plataforma::DefineBackend<plataforma::Espera>(espera);
-        DefineJanelaEmail(janela);
-        TempoDeEspera = 10;
-    }
-    ~DovecotImap() override {
-        plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
-        qunsetenv("SSL_CERT_FILE");
-        qunsetenv("SSL_CERT_DIR");
-    }
-
-    void SetUp() override { ASSERT_EQ(erro_, ""); }
-
-    // Only this certificate is trusted: the system's store is left out.
-    static void Confia(const DovecotLocal& servidor, const std::string& certificado) {
-        qputenv("SSL_CERT_FILE", QByteArray::fromStdString(certificado));
-        qputenv("SSL_CERT_DIR", QByteArray::fromStdString(servidor.PastaVazia()));
-    }
+    static void SetUpTestSuite() { Inicia({{"ana", "segredo", 3, 2}, {"bia", "outro", 0, 1}}); }
 
     static std::string Imap(const DovecotLocal& s, const std::string& host) {
         return "imap://" + host + ":" + std::to_string(s.portaImap);
@@ -65,11 +36,6 @@ protected:
         TemContasEmail = true;
         VerificaTodasAsContas();
     }
-
-    std::shared_ptr<JanelaEmailRegistrada> janela = std::make_shared<JanelaEmailRegistrada>();
-    std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
-    static inline std::unique_ptr<DovecotLocal> servidor_;
-    static inline std::string erro_;
 };
 
 // IMAP counts the unseen messages, POP3 all of them; one run adds both into one total.

@@ -1,12 +1,8 @@
 // The mail check against a real server: Dovecot on loopback ports, plain and TLS. The server is
 // started once for these tests, as a plain process from a temporary folder.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
 #include "settings/quelza.h"
-#include "support/ambiente.h"
-#include "support/dovecot_local.h"
-#include "support/espera_no_relogio.h"
-#include "support/janela_email_registrada.h"
+#include "support/suite_dovecot.h"
 
 #include <gtest/gtest.h>
 
@@ -16,46 +12,16 @@ namespace {
 
 using namespace quelza;
 
-class Dovecot : public AmbienteTeste {
+class Dovecot : public SuiteDovecot {
 protected:
-    static void SetUpTestSuite() {
-        servidor_ = std::make_unique<DovecotLocal>();
-        erro_ = servidor_->Inicia({{"ana", "segredo", 3}, {"bia", "outro", 0}});
-    }
-    static void TearDownTestSuite() { servidor_.reset(); }
-
-    Dovecot() {
-        relogio->Ajusta(9, 30);
-        plataforma::DefineBackend<plataforma::Espera>(espera);
-        DefineJanelaEmail(janela);
-        TempoDeEspera = 10;
-    }
-    ~Dovecot() override {
-        plataforma::DefineBackend<plataforma::Espera>(nullptr);
-        DefineJanelaEmail(nullptr);
-        qunsetenv("SSL_CERT_FILE");
-        qunsetenv("SSL_CERT_DIR");
-    }
-
-    void SetUp() override { ASSERT_EQ(erro_, ""); }
-
-    // Only this certificate is trusted: the system's store is left out.
-    static void Confia(const std::string& certificado) {
-        qputenv("SSL_CERT_FILE", QByteArray::fromStdString(certificado));
-        qputenv("SSL_CERT_DIR", QByteArray::fromStdString(servidor_->PastaVazia()));
-    }
+    static void SetUpTestSuite() { Inicia({{"ana", "segredo", 3}, {"bia", "outro", 0}}); }
 
     std::string Plano() const { return "127.0.0.1:" + std::to_string(servidor_->portaPlana); }
     std::string Tls() const { return "pop3s://localhost:" + std::to_string(servidor_->portaTls); }
-
-    std::shared_ptr<JanelaEmailRegistrada> janela = std::make_shared<JanelaEmailRegistrada>();
-    std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
-    static inline std::unique_ptr<DovecotLocal> servidor_;
-    static inline std::string erro_;
 };
 
 TEST_F(Dovecot, ContaEmTextoPuroEEmTls) {
-    Confia(servidor_->Certificado());
+    Confia(*servidor_, servidor_->Certificado());
     ContasEmail = {{"Casa", Plano(), "ana", "segredo"},
                    {"Segura", Tls(), "ana", "segredo"},
                    {"Vazia", Tls(), "bia", "outro"},
@@ -83,7 +49,7 @@ TEST_F(Dovecot, CertificadoNaoConfiavelRecusadoAntesDeQualquerLinha) {
         {servidor.Certificado(), "127.0.0.1"},
     };
     for (const auto& c : casos) {
-        Confia(c.autoridade);
+        Confia(*servidor_, c.autoridade);
         ContasEmail = {{"Segura", std::string("pop3s://") + c.host + ":" + std::to_string(servidor.portaTls),
                         "cris", "segredo"}};
         TemContasEmail = true;

@@ -1,7 +1,7 @@
 // The run over the accounts against a scripted POP3 server on a loopback port: what the window
 // shows, the lines the server receives, and how each wait ends. Time moves only on the test's clock.
 #include "mail/verificacao_contas.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 #include "support/espera_no_relogio.h"
@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -22,6 +23,9 @@ using namespace quelza;
 using S = ServidorPop3Roteirizado;
 using Resposta = S::Resposta;
 using Linhas = std::vector<std::string>;
+
+// The labels of the steps, in their order.
+const Linhas PassosMostrados = {"Conectando... ", "Verificando Usuário...", "Autenticando..."};
 
 class VerificacaoEmail : public AmbienteTeste {
 protected:
@@ -143,7 +147,7 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
         const char* comando;
         Resposta resposta;
         const char* rotulo;
-        Linhas linhas;
+        Linhas linhas; // the steps shown before the failure are as many as the lines sent, and one
         int pausasVazias;
     } casos[] = {
         {S::Linha("-ERR ocupado"), "", {}, semResposta, {}, 0},
@@ -172,7 +176,11 @@ TEST_F(VerificacaoEmail, FalhaDeCadaPasso) {
         Contas({"ana"});
         VerificaTodasAsContas();
         Escoa();
-        EXPECT_EQ(janela->Rotulo(), c.rotulo);
+        Linhas rotulos(PassosMostrados.begin(),
+                       PassosMostrados.begin() +
+                           static_cast<std::ptrdiff_t>(std::min<std::size_t>(c.linhas.size() + 1, 3)));
+        rotulos.push_back(c.rotulo);
+        EXPECT_EQ(janela->rotulos, rotulos);
         EXPECT_EQ(servidor.recebidas, c.linhas);
         EXPECT_EQ(espera->pausasVazias, c.pausasVazias);
         EXPECT_EQ(janela->figura, FiguraEmail::SemEmail);

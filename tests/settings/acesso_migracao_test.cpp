@@ -1,6 +1,6 @@
 // The move of the previous version's settings, the dial-up access scrambled into the per-user store.
 #include "mail/contas_email.h"
-#include "platform/configuracoes_usuario.h"
+#include "platform/registro/configuracoes_usuario.h"
 #include "settings/configuracao.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"

@@ -2,15 +2,15 @@
 // variants, and steps that fail alone; values of the settings file kept whatever they hold, and the
 // first start in a folder whose name the code page lacks.
 #include "mail/contas_email.h"
-#include "platform/colmeia.h"
-#include "platform/configuracoes_usuario.h"
-#include "platform/cp1252.h"
-#include "platform/instalacao.h"
-#include "platform/pastas.h"
-#include "platform/registro_api.h"
+#include "platform/arquivos/instalacao.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/registro/configuracoes_usuario.h"
+#include "platform/registro/registro_api.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 #include "support/diagnosticos.h"
 #include "support/janelas_registradas.h"
 
@@ -42,7 +42,7 @@ protected:
     }
     std::string Programa(const char* arquivo) const { return pastas.Programa() + "/" + arquivo; }
     static std::string Run() {
-        const auto valor = plataforma::LeValorRegistro(
+        const auto valor = LeValorRegistro(
             "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", "e-Telvanor");
         return valor && valor->tipo == plataforma::REG_SZ ? valor->dados : "(nenhum)";
     }
@@ -90,7 +90,7 @@ TEST_F(CarregaConfiguracao, PrimeiraPartidaGravaOsPadroes) {
 
     EXPECT_EQ(LeArquivo(ArquivoConfig()), DepoisDaPrimeira());
     EXPECT_EQ(LeArquivo(Programa("sistema/e-Telvanor3Std.reg")), "REGEDIT4\r\n");
-    EXPECT_EQ(plataforma::LeValorRegistro(
+    EXPECT_EQ(LeValorRegistro(
                   "HKEY_USERS\\.DEFAULT\\Software\\Policies\\Microsoft\\Internet Explorer\\Control Panel",
                   "HomePage")
                   ->dados,

@@ -1,6 +1,6 @@
 // Scrambling vectors: where the key enters, wrap-around both ways, the codes 0 and 13 a scrambled
 // value can hold (the hive's test keeps every code through the store).
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 #include "settings/embaralha.h"
 #include "settings/quelza.h"
 

@@ -1,17 +1,14 @@
 // Module Registro: path parsing with its message, and the bytes the writes leave in the hive. The
 // browser settings written through it are checked by the browser tab and the first start.
-#include "platform/colmeia.h"
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 #include "settings/quelza.h"
 #include "settings/registro.h"
 #include "support/ambiente.h"
+#include "support/colmeia_lida.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-using plataforma::ExisteChaveRegistro;
-using plataforma::LeValorRegistro;
 
 const std::string Main = "HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main";
 

@@ -1,7 +1,7 @@
 // The settings table: each row reads back what it wrote; no setting is spelled twice; a group is one
 // rewrite of the per-user store. Each row's key and text form are pinned where a dialog or the loader
 // writes them, and so is a refused write (the configuration dialog's table, tab by tab).
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 #include "settings/configuracao.h"
 #include "settings/padroes_iniciais.h"
 #include "settings/tabela_configuracoes.h"

@@ -1,6 +1,6 @@
 // The region builder: picture scan and region file against each other, the exact file text, the
 // fallback for a file that cannot be read, and who frees the region.
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
 #include "support/grade_regiao.h"

@@ -2,8 +2,8 @@
 // matches the skin, every control lies inside the outline, and every button has a normal and a
 // distinct second picture of its own size.
 #include "app/frm_telvanor01.h"
-#include "platform/qt/figuras_embutidas.h"
-#include "platform/regiao.h"
+#include "platform/figuras/qt/figuras_embutidas.h"
+#include "platform/regiao/regiao.h"
 #include "shape/cria_regiao.h"
 #include "shape/figura_imagem.h"
 #include "support/ambiente.h"

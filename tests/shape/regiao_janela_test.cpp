@@ -1,6 +1,6 @@
 // The window outline: the mask follows the region, and the window frees the regions it was given.
-#include "platform/qt/regiao_janela.h"
-#include "platform/regiao.h"
+#include "platform/regiao/qt/regiao_janela.h"
+#include "platform/regiao/regiao.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #include "support/ambiente.h"
 
-#include "platform/escolha_backend.h"
-#include "platform/linha_simulada.h"
-#include "platform/qt/aviso_desktop.h"
-#include "platform/qt/bandeja.h"
-#include "platform/qt/instancia.h"
-#include "platform/qt/shell.h"
-#include "platform/qt/som.h"
+#include "platform/avisos/qt/aviso_desktop.h"
+#include "platform/bandeja/qt/bandeja.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/instancia/qt/instancia.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/shell/qt/shell.h"
+#include "platform/som/qt/som.h"
 #include "settings/quelza.h"
 
 AmbienteTeste::AmbienteTeste() {

@@ -1,7 +1,7 @@
 // Desktop notices for tests: kept in order, none shown.
 #pragma once
 
-#include "platform/qt/aviso_desktop.h"
+#include "platform/avisos/qt/aviso_desktop.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // platform would (an add of a present icon, or a change or removal of an absent one, fails).
 #pragma once
 
-#include "platform/qt/bandeja.h"
+#include "platform/bandeja/qt/bandeja.h"
 
 #include <cstdint>
 #include <map>

@@ -1,7 +1,9 @@
 #include "support/barramento_privado.h"
 
 #include <QCoreApplication>
+#include <QDBusArgument>
 #include <QDBusConnectionInterface>
+#include <QDBusVariant>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -79,4 +81,23 @@ bool BarramentoPrivado::Ate(const std::function<bool()>& condicao) {
         QThread::msleep(2);
     }
     return true;
+}
+
+std::vector<QVariantList> ChamadasDoMock(const QDBusMessage& resposta) {
+    const auto lista = qvariant_cast<QDBusArgument>(resposta.arguments().value(0));
+    std::vector<QVariantList> chamadas;
+    lista.beginArray();
+    while (!lista.atEnd()) {
+        qulonglong instante = 0;
+        QVariantList argumentos;
+        lista.beginStructure();
+        lista >> instante >> argumentos;
+        lista.endStructure();
+        for (QVariant& argumento : argumentos)
+            if (argumento.userType() == qMetaTypeId<QDBusVariant>())
+                argumento = qvariant_cast<QDBusVariant>(argumento).variant();
+        chamadas.push_back(argumentos);
+    }
+    lista.endArray();
+    return chamadas;
 }

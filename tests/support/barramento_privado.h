@@ -4,10 +4,13 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QVariantList>
 
 #include <functional>
+#include <vector>
 
 class BarramentoPrivado {
 public:
@@ -39,3 +42,7 @@ private:
     QString nomeConexoes_;
     int conexoes_ = 0;
 };
+
+// The reply of a dbusmock object's GetMethodCalls read: the arguments of each call, in order, with
+// their variants unwrapped.
+std::vector<QVariantList> ChamadasDoMock(const QDBusMessage& resposta);

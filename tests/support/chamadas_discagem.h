@@ -2,8 +2,8 @@
 // names in UTF-8, put into and read from the records in the code page they hold.
 #pragma once
 
-#include "platform/cp1252.h"
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
+#include "platform/texto/cp1252.h"
 
 #include <gtest/gtest.h>
 

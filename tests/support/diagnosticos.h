@@ -1,8 +1,8 @@
 // The diagnostic lines in tests: silent unless a test keeps them to check them. No Qt here.
 #pragma once
 
-#include "platform/diagnostico.h"
-#include "platform/escolha_backend.h"
+#include "platform/nucleo/diagnostico.h"
+#include "platform/nucleo/escolha_backend.h"
 
 #include <memory>
 #include <string>

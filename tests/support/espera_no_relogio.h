@@ -4,7 +4,7 @@
 // number of pauses however busy the machine is.
 #pragma once
 
-#include "platform/qt/aguarda_dados.h"
+#include "platform/rede/qt/aguarda_dados.h"
 #include "support/relogio_ajustavel.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // The event pump and sleep for tests: counted, and running nothing unless a test asks for it.
 #pragma once
 
-#include "platform/qt/eventos.h"
+#include "platform/interface/qt/eventos.h"
 
 #include <functional>
 

@@ -2,7 +2,7 @@
 // touching rows of equal runs merged into one band. What tests hold the region stand-ins to.
 #pragma once
 
-#include "platform/regiao.h"
+#include "platform/regiao/regiao.h"
 
 #include <utility>
 #include <vector>

@@ -1,7 +1,7 @@
 // The single-instance stand-in for tests: says whether another instance runs, records the rest.
 #pragma once
 
-#include "platform/qt/instancia.h"
+#include "platform/instancia/qt/instancia.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 // Message boxes and modal forms for tests: records every box and dialog, answers from a script.
 #pragma once
 
-#include "platform/qt/mensagens.h"
+#include "platform/interface/qt/mensagens.h"
 
 #include <deque>
 #include <functional>

@@ -1,6 +1,6 @@
 // Shared main of the widget tests: one application object on the offscreen platform, diagnostics
 // silenced.
-#include "platform/qt/eventos.h"
+#include "platform/interface/qt/eventos.h"
 #include "support/diagnosticos.h"
 
 #include <gtest/gtest.h>

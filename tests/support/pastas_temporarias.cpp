@@ -1,6 +1,6 @@
 #include "support/pastas_temporarias.h"
 
-#include "platform/pastas.h"
+#include "platform/arquivos/pastas.h"
 
 #include <algorithm>
 #include <cstdlib>

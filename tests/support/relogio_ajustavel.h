@@ -3,7 +3,7 @@
 // are equal: each is a microsecond later than the one before.
 #pragma once
 
-#include "platform/relogio.h"
+#include "platform/nucleo/relogio.h"
 
 #include <ctime>
 

@@ -1,6 +1,6 @@
 #include "support/servico_discagem_roteirizado.h"
 
-#include "platform/cp1252.h"
+#include "platform/texto/cp1252.h"
 
 #include <algorithm>
 #include <cstring>

@@ -2,7 +2,7 @@
 // test, and every dial record and hang-up it receives is kept for the test to read.
 #pragma once
 
-#include "platform/ras.h"
+#include "platform/discagem/ras.h"
 
 #include <string>
 #include <vector>

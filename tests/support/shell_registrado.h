@@ -2,7 +2,7 @@
 // answers as a working shell would; an open answers with the code a test sets.
 #pragma once
 
-#include "platform/qt/shell.h"
+#include "platform/shell/qt/shell.h"
 
 #include <cstdint>
 #include <functional>

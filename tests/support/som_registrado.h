@@ -2,7 +2,7 @@
 // wave-output devices as the test sets.
 #pragma once
 
-#include "platform/qt/som.h"
+#include "platform/som/qt/som.h"
 
 #include <cstdint>
 #include <string>

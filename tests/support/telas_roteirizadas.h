@@ -1,7 +1,7 @@
 // The screens stand-in for tests: the screens and the platform's answer are set by the test.
 #pragma once
 
-#include "platform/qt/telas.h"
+#include "platform/interface/qt/telas.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // e-telvanor-embute-figuras <output.cpp> <picture.png>...: writes a C++ source holding each picture
-// as the pixels Qt decodes it to, with its size and format, for platform/qt/figuras_embutidas.h.
+// as the pixels Qt decodes it to, with its size and format, for platform/figuras/qt/figuras_embutidas.h.
 // The program then shows its pictures without decoding a single file.
 #include <QFileInfo>
 #include <QImage>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     QByteArray texto = "// Written by e-telvanor-embute-figuras from the PNG files of assets/figuras.\n"
-                       "#include \"platform/qt/figuras_embutidas.h\"\n\nnamespace {\n";
+                       "#include \"platform/figuras/qt/figuras_embutidas.h\"\n\nnamespace {\n";
     QByteArray tabela;
     for (int i = 2; i < argc; ++i) {
         const QString caminho = QString::fromLocal8Bit(argv[i]);

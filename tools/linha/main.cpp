@@ -2,13 +2,13 @@
 // state, `derruba` drops the line as a lost carrier would, `importa` adds the entry of a provider
 // preset file to the phonebook (the handler the shell runs for such files). It reads the same files
 // as the program, through the same dial-up calls, so what it prints is what the program sees.
-#include "platform/catalogo_simulado.h"
-#include "platform/cp1252.h"
-#include "platform/escolha_backend.h"
-#include "platform/limite_tamanho.h"
-#include "platform/linha_simulada.h"
-#include "platform/pastas.h"
-#include "platform/ras.h"
+#include "platform/arquivos/limite_tamanho.h"
+#include "platform/arquivos/pastas.h"
+#include "platform/discagem/ras.h"
+#include "platform/discagem/simulada/catalogo_simulado.h"
+#include "platform/discagem/simulada/linha_simulada.h"
+#include "platform/nucleo/escolha_backend.h"
+#include "platform/texto/cp1252.h"
 
 #include <cstdio>
 #include <cstring>

@@ -1,0 +1,55 @@
+#include "platform/arquivos/trava_arquivo.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace plataforma {
+namespace {
+
+// Whether the path still names the open file: a writer may have renamed a new file over it while
+// this one waited for the lock.
+bool MesmoArquivo(int fd, const std::string& caminho) {
+    struct stat aberto {};
+    struct stat atual {};
+    return ::fstat(fd, &aberto) == 0 && ::stat(caminho.c_str(), &atual) == 0 &&
+           aberto.st_dev == atual.st_dev && aberto.st_ino == atual.st_ino;
+}
+
+int Trava(int fd) {
+    int r;
+    do
+        r = ::flock(fd, LOCK_EX);
+    while (r != 0 && errno == EINTR);
+    return r;
+}
+
+} // namespace
+
+TravaArquivo::TravaArquivo(const std::string& caminho) {
+    for (;;) {
+        const int fd = ::open(caminho.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return;
+        if (Trava(fd) != 0) {
+            ::close(fd);
+            return;
+        }
+        if (MesmoArquivo(fd, caminho)) {
+            fd_ = fd;
+            return;
+        }
+        ::close(fd);
+    }
+}
+
+TravaArquivo::~TravaArquivo() {
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+bool TravaArquivo::Obtida() const { return fd_ >= 0; }
+
+} // namespace plataforma
