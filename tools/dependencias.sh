@@ -10,7 +10,8 @@ programa=(build-essential dpkg-dev cmake pkg-config qt6-base-dev qt6-multimedia-
 testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang
         desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool libxcb1-dev trayer pulseaudio pulseaudio-utils sox imagemagick
         appstream librsvg2-bin dbus-daemon dbus-bin python3-dbus python3-dbusmock python3-gi clang-tidy
-        dovecot-core dovecot-pop3d dovecot-imapd openssl weston qt6-wayland debhelper devscripts lintian)
+        dovecot-core dovecot-pop3d dovecot-imapd openssl weston qt6-wayland debhelper devscripts lintian
+        nm-tray)
 
 pacotes=("${programa[@]}")
 if [[ "${1:-programa}" == testes ]]; then
