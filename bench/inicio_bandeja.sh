@@ -27,27 +27,13 @@ espera=$build/bench/espera_janela/espera-janela
 [[ -x $espera ]] || { echo "falta $espera (cmake --build $build --target espera-janela)" >&2; exit 2; }
 command -v nm-tray >/dev/null || { echo "falta nm-tray (tools/dependencias.sh testes)" >&2; exit 2; }
 
-tmp=$(mktemp -d)
-pids=()
-limpa() {
-    local p
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    for p in "${pids[@]}"; do wait "$p" 2>/dev/null || true; done
-    rm -rf "$tmp"
-}
-trap limpa EXIT
+# The program folder copied, the user's folders temporary and no session bus, as the smoke tests lay
+# them; so the tray icons dock by XEmbed in trayer's panel.
+source "$raiz/tests/smoke/comum/ambiente.bash" "$build/programa"
 
 mkfifo "$tmp/pausa"
 exec {pausa}<>"$tmp/pausa"
 pausa() { read -r -t "$1" -u "$pausa" _ || true; }
-
-cp -r "$build/programa" "$tmp/programa"
-export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$tmp/run
-mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM PULSE_SERVER
-# No session bus: the tray icons dock by XEmbed in trayer's panel.
-export DBUS_SESSION_BUS_ADDRESS=unix:path=$tmp/sem-barramento
 
 # The system bus of this run, with NetworkManager on it.
 dbus-daemon --config-file="$raiz/tests/support/barramento_privado.conf" --address="unix:path=$tmp/sistema" \
@@ -63,10 +49,7 @@ for _ in $(seq 100); do
     pausa 0.1
 done
 
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp -noreset 3>"$tmp/display" 2>"$tmp/xvfb.log" &
-pids+=($!)
-for _ in $(seq 100); do [[ -s $tmp/display ]] && break; pausa 0.1; done
-export DISPLAY=:$(cat "$tmp/display")
+inicia_xvfb
 trayer --edge bottom --align right --widthtype pixel --width 120 --height 24 >"$tmp/trayer.log" 2>&1 &
 pids+=($!)
 for _ in $(seq 100); do xdotool search --classname '^panel$' >/dev/null 2>&1 && break; pausa 0.1; done

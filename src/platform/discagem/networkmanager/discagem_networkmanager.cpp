@@ -155,13 +155,19 @@ void DiscagemNetworkManager::Ativa() {
         BarramentoNm::Chamada(CaminhoGerente, InterfaceGerente, QStringLiteral("ActivateConnection"));
     ativa << QVariant::fromValue(QDBusObjectPath(discagem.perfil))
           << QVariant::fromValue(QDBusObjectPath("/")) << QVariant::fromValue(QDBusObjectPath("/"));
-    barramento_.Envia(ativa, [this, conexao](const QDBusMessage& resposta) {
+    EnviaAtivacao(ativa, conexao, 0);
+}
+
+// Sends an activation; the active connection's path is argument `argumento` of the reply. A reply
+// that comes after the dial ended or another began is dropped.
+void DiscagemNetworkManager::EnviaAtivacao(const QDBusMessage& ativa, HRASCONN conexao, int argumento) {
+    barramento_.Envia(ativa, [this, conexao, argumento](const QDBusMessage& resposta) {
         if (!DaDiscagem(conexao))
             return;
         if (resposta.type() != QDBusMessage::ReplyMessage)
             FalhaAtivacao(CodigoDoErroDbus(resposta.errorName().toStdString()));
         else
-            Ativou(Valor<QDBusObjectPath>(resposta.arguments().value(0)).path());
+            Ativou(Valor<QDBusObjectPath>(resposta.arguments().value(argumento)).path());
     });
 }
 
@@ -184,15 +190,7 @@ void DiscagemNetworkManager::AtivaCopia(Configuracao configuracao) {
     ativa << QVariant::fromValue(configuracao) << QVariant::fromValue(QDBusObjectPath("/"))
           << QVariant::fromValue(QDBusObjectPath("/"))
           << QVariantMap{{QStringLiteral("persist"), QStringLiteral("volatile")}};
-    const HRASCONN conexao = discagem.conexao;
-    barramento_.Envia(ativa, [this, conexao](const QDBusMessage& resposta) {
-        if (!DaDiscagem(conexao))
-            return;
-        if (resposta.type() != QDBusMessage::ReplyMessage)
-            FalhaAtivacao(CodigoDoErroDbus(resposta.errorName().toStdString()));
-        else
-            Ativou(Valor<QDBusObjectPath>(resposta.arguments().value(1)).path());
-    });
+    EnviaAtivacao(ativa, discagem.conexao, 1);
 }
 
 void DiscagemNetworkManager::Ativou(const QString& caminhoAtiva) {

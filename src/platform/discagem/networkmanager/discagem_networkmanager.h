@@ -60,6 +60,7 @@ private:
     void Avanca();
     void Ativa();
     void AtivaCopia(Configuracao configuracao);
+    void EnviaAtivacao(const QDBusMessage& ativa, HRASCONN conexao, int argumento);
     void Ativou(const QString& caminhoAtiva);
     void FalhaAtivacao(std::uint32_t codigo);
     void TerminaDiscagem();
