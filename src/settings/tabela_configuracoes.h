@@ -116,17 +116,22 @@ inline constexpr LinhaConfiguracao Linhas[] = {
 
 // The one row of a variable (the one without a variable for std::monostate); a variable with no row
 // or with two does not compile.
-consteval const LinhaConfiguracao& Linha(VariavelConfiguracao variavel) {
-    const LinhaConfiguracao* achada = nullptr;
-    for (const LinhaConfiguracao& linha : Linhas)
-        if (linha.variavel == variavel) {
-            if (achada)
+// The search runs on the rows' values, never on their addresses, which a position-independent build
+// does not know while it compiles.
+consteval std::size_t ÍndiceDaLinha(VariavelConfiguracao variavel) {
+    std::size_t achada = std::size(Linhas);
+    for (std::size_t i = 0; i < std::size(Linhas); ++i)
+        if (std::variant(Linhas[i].variavel) == variavel) {
+            if (achada != std::size(Linhas))
                 throw "duas linhas para uma variável";
-            achada = &linha;
+            achada = i;
         }
-    if (!achada)
+    if (achada == std::size(Linhas))
         throw "variável sem linha";
-    return *achada;
+    return achada;
+}
+consteval const LinhaConfiguracao& Linha(VariavelConfiguracao variavel) {
+    return Linhas[ÍndiceDaLinha(variavel)];
 }
 
 // The rows of one use, in the table's order.
