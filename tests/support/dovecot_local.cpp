@@ -11,15 +11,22 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <array>
 #include <fstream>
 #include <sstream>
 
 namespace {
 
-std::uint16_t PortaLivre() {
-    QTcpServer servidor;
-    servidor.listen(QHostAddress::LocalHost, 0);
-    return servidor.serverPort();
+// Four free ports, all different: each is held until the last is taken, since a port let go at once
+// may be handed out again by the next request.
+std::array<std::uint16_t, 4> PortasLivres() {
+    std::array<QTcpServer, 4> servidores;
+    std::array<std::uint16_t, 4> portas{};
+    for (std::size_t i = 0; i < portas.size(); ++i) {
+        servidores[i].listen(QHostAddress::LocalHost, 0);
+        portas[i] = servidores[i].serverPort();
+    }
+    return portas;
 }
 
 bool Roda(const QString& programa, const QStringList& argumentos) {
@@ -104,10 +111,11 @@ std::string DovecotLocal::Inicia(const std::vector<Usuario>& usuarios, OpcoesDov
 
     if (opcoes.recusaLoginEmClaro)
         ip = "127.0.0.2";
-    portaPlana = PortaLivre();
-    portaImap = PortaLivre();
-    portaTls = opcoes.semTls ? 0 : PortaLivre();
-    portaImaps = opcoes.semTls ? 0 : PortaLivre();
+    const std::array<std::uint16_t, 4> livres = PortasLivres();
+    portaPlana = livres[0];
+    portaImap = livres[1];
+    portaTls = opcoes.semTls ? 0 : livres[2];
+    portaImaps = opcoes.semTls ? 0 : livres[3];
     const auto ouvinte = [](const char* nome, std::uint16_t porta, bool tls) {
         return porta == 0
                    ? std::string()
