@@ -2,9 +2,9 @@
 // Dovecot beside a bare client that sends the same lines with blocking socket calls: POP3 plain and
 // TLS, IMAP upgraded with STARTTLS and TLS from the first byte. The Dovecot figures belong together:
 // compare each pair from the same run.
+#include "mail/ambiente_sessao.h"
 #include "mail/servidor_pop3.h"
-#include "mail/sessao_imap.h"
-#include "mail/sessao_pop3.h"
+#include "mail/sessoes/sessoes_rede.h"
 #include "settings/quelza.h"
 #include "support/dovecot_local.h"
 #include "support/servidor_pop3_roteirizado.h"
@@ -22,29 +22,30 @@ namespace {
 
 DovecotLocal* dovecot = nullptr;
 
-void Conta(const std::string& servidor, const std::string& usuario, const std::string& senha) {
-    quelza::ServidorPop3 = servidor;
-    quelza::UsuárioPop3 = usuario;
-    quelza::SenhaPop3 = senha;
+// Runs the account's dialogue on every iteration; an outcome other than "3 mensagens" stops it.
+template <class Sessao> void Dialogo(benchmark::State& estado, Sessao&& sessao) {
+    quelza::SessoesRede sessoes;
     quelza::TempoDeEspera = 10;
-}
-
-// Runs the account's dialogue on every iteration; an outcome other than the expected one stops it.
-void Dialogo(benchmark::State& estado, const std::string& esperado) {
     for (auto _ : estado) {
         quelza::TotalDeMensagens = 0;
-        if (const std::string desfecho = quelza::VerificaContaPOP3(); desfecho != esperado) {
+        const std::string desfecho = sessao(sessoes, quelza::AmbienteDoPrograma()).value_or("interrompida");
+        if (desfecho != "3 mensagens") {
             estado.SkipWithError(desfecho.c_str());
             return;
         }
     }
 }
 
+void Pop3(benchmark::State& estado, const std::string& servidor, const std::string& senha) {
+    Dialogo(estado, [&](quelza::SessoesRede& sessoes, quelza::AmbienteSessao& ambiente) {
+        return sessoes.VerificaPop3(servidor, "ana", senha, ambiente);
+    });
+}
+
 void Roteirizado(benchmark::State& estado) {
     ServidorPop3Roteirizado servidor;
     servidor.caixas["ana"] = {"1", "+OK 3 1234", {}};
-    Conta(servidor.Endereco(), "ana", "1");
-    Dialogo(estado, "3 mensagens");
+    Pop3(estado, servidor.Endereco(), "1");
 }
 BENCHMARK(Roteirizado)->Repetitions(15)->ReportAggregatesOnly(true);
 
@@ -144,15 +145,9 @@ bool CruImap(bool tlsDesdeOInicio) {
 
 void Imap(benchmark::State& estado, const std::string& servidor) {
     const auto endereco = quelza::InterpretaServidorPop3(servidor);
-    quelza::TempoDeEspera = 10;
-    for (auto _ : estado) {
-        quelza::TotalDeMensagens = 0;
-        if (const std::string desfecho = quelza::VerificaContaIMAP(*endereco, "ana", "segredo");
-            desfecho != "3 mensagens") {
-            estado.SkipWithError(desfecho.c_str());
-            return;
-        }
-    }
+    Dialogo(estado, [&](quelza::SessoesRede& sessoes, quelza::AmbienteSessao& ambiente) {
+        return sessoes.VerificaImap(*endereco, "ana", "segredo", ambiente);
+    });
 }
 
 void DovecotImap(benchmark::State& estado) {
@@ -172,13 +167,11 @@ void CruImaps(benchmark::State& estado) {
 }
 
 void DovecotPlano(benchmark::State& estado) {
-    Conta("127.0.0.1:" + std::to_string(dovecot->portaPlana), "ana", "segredo");
-    Dialogo(estado, "3 mensagens");
+    Pop3(estado, "127.0.0.1:" + std::to_string(dovecot->portaPlana), "segredo");
 }
 
 void DovecotTls(benchmark::State& estado) {
-    Conta("pop3s://localhost:" + std::to_string(dovecot->portaTls), "ana", "segredo");
-    Dialogo(estado, "3 mensagens");
+    Pop3(estado, "pop3s://localhost:" + std::to_string(dovecot->portaTls), "segredo");
 }
 
 void CruPlano(benchmark::State& estado) { Repete(estado, Cru, false, "the bare plain dialogue failed"); }

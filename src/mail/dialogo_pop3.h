@@ -80,5 +80,6 @@ std::string DicaDaFalha(const char* falha);
 
 inline constexpr const char* DicaCertificado = "certificado não confiável";
 inline constexpr const char* DicaServidorInvalido = "Erro. Servidor Inválido.";
+inline constexpr const char* DicaConexaoInterrompida = "Erro. Conexão Interrompida.";
 
 } // namespace quelza

@@ -1,17 +1,18 @@
 #include "mail/verificacao_contas.h"
 
+#include "mail/ambiente_sessao.h"
 #include "mail/aviso_email.h"
-#include "mail/espera_resposta.h"
 #include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
-#include "mail/sessao_imap.h"
-#include "mail/sessao_pop3.h"
+#include "mail/sessoes_email.h"
 #include "settings/quelza.h"
 
 namespace quelza {
 namespace {
 
 bool emCurso = false;
+
+SessoesEmail& Sessoes() { return plataforma::Backend<SessoesEmail>::Atual(); }
 
 // Holds the run's place and the close button for as long as the run lasts, however it ends.
 class ExecucaoEmCurso {
@@ -33,15 +34,20 @@ private:
     JanelaEmail* janela_;
 };
 
-// The account's tooltip line after its title: an IMAP account names its protocol.
-std::string VerificaConta(const ContaEmail& conta) {
+// The account's tooltip line after its title: an IMAP account names its protocol. Nothing when the
+// run was stopped meanwhile.
+std::optional<std::string> VerificaConta(const ContaEmail& conta) {
     const auto endereco = InterpretaServidorPop3(conta.Pop3);
-    if (endereco && endereco->Protocolo == ProtocoloEmail::Imap)
-        return " (IMAP): " + VerificaContaIMAP(*endereco, conta.Usuário, conta.Senha);
+    if (endereco && endereco->Protocolo == ProtocoloEmail::Imap) {
+        const auto desfecho =
+            Sessoes().VerificaImap(*endereco, conta.Usuário, conta.Senha, AmbienteDoPrograma());
+        return desfecho ? std::optional(" (IMAP): " + *desfecho) : std::nullopt;
+    }
     ServidorPop3 = conta.Pop3;
     UsuárioPop3 = conta.Usuário;
     SenhaPop3 = conta.Senha;
-    return ": " + VerificaContaPOP3();
+    const auto desfecho = Sessoes().VerificaPop3(ServidorPop3, UsuárioPop3, SenhaPop3, AmbienteDoPrograma());
+    return desfecho ? std::optional(": " + *desfecho) : std::nullopt;
 }
 
 } // namespace
@@ -49,10 +55,10 @@ std::string VerificaConta(const ContaEmail& conta) {
 void VerificaTodasAsContas() {
     if (emCurso)
         return;
-    LiberaEsperas();
+    Sessoes().Libera();
     JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
     std::vector<ContagemDaConta> contas;
-    try {
+    {
         const ExecucaoEmCurso execucao(janela);
         TotalDeMensagens = 0;
         std::string dica;
@@ -65,18 +71,19 @@ void VerificaTodasAsContas() {
         for (std::size_t i = 0; TemContasEmail && i < ContasEmail.size(); ++i) {
             const ContaEmail conta = ContasEmail[i];
             const std::int16_t antes = TotalDeMensagens;
-            const std::string desfecho = VerificaConta(conta);
+            const auto desfecho = VerificaConta(conta);
+            // Stopped inside a wait: the account lets go without a word.
+            if (!desfecho)
+                break;
             contas.push_back({conta.NomeDaConta, static_cast<std::int16_t>(TotalDeMensagens - antes)});
-            dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + desfecho;
+            dica += (dica.empty() ? "" : "\n") + conta.NomeDaConta + *desfecho;
             if (janela)
                 janela->DefineDicaEmail(dica);
         }
-    } catch (const VerificacaoInterrompida&) {
-        // Stopped inside a wait: the account lets go without a word.
     }
     // A stop after the last wait plays no cue either: the program is ending.
-    if (EsperasInterrompidas()) {
-        LiberaEsperas();
+    if (Sessoes().Interrompidas()) {
+        Sessoes().Libera();
         return;
     }
     if (TotalDeMensagens > 0 && SomLigado == 1 && janela && janela->TemDispositivoSom())
@@ -86,7 +93,7 @@ void VerificaTodasAsContas() {
 
 void InterrompeVerificacao() {
     if (emCurso)
-        InterrompeEsperas();
+        Sessoes().Interrompe();
 }
 
 } // namespace quelza

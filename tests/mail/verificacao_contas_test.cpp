@@ -1,9 +1,11 @@
 // The run over the accounts against a scripted POP3 server on a loopback port: what the window
 // shows, the lines the server receives, and how each wait ends. Time moves only on the test's clock.
+#include "mail/sessoes_email.h"
 #include "mail/verificacao_contas.h"
 #include "platform/nucleo/escolha_backend.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
+#include "support/diagnosticos.h"
 #include "support/espera_no_relogio.h"
 #include "support/janela_email_registrada.h"
 #include "support/servidor_pop3_roteirizado.h"
@@ -298,6 +300,34 @@ TEST_F(VerificacaoEmail, CueEContasAusentes) {
     EXPECT_EQ(janela->figura, FiguraEmail::SemEmail);
     EXPECT_TRUE(janela->rotulos.empty());
     EXPECT_EQ(servidor.conexoes, 2);
+}
+
+// The program's own sessions come from the module of its folder: loaded, they count as the built-in
+// ones do; missing, each account ends on the run-time error path without connecting, and one
+// diagnostic line says why.
+TEST_F(VerificacaoEmail, SessoesDoModulo) {
+    Contas({"ana", "bia"});
+    plataforma::DefineBackend<SessoesEmail>(SessoesDoModulo(MODULO_EMAIL_CONSTRUIDO));
+    VerificaTodasAsContas();
+    EXPECT_EQ(janela->Rotulo(), "3 mensagens às 09:30");
+    EXPECT_EQ(janela->dica, "Casa: 3 mensagens\nTrabalho: 0 mensagens");
+    EXPECT_EQ(servidor.conexoes, 2);
+
+    DiagnosticosGuardados diagnosticos;
+    NovoCaso();
+    TotalDeMensagens = 7;
+    plataforma::DefineBackend<SessoesEmail>(SessoesDoModulo(pastas.Programa() + "/e-telvanor-email.so"));
+    for (int execucao = 0; execucao < 2; ++execucao)
+        VerificaTodasAsContas();
+    EXPECT_EQ(janela->rotulos, Linhas(4, "0 mensagens."));
+    EXPECT_EQ(janela->dica, "Casa: Erro. Conexão Interrompida.\nTrabalho: Erro. Conexão Interrompida.");
+    EXPECT_EQ(janela->fechar, (std::vector<bool>{false, true, false, true}));
+    EXPECT_EQ(servidor.conexoes, 2);
+    const std::string linhas = diagnosticos.Retira();
+    EXPECT_EQ(std::count(linhas.begin(), linhas.end(), '\n'), 1) << linhas;
+    EXPECT_NE(linhas.find("sem verificação de email: " + pastas.Programa() + "/e-telvanor-email.so"),
+              std::string::npos)
+        << linhas;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "support/ambiente.h"
 
+#include "mail/sessoes/sessoes_rede.h"
 #include "platform/avisos/qt/aviso_desktop.h"
 #include "platform/bandeja/qt/bandeja.h"
 #include "platform/discagem/simulada/linha_simulada.h"
@@ -20,6 +21,7 @@ AmbienteTeste::AmbienteTeste() {
     plataforma::DefineBackend<plataforma::Shell>(shell);
     plataforma::DefineBackend<plataforma::AvisosDesktop>(avisos);
     plataforma::DefineBackend<plataforma::ServicoDiscagem>(linhaSimulada);
+    plataforma::DefineBackend<quelza::SessoesEmail>(std::make_shared<quelza::SessoesRede>());
 }
 
 AmbienteTeste::~AmbienteTeste() {
@@ -33,5 +35,6 @@ AmbienteTeste::~AmbienteTeste() {
     plataforma::DefineBackend<plataforma::AvisosDesktop>(nullptr);
     plataforma::DefineAcaoAviso(nullptr);
     plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr);
+    plataforma::DefineBackend<quelza::SessoesEmail>(nullptr);
     quelza::ReiniciaQuelza();
 }

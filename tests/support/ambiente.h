@@ -1,5 +1,6 @@
 // The ground of a widget test: its own folders, the module variables reset, scripted message boxes,
-// a counted event pump, a clock that stands still and the simulated line, as `main` chooses it.
+// a counted event pump, a clock that stands still, the simulated line, as `main` chooses it, and the
+// mail sessions built in.
 #pragma once
 
 #include "platform/discagem/simulada/linha_simulada.h"

@@ -1,12 +1,9 @@
-#include "mail/sessao_imap.h"
+#include "mail/sessoes/sessao_imap.h"
 
-#include "mail/autoridades_tls.h"
-#include "mail/conecta_servidor.h"
 #include "mail/dialogo_imap.h"
-#include "mail/espera_resposta.h"
-#include "mail/janela_email.h"
-#include "platform/nucleo/relogio.h"
-#include "settings/quelza.h"
+#include "mail/sessoes/autoridades_tls.h"
+#include "mail/sessoes/conecta_servidor.h"
+#include "mail/sessoes/espera_resposta.h"
 
 #include <QSslSocket>
 
@@ -19,7 +16,8 @@ namespace {
 // than one response's worth: what the server sends beyond waits in the network.
 class SessaoImap {
 public:
-    explicit SessaoImap(const EnderecoPop3& endereco) : endereco_(endereco) {
+    SessaoImap(const EnderecoPop3& endereco, AmbienteSessao& ambiente)
+        : endereco_(endereco), ambiente_(ambiente) {
         sck.setReadBufferSize(LimiteLinhaPop3);
         QObject::connect(&sck, &QAbstractSocket::errorOccurred, &sck, [this] { terminou_ = true; });
         QObject::connect(&sck, &QAbstractSocket::disconnected, &sck, [this] { terminou_ = true; });
@@ -32,7 +30,7 @@ public:
 
     void Envia(const std::string& bytes) {
         if (sck.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-            throw ErroExecucaoPop3{"Erro. Conexão Interrompida."};
+            throw ErroExecucaoPop3{DicaConexaoInterrompida};
     }
 
     // LOGOUT is not answered for: it leaves at once and the connection ends.
@@ -45,7 +43,7 @@ public:
     // Feeds the dialogue whole responses until it has something to do, or gives its failure when
     // the wait runs out of time, the connection ends or a response passes the limit.
     AcaoImap Aguarda(DialogoImap& dialogo) {
-        EsperaResposta espera(sck);
+        EsperaResposta espera(sck, ambiente_);
         for (;;) {
             Le();
             std::size_t tamanho = 0;
@@ -75,7 +73,7 @@ public:
         sck.readAll();
         ConfiaNasAutoridades(sck);
         sck.startClientEncryption();
-        EsperaResposta espera(sck);
+        EsperaResposta espera(sck, ambiente_);
         while (!sck.isEncrypted()) {
             if (!espera.Pausa(terminou_))
                 return SemResposta(dialogo);
@@ -103,19 +101,20 @@ private:
     }
 
     EnderecoPop3 endereco_;
+    AmbienteSessao& ambiente_;
     QSslSocket sck;
     std::string buffer_;
     bool terminou_ = false;
 };
 
-std::string HoraAtual() { return HoraMinuto(plataforma::Agora()); }
-
 } // namespace
 
 std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& usuario,
-                              const std::string& senha) {
-    JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
-    SessaoImap sessao(endereco);
+                              const std::string& senha, AmbienteSessao& ambiente) {
+    JanelaEmail* const janela = ambiente.Janela();
+    std::int16_t& total = ambiente.TotalDeMensagens();
+    const auto HoraAtual = [&] { return HoraMinuto(ambiente.Agora()); };
+    SessaoImap sessao(endereco, ambiente);
     DialogoImap dialogo(usuario, senha, endereco.Tls);
     try {
         sessao.Conecta();
@@ -135,11 +134,10 @@ std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& u
                 acao = sessao.Cifra(dialogo);
                 break;
             case AcaoImap::Tipo::Conta:
-                TotalDeMensagens = SomaMensagens(TotalDeMensagens, acao.Contagem);
+                total = SomaMensagens(total, acao.Contagem);
                 if (janela) {
-                    janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
-                    janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail
-                                                                   : FiguraEmail::TemEmail);
+                    janela->DefineRótuloEmail(TextoTotal(total, HoraAtual()));
+                    janela->DefineFiguraEmail(total < 1 ? FiguraEmail::SemEmail : FiguraEmail::TemEmail);
                 }
                 sessao.EnviaEFecha(dialogo.Logout());
                 return TextoMensagensDaConta(std::llround(acao.Contagem));
@@ -154,7 +152,7 @@ std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& u
         }
     } catch (const ErroExecucaoPop3& erro) {
         if (janela)
-            janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
+            janela->DefineRótuloEmail(TextoErroExecucao(total, HoraAtual()));
         return erro.Dica;
     }
 }

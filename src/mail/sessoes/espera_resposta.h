@@ -4,6 +4,7 @@
 // reply that arrives within the first pause is still taken.
 #pragma once
 
+#include "mail/sessoes_email.h"
 #include "platform/nucleo/relogio.h"
 
 #include <optional>
@@ -12,12 +13,12 @@ class QAbstractSocket;
 
 namespace quelza {
 
-// Thrown by a wait once the run was stopped; the run lets go of its account without a word.
+// Thrown by a wait once the run was stopped; the session lets go of its account without a word.
 struct VerificacaoInterrompida {};
 
 class EsperaResposta {
 public:
-    explicit EsperaResposta(QAbstractSocket& sck);
+    EsperaResposta(QAbstractSocket& sck, AmbienteSessao& ambiente);
     ~EsperaResposta();
     EsperaResposta(const EsperaResposta&) = delete;
     EsperaResposta& operator=(const EsperaResposta&) = delete;
@@ -28,6 +29,7 @@ public:
 
 private:
     QAbstractSocket& sck_;
+    AmbienteSessao& ambiente_;
     QAbstractSocket* anterior_;
     std::optional<plataforma::InstanteMonotono> inicio_;
 };

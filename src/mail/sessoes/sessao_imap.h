@@ -3,15 +3,14 @@
 #pragma once
 
 #include "mail/servidor_pop3.h"
+#include "mail/sessoes_email.h"
 
 #include <string>
 
 namespace quelza {
 
-// Talks to the account at `endereco`: writes the mail label at each step, adds the unseen messages
-// of its INBOX to TotalDeMensagens and shows the indicator's picture. Returns the account's own
-// outcome as its tooltip line shows it. The socket is closed on every way out.
+// As SessoesEmail::VerificaImap; a stop during a wait throws VerificacaoInterrompida.
 std::string VerificaContaIMAP(const EnderecoPop3& endereco, const std::string& usuario,
-                              const std::string& senha);
+                              const std::string& senha, AmbienteSessao& ambiente);
 
 } // namespace quelza

@@ -1,7 +1,6 @@
-#include "mail/espera_resposta.h"
+#include "mail/sessoes/espera_resposta.h"
 
 #include "platform/rede/qt/aguarda_dados.h"
-#include "settings/quelza.h"
 
 #include <QAbstractSocket>
 
@@ -23,7 +22,8 @@ void ExigeContinuar() {
 
 } // namespace
 
-EsperaResposta::EsperaResposta(QAbstractSocket& sck) : sck_(sck), anterior_(aguardado) {
+EsperaResposta::EsperaResposta(QAbstractSocket& sck, AmbienteSessao& ambiente)
+    : sck_(sck), ambiente_(ambiente), anterior_(aguardado) {
     ExigeContinuar();
     aguardado = &sck_;
 }
@@ -34,11 +34,11 @@ bool EsperaResposta::Pausa(bool conexaoTerminada) {
     ExigeContinuar();
     if (conexaoTerminada)
         return false;
-    const auto agora = plataforma::AgoraMonotono();
+    const auto agora = ambiente_.AgoraMonotono();
     if (!inicio_)
         inicio_ = agora;
     const std::chrono::duration<double> decorrido = agora - *inicio_;
-    if (TempoDeEspera < decorrido.count())
+    if (ambiente_.TempoDeEspera() < decorrido.count())
         return false;
     plataforma::AguardaDados(sck_, PassoDaEspera);
     ExigeContinuar();

@@ -1,14 +1,10 @@
-#include "mail/sessao_pop3.h"
+#include "mail/sessoes/sessao_pop3.h"
 
-#include "mail/conecta_servidor.h"
 #include "mail/dialogo_pop3.h"
-#include "mail/espera_resposta.h"
-#include "mail/janela_email.h"
 #include "mail/servidor_pop3.h"
-#include "platform/interface/qt/eventos.h"
-#include "platform/nucleo/relogio.h"
+#include "mail/sessoes/conecta_servidor.h"
+#include "mail/sessoes/espera_resposta.h"
 #include "platform/texto/cp1252.h"
-#include "settings/quelza.h"
 
 #include <QSslSocket>
 
@@ -21,7 +17,7 @@ namespace {
 // the last one left behind.
 class SessaoPop3 {
 public:
-    SessaoPop3() {
+    explicit SessaoPop3(AmbienteSessao& ambiente) : ambiente_(ambiente) {
         // Qt's own buffer is bounded as ours is, whatever a server sends.
         sck.setReadBufferSize(LimiteLinhaPop3);
         QObject::connect(&sck, &QIODevice::readyRead, &sck, [this] { sck_DataArrival(); });
@@ -39,7 +35,7 @@ public:
         Resposta.clear();
         const std::string bytes = plataforma::ParaCp1252(linha);
         if (sck.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size()))
-            throw ErroExecucaoPop3{"Erro. Conexão Interrompida."};
+            throw ErroExecucaoPop3{DicaConexaoInterrompida};
     }
 
     // QUIT is not answered for: it leaves at once and the connection ends.
@@ -50,7 +46,7 @@ public:
     }
 
     bool AguardaRespostaPOP3(const std::string& CódigoResposta, std::string& sckResposta) {
-        EsperaResposta espera(sck);
+        EsperaResposta espera(sck, ambiente_);
         for (;;) {
             switch (AvaliaBuffer(Resposta)) {
             case EstadoBuffer::Linha:
@@ -81,23 +77,25 @@ private:
         }
     }
 
+    AmbienteSessao& ambiente_;
     QSslSocket sck;
     std::string Resposta;
     bool terminou_ = false;
 };
 
-std::string HoraAtual() { return HoraMinuto(plataforma::Agora()); }
-
 } // namespace
 
-std::string VerificaContaPOP3() {
-    JanelaEmail* const janela = plataforma::JanelaRegistrada<JanelaEmail>::Atual();
-    SessaoPop3 sessao;
+std::string VerificaContaPOP3(const std::string& servidor, const std::string& usuario,
+                              const std::string& senha, AmbienteSessao& ambiente) {
+    JanelaEmail* const janela = ambiente.Janela();
+    std::int16_t& total = ambiente.TotalDeMensagens();
+    const auto HoraAtual = [&] { return HoraMinuto(ambiente.Agora()); };
+    SessaoPop3 sessao(ambiente);
     try {
-        const auto endereco = InterpretaServidorPop3(ServidorPop3);
+        const auto endereco = InterpretaServidorPop3(servidor);
         if (!endereco)
             throw ErroExecucaoPop3{DicaServidorInvalido};
-        const auto passos = PassosPop3(UsuárioPop3, SenhaPop3);
+        const auto passos = PassosPop3(usuario, senha);
         std::string resposta;
         for (int passo = PassoSaudacao; passo <= PassoEstado; ++passo) {
             const PassoPop3& p = passos[passo];
@@ -109,10 +107,10 @@ std::string VerificaContaPOP3() {
                 if (p.Rotulo && janela)
                     janela->DefineRótuloEmail(p.Rotulo);
                 if (passo == PassoSenha)
-                    plataforma::DoEvents();
+                    ambiente.DoEvents();
                 sessao.Envia(p.Comando);
                 if (passo >= PassoSenha)
-                    plataforma::DoEvents();
+                    ambiente.DoEvents();
             }
             if (!sessao.AguardaRespostaPOP3(CodigoAceito, resposta)) {
                 if (janela)
@@ -122,16 +120,16 @@ std::string VerificaContaPOP3() {
             }
         }
         const double contagem = ContagemStat(resposta);
-        TotalDeMensagens = SomaMensagens(TotalDeMensagens, contagem);
+        total = SomaMensagens(total, contagem);
         if (janela) {
-            janela->DefineRótuloEmail(TextoTotal(TotalDeMensagens, HoraAtual()));
-            janela->DefineFiguraEmail(TotalDeMensagens < 1 ? FiguraEmail::SemEmail : FiguraEmail::TemEmail);
+            janela->DefineRótuloEmail(TextoTotal(total, HoraAtual()));
+            janela->DefineFiguraEmail(total < 1 ? FiguraEmail::SemEmail : FiguraEmail::TemEmail);
         }
         sessao.EnviaEFecha(ComandoQuit);
         return TextoMensagensDaConta(std::llround(contagem));
     } catch (const ErroExecucaoPop3& erro) {
         if (janela)
-            janela->DefineRótuloEmail(TextoErroExecucao(TotalDeMensagens, HoraAtual()));
+            janela->DefineRótuloEmail(TextoErroExecucao(total, HoraAtual()));
         return erro.Dica;
     }
 }

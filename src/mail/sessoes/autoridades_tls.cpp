@@ -1,4 +1,4 @@
-#include "mail/autoridades_tls.h"
+#include "mail/sessoes/autoridades_tls.h"
 
 #include <QDir>
 #include <QSslConfiguration>

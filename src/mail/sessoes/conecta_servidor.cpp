@@ -1,6 +1,6 @@
-#include "mail/conecta_servidor.h"
+#include "mail/sessoes/conecta_servidor.h"
 
-#include "mail/autoridades_tls.h"
+#include "mail/sessoes/autoridades_tls.h"
 
 namespace quelza {
 
