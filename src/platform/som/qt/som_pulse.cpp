@@ -19,6 +19,9 @@ namespace {
 
 // How long a call waits for the server to connect or to answer before it takes the server as absent.
 constexpr pa_usec_t Prazo = PA_USEC_PER_SEC;
+// How far ahead of the speaker a cue is written: the server's default of two seconds would hold a
+// short cue back until it is drained, and a closing cue until after the process has ended.
+constexpr pa_usec_t Latencia = 100 * PA_USEC_PER_MSEC;
 
 pa_sample_format_t FormatoPulse(FormatoAmostra formato) {
     switch (formato) {
@@ -222,8 +225,15 @@ private:
             return false;
         novo->resta = onda.dados;
         pa_stream_set_write_callback(novo->fluxo, Escreve, this);
-        if (pa_stream_connect_playback(novo->fluxo, nullptr, nullptr, PA_STREAM_NOFLAGS, nullptr, nullptr) <
-            0)
+        const auto sem = static_cast<std::uint32_t>(-1); // the server's choice
+        const pa_buffer_attr buffer{.maxlength = sem,
+                                    .tlength =
+                                        static_cast<std::uint32_t>(pa_usec_to_bytes(Latencia, &amostras)),
+                                    .prebuf = sem,
+                                    .minreq = sem,
+                                    .fragsize = sem};
+        if (pa_stream_connect_playback(novo->fluxo, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr,
+                                       nullptr) < 0)
             return false;
         tocando_ = std::move(novo);
         return true;

@@ -1,4 +1,5 @@
-// The Qt Multimedia playback, through its module: what it refuses to play, silently.
+// The PulseAudio playback, through its module as the program folder holds it: what it refuses to
+// play, silently.
 #include "platform/nucleo/escolha_backend.h"
 #include "platform/som/qt/som.h"
 
@@ -30,7 +31,10 @@ protected:
 TEST_F(SomQtTeste, ArquivoQueNaoSePodeTocarNaoTocaNada) {
     const std::string pasta = pastas.Programa();
     GravaArquivo(pasta + "/vazio.wav", "");
-    const std::string casos[] = {pasta + "/nao-existe.wav", "", pasta, pasta + "/vazio.wav/x"};
+    GravaArquivo(pasta + "/texto.wav", std::string("RIFF\x04\0\0\0WAVEnao e som", 21));
+    const std::string casos[] = {
+        pasta + "/nao-existe.wav", "", pasta, pasta + "/vazio.wav/x", pasta + "/vazio.wav",
+        pasta + "/texto.wav"};
     for (const std::string& caminho : casos)
         EXPECT_FALSE(PlaySoundA(caminho.c_str(), nullptr, Opcoes)) << caminho;
     EXPECT_FALSE(PlaySoundA(nullptr, nullptr, Opcoes));
