@@ -5,8 +5,7 @@
 #   testes:   that plus what the tests, the real-window checks and the benchmarks need.
 set -euo pipefail
 
-programa=(build-essential dpkg-dev cmake pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          libqt6multimedia6 gstreamer1.0-plugins-base fonts-dejavu-core)
+programa=(build-essential dpkg-dev cmake pkg-config qt6-base-dev libpulse-dev libgl-dev fonts-dejavu-core)
 testes=(googletest libgtest-dev libgmock-dev libbenchmark-dev clang-format clang
         desktop-file-utils xvfb xauth x11-utils x11-xserver-utils xdotool libxcb1-dev trayer pulseaudio pulseaudio-utils sox imagemagick
         appstream librsvg2-bin dbus-daemon dbus-bin python3-dbus python3-dbusmock python3-gi clang-tidy

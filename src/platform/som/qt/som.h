@@ -1,4 +1,4 @@
-// Wave playback and the count of wave-output devices. The Qt Multimedia backend plays for real; it
+// Wave playback and the count of wave-output devices. The PulseAudio backend plays for real; it
 // lives in a module of the program folder, loaded the first time sound is asked for. Tests install a
 // backend that records what was asked.
 #pragma once
