@@ -114,8 +114,9 @@ TEST(Onda, PedacosAlemDoFim) {
     onda = InterpretaOnda(Riff(fmt + "data" + U32(0xFFFFFFFF) + "abcd"));
     ASSERT_TRUE(onda);
     EXPECT_EQ(onda->dados, "abcd");
-    // A format record cut by the end cannot be read.
+    // A format record cut by the end cannot be read, even when what is left would be one.
     EXPECT_FALSE(InterpretaOnda(Riff(Pedaco("data", Amostras) + fmt.substr(0, fmt.size() - 2))));
+    EXPECT_FALSE(InterpretaOnda(Riff(Pedaco("data", Amostras) + "fmt " + U32(18) + fmt.substr(8))));
     // Nor can one behind a chunk that claims more than the file holds.
     EXPECT_FALSE(InterpretaOnda(Riff("LIST" + U32(0xFFFFFFF0) + "xx" + fmt + Pedaco("data", Amostras))));
     // What the RIFF header says of the size is not what ends the chunks.
