@@ -14,11 +14,7 @@ dialogo=$(timeout 30 xdotool search --sync --onlyvisible --name '^Configurar$' |
     falha "F5 não abriu Configurar"
 xdotool windowfocus --sync "$dialogo"
 # The focus starts on the access box; Tab goes on to the user and the password.
-xdotool type --delay 30 'Provedor Simulado'
-xdotool key Tab
-xdotool type --delay 30 'ana'
-xdotool key Tab
-xdotool type --delay 30 'segredo'
+digita_campos 'Provedor Simulado' ana segredo
 xdotool key alt+a
 
 colmeia=$XDG_CONFIG_HOME/e-Telvanor/registro.reg

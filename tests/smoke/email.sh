@@ -14,7 +14,7 @@ janela=$(janela_visivel) || falha "janela não apareceu"
 linha=$tmp/programa/e-telvanor-linha
 rede() { grep -E 'libQt6Network|libkrb5|libgssapi|libproxy' "/proc/$programa/maps"; }
 
-# The access, applied on its tab.
+# F5 opens the configuration dialog, its access tab in front.
 configura() {
     xdotool windowfocus --sync "$janela" key F5
     dialogo=$(timeout 30 xdotool search --sync --onlyvisible --name '^Configurar$' | head -n1) ||
@@ -22,12 +22,10 @@ configura() {
     xdotool windowfocus --sync "$dialogo"
 }
 fechada() { ! xdotool search --onlyvisible --name "$1" >/dev/null 2>&1; }
+
+# The access, applied on its tab.
 configura
-xdotool type --delay 30 'Provedor Simulado'
-xdotool key Tab
-xdotool type --delay 30 'ana'
-xdotool key Tab
-xdotool type --delay 30 'segredo'
+digita_campos 'Provedor Simulado' ana segredo
 xdotool key alt+a
 aplicado() { grep -q '^\[HKEY_CURRENT_USER\\Software\\e-Telvanor\\Acesso\]' "$XDG_CONFIG_HOME/e-Telvanor/registro.reg"; }
 espera 100 aplicado || falha "Alt+A não gravou o acesso"
@@ -40,13 +38,7 @@ xdotool key ctrl+Tab Tab space
 conta=$(timeout 30 xdotool search --sync --onlyvisible --name '^Configuração de E-mail$' | head -n1) ||
     falha "Adicionar não abriu a conta"
 xdotool windowfocus --sync "$conta"
-xdotool type --delay 30 'Casa'
-xdotool key Tab
-xdotool type --delay 30 "127.0.0.1:$(cat "$tmp/porta")"
-xdotool key Tab
-xdotool type --delay 30 'bia'
-xdotool key Tab
-xdotool type --delay 30 'senha1'
+digita_campos Casa "127.0.0.1:$(cat "$tmp/porta")" bia senha1
 xdotool key alt+a
 espera 100 fechada '^Configuração de E-mail$' || falha "Alt+A não gravou a conta"
 xdotool windowfocus --sync "$dialogo" key alt+o

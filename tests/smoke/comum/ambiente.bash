@@ -76,6 +76,17 @@ janela_visivel() {
     timeout 30 xdotool search --sync --onlyvisible --name '^e-Telvanor 3\.1$' | head -n1
 }
 
+# Types each text into the focused field, Tab going on to the next field between them.
+digita_campos() {
+    xdotool type --delay 30 "$1"
+    shift
+    local campo
+    for campo; do
+        xdotool key Tab
+        xdotool type --delay 30 "$campo"
+    done
+}
+
 # Ends the program as a shutdown would and waits until it has gone.
 termina_programa() {
     kill -TERM "$programa"
