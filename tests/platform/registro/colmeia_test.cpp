@@ -195,12 +195,7 @@ TEST_F(RegistroApi, CodigosDeFalha) {
           {"barra inicial", RegCreateKeyA(HKEY_CURRENT_USER, "\\Software", &saida), ERROR_INVALID_PARAMETER},
           {"parte vazia", RegCreateKeyA(HKEY_CURRENT_USER, "Software\\\\x", &saida), ERROR_INVALID_PARAMETER},
           {"quebra de linha", RegCreateKeyA(HKEY_CURRENT_USER, "a\nb", &saida), ERROR_INVALID_PARAMETER},
-          {"código 31",
-           RegCreateKeyA(HKEY_CURRENT_USER,
-                         "a\x1f"
-                         "b",
-                         &saida),
-           ERROR_INVALID_PARAMETER},
+          {"código 31", RegCreateKeyA(HKEY_CURRENT_USER, "a\037b", &saida), ERROR_INVALID_PARAMETER},
           {"tipo sem forma no arquivo", RegSetValueExA(aberta, "v", 0, 4, &byte, 1), ERROR_INVALID_PARAMETER},
           {"dados nulos", RegSetValueExA(aberta, "v", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER}})
         EXPECT_EQ(obtido, esperado) << nome;

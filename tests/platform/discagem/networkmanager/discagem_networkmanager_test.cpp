@@ -124,7 +124,6 @@ TEST_F(DiscagemNetworkManagerTeste, DiscagemPassaPelosEstadosAteConectadoComASen
 
     HRASCONN conexao = 0;
     ASSERT_EQ(Disca("Provedor", "ana", "segredo", &conexao), 0u);
-    ASSERT_NE(conexao, 0u);
     EXPECT_EQ(Estado(conexao).rasconnstate, RASCS_ConnectDevice) << "the dial shows at once";
     ASSERT_EQ(Conexoes().size(), 1u);
     EXPECT_EQ(Conexoes()[0].conexao, conexao);
@@ -219,7 +218,6 @@ TEST_F(DiscagemNetworkManagerTeste, UsuarioDiferenteValeSoParaEstaAtivacao) {
     EXPECT_EQ(Valor(Segredos(uuidCopia, &erro), "pppoe", "password"), "dela");
     Segredos(nm_->UuidDoPerfil(perfil), &erro);
     EXPECT_FALSE(erro.isEmpty()) << "the saved profile gets nothing";
-    EXPECT_EQ(Conexoes().size(), 1u);
 }
 
 // The dial's credentials reach NetworkManager through a copy of the profile exactly when activating
