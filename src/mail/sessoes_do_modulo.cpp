@@ -1,67 +1,46 @@
 #include "mail/dialogo_pop3.h"
 #include "mail/sessoes_email.h"
 #include "platform/arquivos/pastas.h"
-#include "platform/nucleo/diagnostico.h"
-
-#include <dlfcn.h>
+#include "platform/nucleo/modulo.h"
 
 namespace quelza {
 namespace {
 
-// The module is loaded once, on the first account asked, and never unloaded; a stop or release
-// before that has nothing to act on.
+// The module is loaded on the first account asked; a stop or release before that has nothing to
+// act on.
 class SessoesCarregadas final : public SessoesEmail {
 public:
-    explicit SessoesCarregadas(std::string caminho) : caminho_(std::move(caminho)) {}
+    explicit SessoesCarregadas(std::string caminho)
+        : modulo_(std::move(caminho), EntradaModuloEmail, "sem verificação de email") {}
 
     std::optional<std::string> VerificaPop3(const std::string& servidor, const std::string& usuario,
                                             const std::string& senha, AmbienteSessao& ambiente) override {
-        SessoesEmail* sessoes = Carregadas();
+        SessoesEmail* sessoes = modulo_.Carregado();
         return sessoes ? sessoes->VerificaPop3(servidor, usuario, senha, ambiente) : SemModulo(ambiente);
     }
 
     std::optional<std::string> VerificaImap(const EnderecoPop3& endereco, const std::string& usuario,
                                             const std::string& senha, AmbienteSessao& ambiente) override {
-        SessoesEmail* sessoes = Carregadas();
+        SessoesEmail* sessoes = modulo_.Carregado();
         return sessoes ? sessoes->VerificaImap(endereco, usuario, senha, ambiente) : SemModulo(ambiente);
     }
 
     void Interrompe() override {
-        if (sessoes_)
-            sessoes_->Interrompe();
+        if (SessoesEmail* sessoes = modulo_.JaCarregado())
+            sessoes->Interrompe();
     }
 
     void Libera() override {
-        if (sessoes_)
-            sessoes_->Libera();
+        if (SessoesEmail* sessoes = modulo_.JaCarregado())
+            sessoes->Libera();
     }
 
-    bool Interrompidas() const override { return sessoes_ && sessoes_->Interrompidas(); }
+    bool Interrompidas() const override {
+        const SessoesEmail* sessoes = modulo_.JaCarregado();
+        return sessoes && sessoes->Interrompidas();
+    }
 
 private:
-    SessoesEmail* Carregadas() {
-        if (!tentado_) {
-            tentado_ = true;
-            sessoes_.reset(Carrega());
-        }
-        return sessoes_.get();
-    }
-
-    SessoesEmail* Carrega() const {
-        void* modulo = ::dlopen(caminho_.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!modulo) {
-            plataforma::Diagnostico(std::string("sem verificação de email: ") + ::dlerror());
-            return nullptr;
-        }
-        auto cria = reinterpret_cast<CriaSessoesEmail>(::dlsym(modulo, EntradaModuloEmail));
-        if (!cria) {
-            plataforma::Diagnostico("sem verificação de email: " + caminho_ + " não tem " +
-                                    EntradaModuloEmail);
-            return nullptr;
-        }
-        return cria();
-    }
-
     // The account ends as one whose connection broke before a word was said.
     static std::string SemModulo(AmbienteSessao& ambiente) {
         if (JanelaEmail* janela = ambiente.Janela())
@@ -70,9 +49,7 @@ private:
         return DicaConexaoInterrompida;
     }
 
-    std::string caminho_;
-    bool tentado_ = false;
-    std::unique_ptr<SessoesEmail> sessoes_;
+    plataforma::ObjetoDeModulo<SessoesEmail> modulo_;
 };
 
 } // namespace

@@ -50,7 +50,6 @@ public:
 
 // The module's one entry point, `extern "C"` under this name: makes its sessions, which the caller owns.
 inline constexpr char EntradaModuloEmail[] = "telvanor_email_cria";
-using CriaSessoesEmail = SessoesEmail* (*)();
 
 // The sessions of the module at `caminho`, loaded on the first account asked. Without it every account
 // ends on the run-time error path, and one diagnostic line says why.

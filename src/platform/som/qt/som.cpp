@@ -1,11 +1,7 @@
 #include "platform/som/qt/som.h"
 
 #include "platform/arquivos/pastas.h"
-#include "platform/nucleo/diagnostico.h"
-
-#include <dlfcn.h>
-
-#include <string>
+#include "platform/nucleo/modulo.h"
 
 namespace plataforma {
 namespace {
@@ -15,41 +11,17 @@ namespace {
 class SomDoModulo final : public Som {
 public:
     bool Toca(const char* nome, std::uint32_t opcoes) override {
-        Som* som = Carregado();
+        Som* som = modulo_.Carregado();
         return som && som->Toca(nome, opcoes);
     }
 
     std::uint32_t Dispositivos() override {
-        Som* som = Carregado();
+        Som* som = modulo_.Carregado();
         return som ? som->Dispositivos() : 0;
     }
 
 private:
-    Som* Carregado() {
-        if (!tentado_) {
-            tentado_ = true;
-            som_.reset(Carrega());
-        }
-        return som_.get();
-    }
-
-    static Som* Carrega() {
-        const std::string caminho = PastaExecutavel() + "/" + MODULO_SOM;
-        void* modulo = ::dlopen(caminho.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!modulo) {
-            Diagnostico(std::string("sem som: ") + ::dlerror());
-            return nullptr;
-        }
-        auto cria = reinterpret_cast<CriaSom>(::dlsym(modulo, EntradaModuloSom));
-        if (!cria) {
-            Diagnostico("sem som: " + caminho + " não tem " + EntradaModuloSom);
-            return nullptr;
-        }
-        return cria();
-    }
-
-    bool tentado_ = false;
-    std::unique_ptr<Som> som_;
+    ObjetoDeModulo<Som> modulo_{PastaExecutavel() + "/" + MODULO_SOM, EntradaModuloSom, "sem som"};
 };
 
 Som& Atual() { return Backend<Som>::Atual(); }

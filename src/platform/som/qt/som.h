@@ -24,7 +24,6 @@ public:
 
 // The module's one entry point, `extern "C"` under this name: makes its backend, which the caller owns.
 inline constexpr char EntradaModuloSom[] = "telvanor_som_cria";
-using CriaSom = Som* (*)();
 
 bool PlaySoundA(const char* nome, const void* modulo, std::uint32_t opcoes);
 std::uint32_t waveOutGetNumDevs();

@@ -1,6 +1,7 @@
 // The playback on PulseAudio's own client library, built as a module of its own: the program loads it
 // when it first asks for sound. It uses nothing of Qt, so a cue loads none of the libraries the mail
 // check is the first to need.
+#include "platform/arquivos/arquivo_atomico.h"
 #include "platform/som/onda.h"
 #include "platform/som/qt/som.h"
 
@@ -8,8 +9,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -43,16 +42,14 @@ pa_sample_format_t FormatoPulse(FormatoAmostra formato) {
     return PA_SAMPLE_INVALID;
 }
 
-// A regular file read whole; a folder, a pipe or a file that cannot be opened is not.
+// A regular file read whole; a folder, a pipe or a file that cannot be read is not.
 bool Le(const char* nome, std::string& bytes) {
     std::error_code erro;
     if (!std::filesystem::is_regular_file(nome, erro))
         return false;
-    std::ifstream arquivo(nome, std::ios::binary);
-    if (!arquivo)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(arquivo), {});
-    return !arquivo.bad();
+    LeituraArquivo leitura = LeArquivoInteiro(nome);
+    bytes = std::move(leitura.conteudo);
+    return leitura.estado == EstadoLeitura::Lido;
 }
 
 class Trava {
