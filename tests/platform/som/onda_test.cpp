@@ -1,11 +1,10 @@
 // Wave files: the sample formats read, the format records refused, and chunks that run past the
 // file's end or are padded.
 #include "platform/som/onda.h"
+#include "support/pastas_temporarias.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 using namespace plataforma;
@@ -141,9 +140,7 @@ TEST(Onda, PedacosImparesTemPreenchimento) {
 TEST(Onda, SonsEntregues) {
     for (const char* nome :
          {"e-bomdia", "e-boatarde", "e-boanoite", "e-conectado", "e-desconectado", "e-fim", "e-tememail"}) {
-        std::ifstream entrada(std::string(PROGRAMA_ENTREGUE) + "/" + nome + ".wav", std::ios::binary);
-        const std::string arquivo{std::istreambuf_iterator<char>(entrada), {}};
-        const auto onda = InterpretaOnda(arquivo);
+        const auto onda = InterpretaOnda(LeArquivo(std::string(PROGRAMA_ENTREGUE) + "/" + nome + ".wav"));
         ASSERT_TRUE(onda) << nome;
         EXPECT_EQ(onda->formato, FormatoAmostra::S16LE) << nome;
         EXPECT_EQ(onda->canais, 1) << nome;
