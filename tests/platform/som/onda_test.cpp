@@ -110,7 +110,8 @@ TEST(Onda, PedacosAlemDoFim) {
     ASSERT_TRUE(onda);
     EXPECT_EQ(onda->dados, "01234567");
     // Its size may overflow a position that adds it to where it starts.
-    onda = InterpretaOnda(Riff(fmt + "data" + U32(0xFFFFFFFF) + "abcd"));
+    arquivo = Riff(fmt + "data" + U32(0xFFFFFFFF) + "abcd");
+    onda = InterpretaOnda(arquivo);
     ASSERT_TRUE(onda);
     EXPECT_EQ(onda->dados, "abcd");
     // A format record cut by the end cannot be read, even when what is left would be one.
@@ -126,8 +127,10 @@ TEST(Onda, PedacosAlemDoFim) {
 
 TEST(Onda, PedacosImparesTemPreenchimento) {
     // "LIST" of 3 bytes and its pad byte, then the format; the data before the format.
-    const auto onda = InterpretaOnda(
-        Riff(Pedaco("LIST", "abc") + Pedaco("data", "12345") + Pedaco("junk", "z") + Fmt(1, 1, 8000, 8)));
+    // The samples are a view into the file, which outlives them here.
+    const std::string arquivo =
+        Riff(Pedaco("LIST", "abc") + Pedaco("data", "12345") + Pedaco("junk", "z") + Fmt(1, 1, 8000, 8));
+    const auto onda = InterpretaOnda(arquivo);
     ASSERT_TRUE(onda);
     EXPECT_EQ(onda->formato, FormatoAmostra::U8);
     EXPECT_EQ(onda->taxa, 8000u);
@@ -140,7 +143,8 @@ TEST(Onda, PedacosImparesTemPreenchimento) {
 TEST(Onda, SonsEntregues) {
     for (const char* nome :
          {"e-bomdia", "e-boatarde", "e-boanoite", "e-conectado", "e-desconectado", "e-fim", "e-tememail"}) {
-        const auto onda = InterpretaOnda(LeArquivo(std::string(PROGRAMA_ENTREGUE) + "/" + nome + ".wav"));
+        const std::string arquivo = LeArquivo(std::string(PROGRAMA_ENTREGUE) + "/" + nome + ".wav");
+        const auto onda = InterpretaOnda(arquivo);
         ASSERT_TRUE(onda) << nome;
         EXPECT_EQ(onda->formato, FormatoAmostra::S16LE) << nome;
         EXPECT_EQ(onda->canais, 1) << nome;
