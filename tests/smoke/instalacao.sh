@@ -17,7 +17,7 @@ DESTDIR=$raiz cmake --install "$construcao" --prefix /usr >"$tmp/instalacao.log"
 for f in e-Telvanor3Std e-telvanor-linha; do
     [[ -f $pasta/$f && -x $pasta/$f ]] || falha "falta o executável $f"
 done
-for f in e-telvanor-som.so e-telvanor-email.so Config.ini telvanor.rgn e-Telvanor3Std.hlp e-Telvanor3Std.reg instalado e-bomdia.wav e-boatarde.wav \
+for f in e-telvanor-som e-telvanor-email.so Config.ini telvanor.rgn e-Telvanor3Std.hlp e-Telvanor3Std.reg instalado e-bomdia.wav e-boatarde.wav \
     e-boanoite.wav e-fim.wav e-tememail.wav e-conectado.wav e-desconectado.wav; do
     [[ -f $pasta/$f ]] || falha "falta $f na pasta do programa"
 done

@@ -70,12 +70,12 @@ done < <(find "$tmp/conteudo" -type f -print0 | sort -z)
 ((${#elfs[@]} >= 3)) || falha "o pacote tem ${#elfs[@]} arquivos ELF"
 echo "== hardening-check --nocfprotection"
 { hardening-check --nocfprotection "${elfs[@]}" 2>&1 || true; } | sed "s|$tmp/conteudo||" | tee "$tmp/hardening.txt"
-# The sound module's C-library calls (the string copies of its file reading) all have sizes known only
+# The sound process's C-library calls (the string copies of its file reading) all have sizes known only
 # at run time, which _FORTIFY_SOURCE cannot check: it shows no protected call, though it is built with
 # the flags that give the other binaries theirs. Its fortification alone is not asked.
 for f in "${elfs[@]}"; do
     opcoes=(--nocfprotection)
-    [[ $f != */e-telvanor-som.so ]] || opcoes+=(--nofortify)
+    [[ $f != */e-telvanor-som ]] || opcoes+=(--nofortify)
     hardening-check "${opcoes[@]}" --quiet "$f" >/dev/null 2>&1 || falha "hardening-check falhou: ${f#"$tmp/conteudo"}"
 done
 

@@ -42,6 +42,10 @@ silencio() {
 espera 100 saudacao_ouvida || falha "saudação não foi ouvida (amplitude $(amplitude "$inicio"))"
 saudacao=$(amplitude "$inicio")
 espera 100 silencio || falha "a saudação não terminou"
+# Once it has played, the sound process rests a moment and ends; the closing cue starts it anew.
+processo_som() { pgrep -P "$programa" -x e-telvanor-som >/dev/null; }
+sem_processo_som() { ! processo_som; }
+espera 100 sem_processo_som || falha "o processo de som não terminou depois da saudação"
 
 fechamento_inicio=$(amostras)
 termina_programa
@@ -51,12 +55,12 @@ wait "$gravador" 2>/dev/null || true
 fechamento=$(amplitude "$fechamento_inicio")
 ouvido "$fechamento" || falha "som de fechamento não foi ouvido (amplitude $fechamento)"
 
-# A program folder that lost its sound module still starts and ends; it says once why it is silent.
-rm "$tmp/programa/e-telvanor-som.so"
+# A program folder that lost its sound process still starts and ends; it says once why it is silent.
+rm "$tmp/programa/e-telvanor-som"
 inicia_programa
-janela_visivel >/dev/null || falha "sem o módulo de som, a janela não apareceu"
+janela_visivel >/dev/null || falha "sem o processo de som, a janela não apareceu"
 termina_programa
-[[ $(grep -c 'sem som: .*e-telvanor-som\.so' "$tmp/programa.log") == 1 ]] ||
-    falha "sem o módulo de som, o motivo não foi dito uma vez: $(cat "$tmp/programa.log")"
+[[ $(grep -c 'sem som: .*e-telvanor-som: ' "$tmp/programa.log") == 1 ]] ||
+    falha "sem o processo de som, o motivo não foi dito uma vez: $(cat "$tmp/programa.log")"
 
-echo "sons: saudação $saudacao, fechamento $fechamento; 3 passed, 0 failed"
+echo "sons: saudação $saudacao, fechamento $fechamento; 4 passed, 0 failed"

@@ -1,27 +1,157 @@
 #include "platform/som/qt/som.h"
 
 #include "platform/arquivos/pastas.h"
-#include "platform/nucleo/modulo.h"
+#include "platform/nucleo/diagnostico.h"
+#include "platform/som/canal_som.h"
+
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
 
 namespace plataforma {
 namespace {
 
-// The module is looked for beside the executable that runs, installed or not, and is loaded once,
-// on the first call; it is never unloaded. Without it there is no device and nothing plays.
-class SomDoModulo final : public Som {
+// Longer than the process takes to find a server and count its sinks, or to find that there is none.
+constexpr int PrazoResposta = 5000;
+
+// The sound process and the program's end of the socket to it.
+struct ProcessoSom {
+    pid_t pid = -1;
+    int canal = -1;
+};
+
+// Starts the process at `caminho` with its end of a new socket at DescritorCanalSom, with the
+// signals as a new program has them; the error number when it cannot be started.
+int Inicia(const std::string& caminho, ProcessoSom& processo) {
+    int par[2];
+    if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, par) < 0)
+        return errno;
+    int ponta = par[1];
+    if (ponta == DescritorCanalSom) // dup2 onto itself would leave it closed on exec
+        ponta = ::fcntl(par[1], F_DUPFD_CLOEXEC, DescritorCanalSom + 1);
+    posix_spawn_file_actions_t acoes;
+    posix_spawnattr_t atributos;
+    ::posix_spawn_file_actions_init(&acoes);
+    ::posix_spawnattr_init(&atributos);
+    sigset_t nenhum, todos;
+    sigemptyset(&nenhum);
+    sigfillset(&todos);
+    ::posix_spawnattr_setsigmask(&atributos, &nenhum);
+    ::posix_spawnattr_setsigdefault(&atributos, &todos);
+    ::posix_spawnattr_setflags(&atributos, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    int erro = ponta < 0 ? errno : ::posix_spawn_file_actions_adddup2(&acoes, ponta, DescritorCanalSom);
+    if (erro == 0) {
+        char* argumentos[] = {const_cast<char*>(caminho.c_str()), nullptr};
+        erro = ::posix_spawn(&processo.pid, caminho.c_str(), &acoes, &atributos, argumentos, environ);
+    }
+    ::posix_spawn_file_actions_destroy(&acoes);
+    ::posix_spawnattr_destroy(&atributos);
+    if (ponta != par[1] && ponta >= 0)
+        ::close(ponta);
+    ::close(par[1]);
+    if (erro != 0) {
+        ::close(par[0]);
+        return erro;
+    }
+    processo.canal = par[0];
+    return 0;
+}
+
+// The cues are played by the sound process, which the program starts on its first request and again
+// whenever it has ended since; one that cannot be started is said once, and tried no more. Between
+// requests the program watches the socket, so as to take back a process that has ended at once.
+// At the program's end the socket closes, and the process ends with whatever it was playing.
+class SomDoProcesso final : public Som {
 public:
     bool Toca(const char* nome, std::uint32_t opcoes) override {
-        Som* som = modulo_.Carregado();
-        return som && som->Toca(nome, opcoes);
+        PedidoSom pedido{PedidoSom::Tipo::Toca, opcoes, std::nullopt};
+        if (nome)
+            pedido.nome.emplace(nome);
+        const std::optional<std::uint32_t> tocou = Pede(pedido);
+        return tocou && *tocou != 0;
     }
 
-    std::uint32_t Dispositivos() override {
-        Som* som = modulo_.Carregado();
-        return som ? som->Dispositivos() : 0;
+    std::uint32_t Dispositivos() override { return Pede(PedidoSom{}).value_or(0); }
+
+    ~SomDoProcesso() override {
+        aviso_.reset();
+        if (processo_.canal >= 0)
+            ::close(processo_.canal);
     }
 
 private:
-    ObjetoDeModulo<Som> modulo_{PastaExecutavel() + "/" + MODULO_SOM, EntradaModuloSom, "sem som"};
+    // A process that ended after taking the request, before answering, is started anew, once.
+    std::optional<std::uint32_t> Pede(const PedidoSom& pedido) {
+        const std::optional<std::string> pacote = CodificaPedido(pedido);
+        if (!pacote)
+            return std::nullopt;
+        for (int tentativa = 0; tentativa < 2; ++tentativa) {
+            if (processo_.canal < 0 && !Inicia())
+                return std::nullopt;
+            if (aviso_)
+                aviso_->setEnabled(false);
+            std::string resposta;
+            const bool enviado = EnviaPacote(processo_.canal, *pacote);
+            const RecepcaoSom recepcao =
+                enviado ? RecebePacote(processo_.canal, resposta, PrazoResposta) : RecepcaoSom::Fechado;
+            if (recepcao == RecepcaoSom::Recebido) {
+                aviso_->setEnabled(true);
+                return InterpretaResposta(resposta);
+            }
+            // One that does not answer in time is not waited for again.
+            if (recepcao == RecepcaoSom::Esgotado) {
+                ::kill(processo_.pid, SIGKILL);
+                Encerra();
+                return std::nullopt;
+            }
+            Encerra();
+        }
+        return std::nullopt;
+    }
+
+    bool Inicia() {
+        if (ausente_)
+            return false;
+        const std::string caminho = PastaExecutavel() + "/" + PROCESSO_SOM;
+        if (const int erro = plataforma::Inicia(caminho, processo_); erro != 0) {
+            ausente_ = true;
+            Diagnostico("sem som: " + caminho + ": " + std::strerror(erro));
+            return false;
+        }
+        aviso_ = std::make_unique<QSocketNotifier>(processo_.canal, QSocketNotifier::Read);
+        QObject::connect(aviso_.get(), &QSocketNotifier::activated, [this] { Observa(); });
+        return true;
+    }
+
+    // Between requests the process says nothing: what can be read is its end.
+    void Observa() {
+        std::string pacote;
+        if (RecebePacote(processo_.canal, pacote, 0) == RecepcaoSom::Fechado)
+            Encerra();
+    }
+
+    void Encerra() {
+        aviso_.reset();
+        ::close(processo_.canal);
+        ::waitpid(processo_.pid, nullptr, 0);
+        processo_ = {};
+    }
+
+    ProcessoSom processo_;
+    std::unique_ptr<QSocketNotifier> aviso_;
+    bool ausente_ = false;
 };
 
 Som& Atual() { return Backend<Som>::Atual(); }
@@ -30,6 +160,6 @@ Som& Atual() { return Backend<Som>::Atual(); }
 
 bool PlaySoundA(const char* nome, const void*, std::uint32_t opcoes) { return Atual().Toca(nome, opcoes); }
 std::uint32_t waveOutGetNumDevs() { return Atual().Dispositivos(); }
-template <> std::shared_ptr<Som> BackendPadrao<Som>() { return std::make_shared<SomDoModulo>(); }
+template <> std::shared_ptr<Som> BackendPadrao<Som>() { return std::make_shared<SomDoProcesso>(); }
 
 } // namespace plataforma

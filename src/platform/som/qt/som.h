@@ -1,5 +1,5 @@
-// Wave playback and the count of wave-output devices. The PulseAudio backend plays for real; it
-// lives in a module of the program folder, loaded the first time sound is asked for. Tests install a
+// Wave playback and the count of wave-output devices. They are played for real on PulseAudio by the
+// sound process of the program folder, started the first time sound is asked for. Tests install a
 // backend that records what was asked.
 #pragma once
 
@@ -21,9 +21,6 @@ public:
     virtual bool Toca(const char* nome, std::uint32_t opcoes) = 0;
     virtual std::uint32_t Dispositivos() = 0;
 };
-
-// The module's one entry point, `extern "C"` under this name: makes its backend, which the caller owns.
-inline constexpr char EntradaModuloSom[] = "telvanor_som_cria";
 
 bool PlaySoundA(const char* nome, const void* modulo, std::uint32_t opcoes);
 std::uint32_t waveOutGetNumDevs();

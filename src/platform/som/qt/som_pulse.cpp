@@ -1,9 +1,7 @@
-// The playback on PulseAudio's own client library, built as a module of its own: the program loads it
-// when it first asks for sound. It uses nothing of Qt, so a cue loads none of the libraries the mail
-// check is the first to need.
+#include "platform/som/qt/som_pulse.h"
+
 #include "platform/arquivos/arquivo_atomico.h"
 #include "platform/som/onda.h"
-#include "platform/som/qt/som.h"
 
 #include <pulse/pulseaudio.h>
 
@@ -19,7 +17,7 @@ namespace {
 // How long a call waits for the server to connect or to answer before it takes the server as absent.
 constexpr pa_usec_t Prazo = PA_USEC_PER_SEC;
 // How far ahead of the speaker a cue is written: the server's default of two seconds would hold a
-// short cue back until it is drained, and a closing cue until after the process has ended.
+// short cue back until it is drained, and a closing cue until after the program has ended.
 constexpr pa_usec_t Latencia = 100 * PA_USEC_PER_MSEC;
 
 pa_sample_format_t FormatoPulse(FormatoAmostra formato) {
@@ -79,12 +77,11 @@ struct Tocando {
 };
 
 // Everything runs on the loop's own thread, under its lock; the calls take the lock and wait on it.
-// The cues play there too: the closing cue is played right before the user-interface thread sleeps
-// and the process ends. One cue at a time, so that a new one replaces the one playing. Without a
-// server, or after losing it, each call connects anew.
-class SomPulse final : public Som {
+// The cues play there too, while the calls go on being answered. One cue at a time, so that a new one
+// replaces the one playing. Without a server, or after losing it, each call connects anew.
+class SomDoPulse final : public SomPulse {
 public:
-    SomPulse() : laco_(pa_threaded_mainloop_new()) {
+    SomDoPulse() : laco_(pa_threaded_mainloop_new()) {
         if (!laco_)
             return;
         pa_threaded_mainloop_set_name(laco_, "som");
@@ -94,7 +91,7 @@ public:
         }
     }
 
-    ~SomPulse() override {
+    ~SomDoPulse() override {
         if (!laco_)
             return;
         {
@@ -116,6 +113,13 @@ public:
         Trava trava(laco_);
         tocando_.reset();
         return onda && Conectado() && Inicia(std::move(novo), nome, *onda);
+    }
+
+    bool Soando() override {
+        if (!laco_)
+            return false;
+        Trava trava(laco_);
+        return tocando_ && PA_STREAM_IS_GOOD(pa_stream_get_state(tocando_->fluxo));
     }
 
     // The server's sinks.
@@ -237,7 +241,7 @@ private:
     }
 
     static void Escreve(pa_stream* fluxo, std::size_t pedido, void* dados) {
-        auto* som = static_cast<SomPulse*>(dados);
+        auto* som = static_cast<SomDoPulse*>(dados);
         std::string_view& resta = som->tocando_->resta;
         std::size_t n = std::min(pedido, resta.size());
         n -= n % pa_frame_size(pa_stream_get_sample_spec(fluxo));
@@ -252,7 +256,7 @@ private:
 
     // A stream already replaced may still report its drain.
     static void Drenado(pa_stream* fluxo, int, void* dados) {
-        auto* som = static_cast<SomPulse*>(dados);
+        auto* som = static_cast<SomDoPulse*>(dados);
         if (som->tocando_ && som->tocando_->fluxo == fluxo)
             som->tocando_.reset();
     }
@@ -263,9 +267,7 @@ private:
 };
 
 } // namespace
-} // namespace plataforma
 
-// EntradaModuloSom.
-extern "C" __attribute__((visibility("default"))) plataforma::Som* telvanor_som_cria() {
-    return new plataforma::SomPulse;
-}
+std::unique_ptr<SomPulse> CriaSomPulse() { return std::make_unique<SomDoPulse>(); }
+
+} // namespace plataforma

@@ -1,4 +1,4 @@
-// The PulseAudio playback, through its module as the program folder holds it: what it refuses to
+// The PulseAudio playback, through the sound process beside the executable: what it refuses to
 // play, silently.
 #include "platform/nucleo/escolha_backend.h"
 #include "platform/som/qt/som.h"
@@ -38,7 +38,7 @@ TEST_F(SomQtTeste, ArquivoQueNaoSePodeTocarNaoTocaNada) {
     for (const std::string& caminho : casos)
         EXPECT_FALSE(PlaySoundA(caminho.c_str(), nullptr, Opcoes)) << caminho;
     EXPECT_FALSE(PlaySoundA(nullptr, nullptr, Opcoes));
-    EXPECT_EQ(diagnosticos.Retira(), "") << "o módulo de som não foi carregado";
+    EXPECT_EQ(diagnosticos.Retira(), "") << "o processo de som não foi iniciado";
 }
 
 } // namespace
