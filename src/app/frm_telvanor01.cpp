@@ -118,9 +118,12 @@ void frmTelvanor01::CriaControles() {
 }
 
 void frmTelvanor01::CriaMenu() {
-    mnuBandeja.setTitle(QStringLiteral("Na Bandeja"));
-    auto item = [this](const char* titulo) { return mnuBandeja.addAction(QString::fromUtf8(titulo)); };
-    auto separador = [this] { return mnuBandeja.addSeparator(); };
+    auto item = [this](const char* titulo) { return new QAction(QString::fromUtf8(titulo), this); };
+    auto separador = [this] {
+        auto* linha = new QAction(this);
+        linha->setSeparator(true);
+        return linha;
+    };
     itmRestaurar = item("Restaurar");
     itmAjuda = item("Ajuda");
     itmConectar = item("Conectar");
@@ -141,7 +144,23 @@ void frmTelvanor01::CriaMenu() {
     itmQueroDemo = item("Quero Demo para meu Provedor");
     itmt2 = separador();
     itmSair = item("Fechar");
-    mnuBandeja.setDefaultAction(itmRestaurar);
+}
+
+QMenu& frmTelvanor01::MenuBandeja() {
+    if (!mnuBandeja_) {
+        mnuBandeja_ = std::make_unique<QMenu>();
+        mnuBandeja_->setTitle(QStringLiteral("Na Bandeja"));
+        mnuBandeja_->addActions({itmRestaurar, itmAjuda, itmConectar, itmDesconectar, itmRediscar,
+                                 itmConfigurar, itmVerificar, itmt1, itmAgendar, itmConfigConexão,
+                                 itmConfEmail, traço, itmEmail, quero, t, itmCadasteme, itmQueroDemo, itmt2,
+                                 itmSair});
+    }
+    return *mnuBandeja_;
+}
+
+void frmTelvanor01::AbreMenuBandeja(const QPoint& onde) {
+    MenuBandeja().setDefaultAction(itmRestaurar);
+    MenuBandeja().popup(onde);
 }
 
 int frmTelvanor01::Left() const { return x() * TwipsPorPixel; }

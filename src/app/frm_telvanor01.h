@@ -51,7 +51,9 @@ public:
     Temporizador Timer3;
     Temporizador tmrEmail;
 
-    QMenu mnuBandeja;
+    // The tray menu, built the first time it opens; its items are the window's from the start.
+    QMenu& MenuBandeja();
+    void AbreMenuBandeja(const QPoint& onde);
     QAction* itmRestaurar;
     QAction* itmAjuda;
     QAction* itmConectar;
@@ -150,6 +152,7 @@ protected:
 private:
     void CriaControles();
     void CriaMenu();
+    std::unique_ptr<QMenu> mnuBandeja_;
     void CarregaFiguras();
     void LigaEventos();
     void RegistraJanelaEmail();

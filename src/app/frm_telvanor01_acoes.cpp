@@ -23,8 +23,7 @@ void AbreMenuDoBotão(frmTelvanor01& f) {
     QFont negrito = f.itmRestaurar->font();
     negrito.setBold(true);
     f.itmRestaurar->setFont(negrito);
-    f.mnuBandeja.setDefaultAction(f.itmRestaurar);
-    f.mnuBandeja.popup(QCursor::pos());
+    f.AbreMenuBandeja(QCursor::pos());
 }
 
 void Conecta(frmTelvanor01& f) {

@@ -40,8 +40,7 @@ void frmTelvanor01::Form_MouseMove(int, int, float x, float) {
         QFont negrito = itmRestaurar->font();
         negrito.setBold(true);
         itmRestaurar->setFont(negrito);
-        mnuBandeja.setDefaultAction(itmRestaurar);
-        mnuBandeja.popup(QCursor::pos());
+        AbreMenuBandeja(QCursor::pos());
     }
 }
 

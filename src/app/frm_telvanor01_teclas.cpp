@@ -40,8 +40,7 @@ void frmTelvanor01::Form_KeyUp(int tecla, Qt::KeyboardModifiers shift) {
         plataforma::MsgBox("aqui'", plataforma::vbOKOnly);
         break;
     case Qt::Key_F10:
-        mnuBandeja.setDefaultAction(itmRestaurar);
-        mnuBandeja.popup(mapToGlobal(PosiçãoDoMenuPeloTeclado(*this)));
+        AbreMenuBandeja(mapToGlobal(PosiçãoDoMenuPeloTeclado(*this)));
         break;
     case Qt::Key_F11:
         img_Click(3);

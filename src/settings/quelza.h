@@ -65,7 +65,9 @@ struct Variaveis {
 
     // Dialing engine.
     plataforma::HRASCONN hConexão = 0;
-    std::array<plataforma::RASENTRYNAMEA, 257> EntradasDialUp{};
+    // Left to the record's zero fill as a static object (and to ReiniciaQuelza's): cleared by the
+    // constructor, its 68 KB would stay resident while the program rests.
+    std::array<plataforma::RASENTRYNAMEA, 257> EntradasDialUp;
     std::array<std::string, 257> NomesEntradas;
     std::int16_t TotalEntradas = 0;
     bool FalhaEnumeraçãoAvisada = false; // the "Problemas " box of the current run of failures is shown

@@ -129,12 +129,12 @@ TEST_F(Bandeja, BotaoDireitoAbreOMenuOutrosCliquesNada) {
         const bool menu = mensagem == plataforma::WM_RBUTTONUP;
         EXPECT_FALSE(janela.isVisible());
         EXPECT_EQ(Icones(), 1u);
-        EXPECT_EQ(janela.mnuBandeja.isVisible(), menu);
+        EXPECT_EQ(janela.MenuBandeja().isVisible(), menu);
         EXPECT_EQ(janela.itmRestaurar->isEnabled(), menu);
         if (menu) {
-            EXPECT_EQ(janela.mnuBandeja.defaultAction(), janela.itmRestaurar);
+            EXPECT_EQ(janela.MenuBandeja().defaultAction(), janela.itmRestaurar);
         }
-        janela.mnuBandeja.hide();
+        janela.MenuBandeja().hide();
         Opera("deleta", janela.Picture1, janela.Picture1);
     }
 }

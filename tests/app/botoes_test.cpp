@@ -145,11 +145,11 @@ TEST_F(Botoes, LinksDoDesenvolvedorEClienteDeEmail) {
 TEST_F(Botoes, MenuAbertoPeloBotao) {
     janela.show();
     janela.img_Click(1);
-    EXPECT_TRUE(janela.mnuBandeja.isVisible());
-    EXPECT_EQ(janela.mnuBandeja.defaultAction(), janela.itmRestaurar);
+    EXPECT_TRUE(janela.MenuBandeja().isVisible());
+    EXPECT_EQ(janela.MenuBandeja().defaultAction(), janela.itmRestaurar);
     EXPECT_FALSE(janela.itmRestaurar->isEnabled());
     EXPECT_TRUE(janela.itmRestaurar->font().bold());
-    janela.mnuBandeja.hide();
+    janela.MenuBandeja().hide();
 }
 
 TEST_F(Botoes, FigurasPressionadasSoDosImparesAte25) {

@@ -55,8 +55,8 @@ TEST_F(Teclas, CadaTecla) {
     };
     const auto menu = [&](bool restaurar) {
         return [&, restaurar] {
-            return janela.mnuBandeja.isVisible() &&
-                   janela.mnuBandeja.defaultAction() == janela.itmRestaurar &&
+            return janela.MenuBandeja().isVisible() &&
+                   janela.MenuBandeja().defaultAction() == janela.itmRestaurar &&
                    janela.itmRestaurar->isEnabled() == restaurar;
         };
     };
@@ -75,7 +75,7 @@ TEST_F(Teclas, CadaTecla) {
     };
     const auto nada = [&] {
         return interface->mensagens.empty() && abas.empty() && !RediscarLigado && janela.isVisible() &&
-               !janela.mnuBandeja.isVisible() && !AjudaAberta();
+               !janela.MenuBandeja().isVisible() && !AjudaAberta();
     };
     for (const int tecla : {Qt::Key_F6, Qt::Key_F7, Qt::Key_F9, Qt::Key_A, Qt::Key_Escape})
         for (const Qt::KeyboardModifiers m :
@@ -90,7 +90,7 @@ TEST_F(Teclas, CadaTecla) {
         janela.itmRestaurar->setEnabled(c.restaurar);
         Solta(c.tecla, c.modificadores);
         EXPECT_TRUE(c.fez());
-        janela.mnuBandeja.hide();
+        janela.MenuBandeja().hide();
         janela.show();
     }
 }
