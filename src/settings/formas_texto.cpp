@@ -43,6 +43,9 @@ bool ComecaSemCaixa(const std::string& texto, std::size_t pos, const char* palav
     return true;
 }
 
+// A whole number of up to this many digits is below 2^53, and so exact in a double.
+constexpr std::size_t DigitosExatos = 15;
+
 } // namespace
 
 std::string NumeroSimples(std::int64_t numero) { return std::to_string(numero); }
@@ -63,7 +66,8 @@ double ValorInicial(const std::string& texto) {
     std::size_t digitos = 0;
     while (pos < texto.size() && EhDigito(texto[pos]))
         ++pos, ++digitos;
-    if (pos < texto.size() && texto[pos] == '.') {
+    const bool inteiro = pos >= texto.size() || texto[pos] != '.';
+    if (!inteiro) {
         ++pos;
         while (pos < texto.size() && EhDigito(texto[pos]))
             ++pos, ++digitos;
@@ -72,10 +76,16 @@ double ValorInicial(const std::string& texto) {
         return 0.0;
 
     double valor = 0.0;
-    const auto [fim, erro] = std::from_chars(texto.data() + inicio, texto.data() + pos, valor);
-    (void)fim;
-    if (erro == std::errc::result_out_of_range)
+    if (inteiro && digitos <= DigitosExatos) {
+        // The stored settings' numbers: read here, the general parser's code is never paged in.
+        std::int64_t n = 0;
+        for (std::size_t i = inicio; i < pos; ++i)
+            n = n * 10 + (texto[i] - '0');
+        valor = static_cast<double>(n);
+    } else if (std::from_chars(texto.data() + inicio, texto.data() + pos, valor).ec ==
+               std::errc::result_out_of_range) {
         valor = std::numeric_limits<double>::infinity();
+    }
     return negativo ? -valor : valor;
 }
 

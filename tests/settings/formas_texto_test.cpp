@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 using namespace quelza;
@@ -23,6 +25,14 @@ TEST(LeNumero, TomaONumeroDoInicioArredondandoMetadesAoParDentroDaFaixa) {
     EXPECT_THROW(LeNumero<std::uint8_t>("256"), FormaInvalida);
     EXPECT_EQ(LeNumero<std::uint8_t>("-0.5"), 0);
     EXPECT_EQ(LeNumero<std::int32_t>("40000"), 40000);
+}
+
+// Short whole numbers take a way of their own; at every length around its limit the value is the
+// general reading's.
+TEST(ValorInicial, NumerosInteirosValemOQueALeituraGeralDa) {
+    for (const char* texto : {"7", "000000000000042", "999999999999999", "-123456789012345",
+                              "1000000000000000", "9007199254740993", "12.0"})
+        EXPECT_EQ(ValorInicial(texto), std::strtod(texto, nullptr)) << texto;
 }
 
 TEST(LeHora, AceitaAsFormasComunsEFalhaNoResto) {

@@ -167,6 +167,20 @@ TEST_F(CriaRegiaoTeste, DestroiDuasVezesApagaUmaSo) {
     EXPECT_EQ(RegioesVivas(), vivas - 1);
 }
 
+// A picture kept premultiplied is read in plain colours: a half-transparent magenta is cut away as
+// the opaque one is.
+TEST_F(CriaRegiaoTeste, FiguraPremultiplicadaELidaEmCoresSimples) {
+    QImage imagem(4, 3, QImage::Format_ARGB32);
+    imagem.fill(qRgb(90, 90, 90));
+    imagem.setPixel(2, 1, qRgba(255, 0, 255, 128));
+    CriaRegiao premultiplicada, opaca;
+    ASSERT_TRUE(premultiplicada.CriaArquivoRegião(
+        FiguraDeImagem(imagem.convertToFormat(QImage::Format_ARGB32_Premultiplied)), Magenta,
+        Caminho("p.rgn")));
+    ASSERT_TRUE(opaca.CriaArquivoRegião(Desenho({"....", "..M.", "...."}), Magenta, Caminho("o.rgn")));
+    EXPECT_EQ(Conteudo("p.rgn"), Conteudo("o.rgn"));
+}
+
 TEST_F(CriaRegiaoTeste, FiguraSemPixelsAlcancaveisFalha) {
     const Figura semBitmap = Figura::Nova(QPixmap(3, 3));
     const std::size_t vivas = RegioesVivas();

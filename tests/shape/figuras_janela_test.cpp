@@ -23,8 +23,8 @@ class FigurasJanela : public AmbienteTeste {};
 
 } // namespace
 
-// Each PNG file is compiled in with the size, alpha and pixels Qt decodes it to, in a 32-bit format
-// that the region builder reads directly, and nothing else is.
+// Each PNG file is compiled in with the size and pixels Qt decodes it to, in the 32-bit format Qt
+// paints it from, and nothing else is.
 TEST_F(FigurasJanela, FigurasEmbutidasSaoAsDosArquivos) {
     const QDir pasta(QStringLiteral(FIGURAS_ENTREGUES));
     const QStringList arquivos = pasta.entryList({QStringLiteral("*.png")}, QDir::Files);
@@ -34,11 +34,12 @@ TEST_F(FigurasJanela, FigurasEmbutidasSaoAsDosArquivos) {
         const QImage arquivo(pasta.filePath(nome), "png");
         const QImage embutida = plataforma::FiguraEmbutidaDe(nome);
         ASSERT_EQ(embutida.size(), arquivo.size());
-        EXPECT_TRUE(embutida.format() == QImage::Format_RGB32 || embutida.format() == QImage::Format_ARGB32);
-        EXPECT_EQ(embutida.hasAlphaChannel(), arquivo.hasAlphaChannel());
+        EXPECT_EQ(embutida.format(),
+                  arquivo.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+        const QImage esperada = arquivo.convertToFormat(embutida.format());
         for (int y = 0; y < arquivo.height(); ++y)
             for (int x = 0; x < arquivo.width(); ++x)
-                ASSERT_EQ(embutida.pixel(x, y), arquivo.pixel(x, y)) << x << "," << y;
+                ASSERT_EQ(embutida.pixel(x, y), esperada.pixel(x, y)) << x << "," << y;
     }
     EXPECT_TRUE(plataforma::FiguraEmbutidaDe(u"nenhuma.png").isNull());
 }

@@ -9,12 +9,11 @@
 
 namespace {
 
-// Both 32-bit formats are kept as the file decodes; any other is widened to the one that keeps
-// its alpha, or its lack of one.
-QImage Em32Bits(const QImage& imagem) {
-    if (imagem.format() == QImage::Format_RGB32 || imagem.format() == QImage::Format_ARGB32)
-        return imagem;
-    return imagem.convertToFormat(imagem.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+// The formats Qt paints from without a copy: opaque pictures as RGB32, the others with their
+// colours already multiplied by their alpha.
+QImage ParaPintura(const QImage& imagem) {
+    return imagem.convertToFormat(imagem.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                           : QImage::Format_RGB32);
 }
 
 // The name becomes a C string literal: only letters, digits and ". _ -" are taken.
@@ -51,7 +50,7 @@ int main(int argc, char** argv) {
     for (int i = 2; i < argc; ++i) {
         const QString caminho = QString::fromLocal8Bit(argv[i]);
         const QString nome = QFileInfo(caminho).fileName();
-        const QImage imagem = Em32Bits(QImage(caminho, "png"));
+        const QImage imagem = ParaPintura(QImage(caminho, "png"));
         if (imagem.isNull() || !NomeSimples(nome)) {
             std::fprintf(stderr, "%s: não é uma figura PNG de nome simples\n", argv[i]);
             return 1;
@@ -60,13 +59,14 @@ int main(int argc, char** argv) {
         texto += "\nconst std::uint32_t " + pixels + "[] = {";
         AcrescentaPixels(texto, imagem);
         texto += "\n};\n";
-        tabela += QStringLiteral("    {\"%1\", %2, %3, QImage::%4, %5},\n")
-                      .arg(nome)
-                      .arg(imagem.width())
-                      .arg(imagem.height())
-                      .arg(imagem.format() == QImage::Format_RGB32 ? "Format_RGB32" : "Format_ARGB32")
-                      .arg(QString::fromLatin1(pixels))
-                      .toLatin1();
+        tabela +=
+            QStringLiteral("    {\"%1\", %2, %3, QImage::%4, %5},\n")
+                .arg(nome)
+                .arg(imagem.width())
+                .arg(imagem.height())
+                .arg(imagem.format() == QImage::Format_RGB32 ? "Format_RGB32" : "Format_ARGB32_Premultiplied")
+                .arg(QString::fromLatin1(pixels))
+                .toLatin1();
     }
     texto +=
         "\nconst plataforma::FiguraEmbutida figuras[] = {\n" + tabela +

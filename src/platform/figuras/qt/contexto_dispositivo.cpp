@@ -42,11 +42,18 @@ const QImage* Imagem(HBITMAP h) {
     return it == b.end() ? nullptr : &it->second;
 }
 
+// The pixel as a plain colour: a picture stored premultiplied keeps only the colour its alpha lets
+// show, so a fully transparent pixel reads as black.
+QRgb CorSimples(const QImage& imagem, QRgb pixel) {
+    return imagem.format() == QImage::Format_ARGB32_Premultiplied ? qUnpremultiply(pixel) : pixel;
+}
+
 } // namespace
 
 void RegistraBitmap(HBITMAP bitmap, const QImage& imagem) {
-    // Both 32-bit formats hold plain colours; keeping them as they are shares the caller's pixels.
-    const bool direto = imagem.format() == QImage::Format_RGB32 || imagem.format() == QImage::Format_ARGB32;
+    // The 32-bit formats are kept as they are, sharing the caller's pixels; a read gives plain colours.
+    const bool direto = imagem.format() == QImage::Format_RGB32 || imagem.format() == QImage::Format_ARGB32 ||
+                        imagem.format() == QImage::Format_ARGB32_Premultiplied;
     bitmaps()[bitmap] = direto ? imagem : imagem.convertToFormat(QImage::Format_RGB32);
 }
 
@@ -89,7 +96,7 @@ COLORREF GetPixel(HDC contexto, int x, int y) {
     const QImage& imagem = *it->second.imagem;
     if (x < 0 || y < 0 || x >= imagem.width() || y >= imagem.height())
         return CLR_INVALID;
-    const QRgb p = reinterpret_cast<const QRgb*>(imagem.constScanLine(y))[x];
+    const QRgb p = CorSimples(imagem, reinterpret_cast<const QRgb*>(imagem.constScanLine(y))[x]);
     return static_cast<COLORREF>(qBlue(p)) << 16 | static_cast<COLORREF>(qGreen(p)) << 8 |
            static_cast<COLORREF>(qRed(p));
 }
@@ -100,8 +107,10 @@ int GetDIBits(HDC contexto, HBITMAP bitmap, int inicio, int linhas, std::uint32_
         return 0;
     const int fim = std::min(imagem->height(), inicio + std::max(linhas, 0));
     const auto largura = static_cast<std::size_t>(imagem->width());
-    for (int y = inicio; y < fim; ++y, bits += largura)
-        std::memcpy(bits, imagem->constScanLine(y), largura * sizeof *bits);
+    for (int y = inicio; y < fim; ++y, bits += largura) {
+        const auto* linha = reinterpret_cast<const QRgb*>(imagem->constScanLine(y));
+        std::transform(linha, linha + largura, bits, [imagem](QRgb p) { return CorSimples(*imagem, p); });
+    }
     return std::max(fim - inicio, 0);
 }
 
