@@ -1,5 +1,7 @@
 #include "platform/arquivos/arquivo_atomico.h"
 
+#include "platform/nucleo/sem_interrupcao.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -15,9 +17,7 @@ namespace {
 
 bool GravaTudo(int fd, std::string_view conteudo) {
     while (!conteudo.empty()) {
-        const ssize_t n = ::write(fd, conteudo.data(), conteudo.size());
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = SemInterrupcao([&] { return ::write(fd, conteudo.data(), conteudo.size()); });
         if (n <= 0)
             return false;
         conteudo.remove_prefix(static_cast<std::size_t>(n));
@@ -127,9 +127,8 @@ LeituraArquivo LeArquivoInteiro(const std::string& caminho) {
     for (;;) {
         if (lidos == texto.size())
             texto.resize(std::max<std::size_t>({tamanho + 1, texto.size() * 2, 4096}));
-        const ssize_t n = ::read(fd, texto.data() + lidos, texto.size() - lidos);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n =
+            SemInterrupcao([&] { return ::read(fd, texto.data() + lidos, texto.size() - lidos); });
         if (n < 0)
             leitura.estado = EstadoLeitura::Falhou;
         if (n <= 0)

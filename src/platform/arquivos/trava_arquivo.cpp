@@ -1,5 +1,7 @@
 #include "platform/arquivos/trava_arquivo.h"
 
+#include "platform/nucleo/sem_interrupcao.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -19,11 +21,7 @@ bool MesmoArquivo(int fd, const std::string& caminho) {
 }
 
 int Trava(int fd) {
-    int r;
-    do
-        r = ::flock(fd, LOCK_EX);
-    while (r != 0 && errno == EINTR);
-    return r;
+    return SemInterrupcao([fd] { return ::flock(fd, LOCK_EX); });
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/instancia/soquete_local.h"
 
+#include "platform/nucleo/sem_interrupcao.h"
+
 #include <cerrno>
 #include <cstring>
 #include <sys/socket.h>
@@ -63,11 +65,8 @@ Descritor EscutaSoqueteLocal(const std::string& caminho) {
 }
 
 Descritor AceitaSoqueteLocal(const Descritor& escuta) {
-    int fd;
-    do
-        fd = ::accept4(escuta.Fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    while (fd < 0 && errno == EINTR);
-    return Descritor(fd);
+    return Descritor(SemInterrupcao(
+        [&] { return ::accept4(escuta.Fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC); }));
 }
 
 Descritor ConectaSoqueteLocal(const std::string& caminho, int esperaMs) {
@@ -82,11 +81,7 @@ Descritor ConectaSoqueteLocal(const std::string& caminho, int esperaMs) {
     const timeval espera{esperaMs / 1000, static_cast<suseconds_t>(esperaMs % 1000) * 1000};
     if (!soquete.Valido() || ::setsockopt(soquete.Fd(), SOL_SOCKET, SO_SNDTIMEO, &espera, sizeof espera) != 0)
         return {};
-    int r;
-    do
-        r = ::connect(soquete.Fd(), Generico(endereco), sizeof endereco);
-    while (r != 0 && errno == EINTR);
-    if (r != 0)
+    if (SemInterrupcao([&] { return ::connect(soquete.Fd(), Generico(endereco), sizeof endereco); }) != 0)
         return {};
     return soquete;
 }
@@ -94,9 +89,9 @@ Descritor ConectaSoqueteLocal(const std::string& caminho, int esperaMs) {
 bool EnviaTudo(const Descritor& soquete, const std::string& texto) {
     std::size_t enviado = 0;
     while (enviado < texto.size()) {
-        const ssize_t n = ::send(soquete.Fd(), texto.data() + enviado, texto.size() - enviado, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = SemInterrupcao([&] {
+            return ::send(soquete.Fd(), texto.data() + enviado, texto.size() - enviado, MSG_NOSIGNAL);
+        });
         if (n <= 0)
             return false;
         enviado += static_cast<std::size_t>(n);
@@ -107,17 +102,15 @@ bool EnviaTudo(const Descritor& soquete, const std::string& texto) {
 EstadoLeitura LeDisponivel(const Descritor& soquete, std::string& recebido, std::size_t limite) {
     char bloco[4096];
     for (;;) {
-        const ssize_t n = ::read(soquete.Fd(), bloco, sizeof bloco);
+        const ssize_t n = SemInterrupcao([&] { return ::read(soquete.Fd(), bloco, sizeof bloco); });
         if (n > 0) {
             if (static_cast<std::size_t>(n) > limite - recebido.size())
                 return EstadoLeitura::Recusada;
             recebido.append(bloco, static_cast<std::size_t>(n));
         } else if (n == 0) {
             return EstadoLeitura::Terminada;
-        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            return EstadoLeitura::Aberta;
-        } else if (errno != EINTR) {
-            return EstadoLeitura::Recusada;
+        } else {
+            return errno == EAGAIN || errno == EWOULDBLOCK ? EstadoLeitura::Aberta : EstadoLeitura::Recusada;
         }
     }
 }

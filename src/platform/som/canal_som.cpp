@@ -1,5 +1,7 @@
 #include "platform/som/canal_som.h"
 
+#include "platform/nucleo/sem_interrupcao.h"
+
 #include <poll.h>
 #include <sys/socket.h>
 
@@ -65,28 +67,20 @@ std::optional<std::uint32_t> InterpretaResposta(std::string_view pacote) {
 }
 
 bool EnviaPacote(int fd, std::string_view pacote) {
-    ssize_t n;
-    do
-        n = ::send(fd, pacote.data(), pacote.size(), MSG_NOSIGNAL);
-    while (n < 0 && errno == EINTR);
-    return n == static_cast<ssize_t>(pacote.size());
+    return SemInterrupcao([&] { return ::send(fd, pacote.data(), pacote.size(), MSG_NOSIGNAL); }) ==
+           static_cast<ssize_t>(pacote.size());
 }
 
 RecepcaoSom RecebePacote(int fd, std::string& pacote, int esperaMs) {
     pollfd espera{fd, POLLIN, 0};
-    int prontos;
-    do
-        prontos = ::poll(&espera, 1, esperaMs);
-    while (prontos < 0 && errno == EINTR);
+    const int prontos = SemInterrupcao([&] { return ::poll(&espera, 1, esperaMs); });
     if (prontos == 0)
         return RecepcaoSom::Esgotado;
     if (prontos < 0)
         return RecepcaoSom::Fechado;
     char bytes[MaiorPacoteSom + 1];
-    ssize_t n;
-    do
-        n = ::recv(fd, bytes, sizeof bytes, MSG_DONTWAIT | MSG_TRUNC);
-    while (n < 0 && errno == EINTR);
+    const ssize_t n =
+        SemInterrupcao([&] { return ::recv(fd, bytes, sizeof bytes, MSG_DONTWAIT | MSG_TRUNC); });
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
         return RecepcaoSom::Esgotado;
     if (n <= 0 || static_cast<std::size_t>(n) > MaiorPacoteSom)
