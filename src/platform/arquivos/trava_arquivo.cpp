@@ -2,7 +2,6 @@
 
 #include "platform/nucleo/sem_interrupcao.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
