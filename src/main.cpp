@@ -1,6 +1,7 @@
 // Process entry: the application object, then the main window's load handler.
 #include "app/frm_telvanor01.h"
 #include "platform/arquivos/limite_tamanho.h"
+#include "platform/bandeja/qt/bandeja.h"
 #include "platform/discagem/networkmanager/escolha_discagem.h"
 #include "platform/discagem/ras.h"
 #include "platform/instancia/qt/instancia.h"
@@ -24,6 +25,11 @@ int main(int argc, char* argv[]) {
     // by it (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("e-telvanor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The tray's icons are widgets of the application object's: they go while it still stands, whichever
+    // way the program ends (a SIGTERM with the icon in the tray included).
+    struct DevolveBandeja {
+        ~DevolveBandeja() { plataforma::DefineBackend<plataforma::Bandeja>(nullptr); }
+    } devolveBandeja;
 
     std::string linhaDeComando;
     for (int i = 1; i < argc; ++i)

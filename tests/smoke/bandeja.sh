@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The real program with a tray host: the to-tray button and F11 hide the window behind one icon,
-# and a double-click on the icon, or "Restaurar" of its menu, brings the window back and leaves no icon.
+# and a double-click on the icon, or "Restaurar" of its menu, brings the window back and leaves no icon;
+# SIGTERM with the icon in the tray ends the program cleanly.
 source "$(dirname "$0")/comum/ambiente.bash"
 
 inicia_xvfb
@@ -63,4 +64,12 @@ xdotool mousemove --window "$menu" 30 10 click 1
 espera 100 janela_mapeada || falha "Restaurar não trouxe a janela de volta"
 espera 50 nenhum_icone || falha "sobrou ícone depois de Restaurar"
 
-echo "bandeja: 4 trips to the tray and back; 4 passed, 0 failed"
+# SIGTERM, as a session's end sends it, with the icon in the tray: a clean end, and no icon left.
+xdotool windowfocus --sync "$janela" key F11
+espera 100 um_icone || falha "F11 antes de SIGTERM: $(icones | wc -l) ícones na bandeja"
+kill -TERM "$programa"
+espera 50 bash -c "! kill -0 $programa 2>/dev/null" || falha "SIGTERM não encerrou o programa na bandeja"
+wait "$programa" || falha "o programa na bandeja terminou com o estado $? depois de SIGTERM"
+nenhum_icone || falha "sobrou ícone depois de SIGTERM"
+
+echo "bandeja: 4 trips to the tray and back, and SIGTERM from the tray; 5 passed, 0 failed"
