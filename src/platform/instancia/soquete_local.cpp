@@ -9,7 +9,6 @@
 #include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
-#include <utility>
 
 namespace plataforma {
 namespace {
@@ -27,28 +26,7 @@ bool Endereco(const std::string& caminho, sockaddr_un& endereco) {
 
 const sockaddr* Generico(const sockaddr_un& endereco) { return reinterpret_cast<const sockaddr*>(&endereco); }
 
-// A failed call's errno outlives the descriptor that is dropped after it.
-void Fecha(int fd) {
-    if (fd < 0)
-        return;
-    const int erro = errno;
-    ::close(fd);
-    errno = erro;
-}
-
 } // namespace
-
-Descritor::~Descritor() { Fecha(fd_); }
-
-Descritor::Descritor(Descritor&& outro) noexcept : fd_(std::exchange(outro.fd_, -1)) {}
-
-Descritor& Descritor::operator=(Descritor&& outro) noexcept {
-    if (this != &outro) {
-        Fecha(fd_);
-        fd_ = std::exchange(outro.fd_, -1);
-    }
-    return *this;
-}
 
 Descritor EscutaSoqueteLocal(const std::string& caminho) {
     sockaddr_un endereco;

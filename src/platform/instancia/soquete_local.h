@@ -3,26 +3,12 @@
 // follows a link.
 #pragma once
 
+#include "platform/nucleo/descritor.h"
+
 #include <cstddef>
 #include <string>
 
 namespace plataforma {
-
-// Owns one file descriptor and closes it.
-class Descritor {
-public:
-    Descritor() = default;
-    explicit Descritor(int fd) : fd_(fd) {}
-    ~Descritor();
-    Descritor(Descritor&& outro) noexcept;
-    Descritor& operator=(Descritor&& outro) noexcept;
-
-    int Fd() const { return fd_; }
-    bool Valido() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
 
 // Listens at `caminho`, non-blocking, through a socket file of mode 0600. Whatever is left at the
 // path (the socket of a copy that was killed, or a link, which goes itself) is removed first: call

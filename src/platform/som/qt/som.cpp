@@ -1,6 +1,7 @@
 #include "platform/som/qt/som.h"
 
 #include "platform/arquivos/pastas.h"
+#include "platform/nucleo/descritor.h"
 #include "platform/nucleo/diagnostico.h"
 #include "platform/som/canal_som.h"
 
@@ -17,6 +18,7 @@
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 
 extern char** environ;
 
@@ -29,7 +31,7 @@ constexpr int PrazoResposta = 5000;
 // The sound process and the program's end of the socket to it.
 struct ProcessoSom {
     pid_t pid = -1;
-    int canal = -1;
+    Descritor canal;
 };
 
 // Starts the process at `caminho` with its end of a new socket at DescritorCanalSom, with the
@@ -38,9 +40,10 @@ int Inicia(const std::string& caminho, ProcessoSom& processo) {
     int par[2];
     if (::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, par) < 0)
         return errno;
-    int ponta = par[1];
-    if (ponta == DescritorCanalSom) // dup2 onto itself would leave it closed on exec
-        ponta = ::fcntl(par[1], F_DUPFD_CLOEXEC, DescritorCanalSom + 1);
+    Descritor nossa(par[0]);
+    Descritor dela(par[1]);
+    if (dela.Fd() == DescritorCanalSom) // dup2 onto itself would leave it closed on exec
+        dela = Descritor(::fcntl(par[1], F_DUPFD_CLOEXEC, DescritorCanalSom + 1));
     posix_spawn_file_actions_t acoes;
     posix_spawnattr_t atributos;
     ::posix_spawn_file_actions_init(&acoes);
@@ -51,22 +54,17 @@ int Inicia(const std::string& caminho, ProcessoSom& processo) {
     ::posix_spawnattr_setsigmask(&atributos, &nenhum);
     ::posix_spawnattr_setsigdefault(&atributos, &todos);
     ::posix_spawnattr_setflags(&atributos, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-    int erro = ponta < 0 ? errno : ::posix_spawn_file_actions_adddup2(&acoes, ponta, DescritorCanalSom);
+    int erro =
+        dela.Valido() ? ::posix_spawn_file_actions_adddup2(&acoes, dela.Fd(), DescritorCanalSom) : errno;
     if (erro == 0) {
         char* argumentos[] = {const_cast<char*>(caminho.c_str()), nullptr};
         erro = ::posix_spawn(&processo.pid, caminho.c_str(), &acoes, &atributos, argumentos, environ);
     }
     ::posix_spawn_file_actions_destroy(&acoes);
     ::posix_spawnattr_destroy(&atributos);
-    if (ponta != par[1] && ponta >= 0)
-        ::close(ponta);
-    ::close(par[1]);
-    if (erro != 0) {
-        ::close(par[0]);
-        return erro;
-    }
-    processo.canal = par[0];
-    return 0;
+    if (erro == 0)
+        processo.canal = std::move(nossa);
+    return erro;
 }
 
 // The cues are played by the sound process, which the program starts on its first request and again
@@ -85,11 +83,8 @@ public:
 
     std::uint32_t Dispositivos() override { return Pede(PedidoSom{}).value_or(0); }
 
-    ~SomDoProcesso() override {
-        aviso_.reset();
-        if (processo_.canal >= 0)
-            ::close(processo_.canal);
-    }
+    // The notifier goes before the socket it watches.
+    ~SomDoProcesso() override { aviso_.reset(); }
 
 private:
     // A process that ended after taking the request, before answering, is started anew, once.
@@ -98,14 +93,14 @@ private:
         if (!pacote)
             return std::nullopt;
         for (int tentativa = 0; tentativa < 2; ++tentativa) {
-            if (processo_.canal < 0 && !Inicia())
+            if (!processo_.canal.Valido() && !Inicia())
                 return std::nullopt;
             if (aviso_)
                 aviso_->setEnabled(false);
             std::string resposta;
-            const bool enviado = EnviaPacote(processo_.canal, *pacote);
+            const bool enviado = EnviaPacote(processo_.canal.Fd(), *pacote);
             const RecepcaoSom recepcao =
-                enviado ? RecebePacote(processo_.canal, resposta, PrazoResposta) : RecepcaoSom::Fechado;
+                enviado ? RecebePacote(processo_.canal.Fd(), resposta, PrazoResposta) : RecepcaoSom::Fechado;
             if (recepcao == RecepcaoSom::Recebido) {
                 aviso_->setEnabled(true);
                 return InterpretaResposta(resposta);
@@ -130,7 +125,7 @@ private:
             Diagnostico("sem som: " + caminho + ": " + std::strerror(erro));
             return false;
         }
-        aviso_ = std::make_unique<QSocketNotifier>(processo_.canal, QSocketNotifier::Read);
+        aviso_ = std::make_unique<QSocketNotifier>(processo_.canal.Fd(), QSocketNotifier::Read);
         QObject::connect(aviso_.get(), &QSocketNotifier::activated, [this] { Observa(); });
         return true;
     }
@@ -138,13 +133,13 @@ private:
     // Between requests the process says nothing: what can be read is its end.
     void Observa() {
         std::string pacote;
-        if (RecebePacote(processo_.canal, pacote, 0) == RecepcaoSom::Fechado)
+        if (RecebePacote(processo_.canal.Fd(), pacote, 0) == RecepcaoSom::Fechado)
             Encerra();
     }
 
     void Encerra() {
         aviso_.reset();
-        ::close(processo_.canal);
+        processo_.canal = {};
         ::waitpid(processo_.pid, nullptr, 0);
         processo_ = {};
     }
