@@ -17,7 +17,6 @@
 #include <string>
 #include <sys/socket.h>
 #include <sys/wait.h>
-#include <unistd.h>
 #include <utility>
 
 extern char** environ;
@@ -83,9 +82,6 @@ public:
 
     std::uint32_t Dispositivos() override { return Pede(PedidoSom{}).value_or(0); }
 
-    // The notifier goes before the socket it watches.
-    ~SomDoProcesso() override { aviso_.reset(); }
-
 private:
     // A process that ended after taking the request, before answering, is started anew, once.
     std::optional<std::uint32_t> Pede(const PedidoSom& pedido) {
@@ -145,6 +141,7 @@ private:
     }
 
     ProcessoSom processo_;
+    // After the process, so that the notifier goes before the socket it watches.
     std::unique_ptr<QSocketNotifier> aviso_;
     bool ausente_ = false;
 };
