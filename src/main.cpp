@@ -25,11 +25,6 @@ int main(int argc, char* argv[]) {
     // by it (the Wayland app id).
     QGuiApplication::setDesktopFileName(QStringLiteral("e-telvanor"));
     QApplication::setQuitOnLastWindowClosed(false);
-    // The tray's icons are widgets of the application object's: they go while it still stands, whichever
-    // way the program ends (a SIGTERM with the icon in the tray included).
-    struct DevolveBandeja {
-        ~DevolveBandeja() { plataforma::DefineBackend<plataforma::Bandeja>(nullptr); }
-    } devolveBandeja;
 
     std::string linhaDeComando;
     for (int i = 1; i < argc; ++i)
@@ -37,10 +32,15 @@ int main(int argc, char* argv[]) {
 
     quelza::LeConfiguracao(quelza::tabela::Discagem);
     plataforma::nm::AplicaEscolhaDiscagem(quelza::Discagem, true);
-    // The service talks over the bus the application object owns: it goes before the application.
-    struct DevolveServico {
-        ~DevolveServico() { plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr); }
-    } devolveServico;
+    // The backends that hold what the application object owns go before it, whichever way the program
+    // ends (a SIGTERM with the icon in the tray included): the dial-up service talks over its bus, and
+    // the tray's icons are its widgets.
+    struct DevolveBackends {
+        ~DevolveBackends() {
+            plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr);
+            plataforma::DefineBackend<plataforma::Bandeja>(nullptr);
+        }
+    } devolveBackends;
 
     frmTelvanor01 janela;
     plataforma::AoTerminar([&janela] { janela.Descarrega(); });

@@ -5,7 +5,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace plataforma {
 namespace {
@@ -27,26 +27,16 @@ int Trava(int fd) {
 
 TravaArquivo::TravaArquivo(const std::string& caminho) {
     for (;;) {
-        const int fd = ::open(caminho.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
-        if (fd < 0)
+        Descritor aberto(::open(caminho.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600));
+        if (!aberto.Valido() || Trava(aberto.Fd()) != 0)
             return;
-        if (Trava(fd) != 0) {
-            ::close(fd);
-            return;
-        }
-        if (MesmoArquivo(fd, caminho)) {
-            fd_ = fd;
+        if (MesmoArquivo(aberto.Fd(), caminho)) {
+            arquivo_ = std::move(aberto);
             return;
         }
-        ::close(fd);
     }
 }
 
-TravaArquivo::~TravaArquivo() {
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-bool TravaArquivo::Obtida() const { return fd_ >= 0; }
+bool TravaArquivo::Obtida() const { return arquivo_.Valido(); }
 
 } // namespace plataforma

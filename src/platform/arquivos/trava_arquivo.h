@@ -2,6 +2,8 @@
 // of the same file, in this process or another, waits. The file is created when missing.
 #pragma once
 
+#include "platform/nucleo/descritor.h"
+
 #include <string>
 
 namespace plataforma {
@@ -12,7 +14,6 @@ public:
     // file by renaming a new one over it, so the lock is taken again on the file the path names
     // once it is held.
     explicit TravaArquivo(const std::string& caminho);
-    ~TravaArquivo();
     TravaArquivo(const TravaArquivo&) = delete;
     TravaArquivo& operator=(const TravaArquivo&) = delete;
 
@@ -20,7 +21,7 @@ public:
     bool Obtida() const;
 
 private:
-    int fd_ = -1;
+    Descritor arquivo_;
 };
 
 } // namespace plataforma
