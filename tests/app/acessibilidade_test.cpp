@@ -1,9 +1,8 @@
 // What a screen reader finds, through Qt's accessibility interfaces on real widgets: every skin
 // button of the main window and every image button and link of the configuration dialog by role
-// and name, pressable; the status and mail labels by their whole text.
+// and name, pressable.
 #include "app/frm_telvanor01.h"
 #include "dialogs/frm_telvanor09.h"
-#include "mail/janela_email.h"
 #include "settings/quelza.h"
 #include "support/ambiente.h"
 
@@ -16,7 +15,7 @@ namespace {
 
 using namespace quelza;
 
-// Role, name and description, as "43 Conectar | " (43 is a button, 30 a link, 41 a static text).
+// Role, name and description, as "43 Conectar | " (43 is a button, 30 a link).
 std::string Ve(QWidget* controle) {
     QAccessibleInterface* i = QAccessible::queryAccessibleInterface(controle);
     if (!i)
@@ -53,23 +52,10 @@ TEST_F(Acessibilidade, BotoesDaPeleSaoBotoesComADica) {
     Pressiona(janela.img[21]);
     EXPECT_EQ(ChecarAoConectar, 1);
     EXPECT_EQ(EmailVerificado, 0);
-    // A disabled button is not pressed.
+    // A disabled button is not pressed: "Fechar" would end the program.
     janela.img[5]->setEnabled(false);
     Pressiona(janela.img[5]);
-    EXPECT_TRUE(QAccessible::queryAccessibleInterface(janela.img[5])->state().disabled);
-}
-
-TEST_F(Acessibilidade, RotulosDeStatusEEmailLidosPorInteiro) {
-    DefineCaption(janela.lblStatus, "Conectado.");
-    EXPECT_EQ(Ve(janela.lblStatus), "41 Conectado. | ");
-
-    const std::string longo = "Erro. Sem Resposta do Servidor. Erro. Sem Resposta do Servidor. 22:58";
-    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineDicaEmail(
-        "Casa: Erro. Sem Resposta do Servidor");
-    plataforma::JanelaRegistrada<quelza::JanelaEmail>::Atual()->DefineRótuloEmail(longo);
-    ASSERT_TRUE(janela.lblContaEmail->Ajuste().Elidido);
-    EXPECT_EQ(Ve(janela.lblContaEmail),
-              "41 " + longo + " | " + longo + "\nCasa: Erro. Sem Resposta do Servidor");
+    EXPECT_EQ(instancia->encerramentos, 0);
 }
 
 TEST_F(Acessibilidade, BotoesDeImagemELinksDoDialogo) {
@@ -78,9 +64,6 @@ TEST_F(Acessibilidade, BotoesDeImagemELinksDoDialogo) {
     EXPECT_EQ(Ve(d.imgAtualizar), "43 Atualiza conexões Dial-Up | ");
     EXPECT_EQ(Ve(d.lblEMail), "30 contato@e-telvanor.example | E-Mail do Desenvolvedor deste Telvanor");
     EXPECT_EQ(Ve(d.Label5), "30 http://www.e-telvanor.example/ | Home Page");
-    for (QWidget* c : {static_cast<QWidget*>(d.imgCriaDialUp), static_cast<QWidget*>(d.imgAtualizar),
-                       static_cast<QWidget*>(d.lblEMail), static_cast<QWidget*>(d.Label5)})
-        EXPECT_TRUE(QAccessible::queryAccessibleInterface(c)->state().focusable);
 
     Pressiona(d.Label5);
     EXPECT_EQ(shell->Abertos(), std::vector<std::string>{"http://www.e-telvanor.example/"});

@@ -149,7 +149,6 @@ TEST_F(Bandeja, SemBandejaNoDesktopAJanelaEMinimizada) {
     const std::pair<const char*, std::function<void()>> caminhos[] = {
         {"to-tray button", [&] { janela.img_Click(3); }},
         {"F11", [&] { janela.Form_KeyUp(Qt::Key_F11, Qt::NoModifier); }},
-        {"/bandeja", [&] { janela.VaiParaBandeja(); }},
     };
     for (const auto& c : casos) {
         for (const auto& [caminho, vai] : caminhos) {

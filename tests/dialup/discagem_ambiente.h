@@ -20,25 +20,22 @@ protected:
     }
     ~DiscagemTeste() override { plataforma::DefineBackend<plataforma::ServicoDiscagem>(nullptr); }
 
-    // Redial on as the redial button leaves it.
-    void LigaRediscar() {
-        quelza::RediscarLigado = true;
-        janela.rediscar = true;
-    }
-    bool RediscarApagado() { return !quelza::RediscarLigado && janela.rediscar == false; }
-    // Before a refused dial: the window not yet asked to show anything, a schedule pending.
+    // Before a refused dial: the window not yet asked to show anything, a schedule pending, and redial
+    // on as the redial button leaves it when `rediscar`.
     void PreparaRecusa(bool rediscar) {
         interface->mensagens.clear();
         janela.rediscar.reset();
         janela.abas.clear();
-        if (rediscar)
-            LigaRediscar();
+        if (rediscar) {
+            quelza::RediscarLigado = true;
+            janela.rediscar = true;
+        }
         quelza::AgendamentoPendente = true;
         quelza::hConexão = 42;
     }
     // Redial on is switched off everywhere and takes the pending schedule with it; off changes neither.
     void ConfereRediscarDepois(bool rediscar) {
-        EXPECT_EQ(RediscarApagado(), rediscar);
+        EXPECT_EQ(!quelza::RediscarLigado && janela.rediscar == false, rediscar);
         EXPECT_EQ(quelza::AgendamentoPendente, !rediscar);
         EXPECT_FALSE(caixa->rediscarNaCaixa) << "redial must be off before the box shows";
     }

@@ -17,7 +17,6 @@ TEST_F(DiscagemTeste, CadaEstadoTemSeuTextoESeuTesteDeConexaoAtiva) {
         bool ativa;
     } casos[] = {
         {RASCS_OpenPort, "Sem Conexão.", false},
-        {RASCS_Authenticate, "Verif. Nome e Senha...", true},
         {RASCS_Disconnected, "Desconectando...", true},
         {RASCS_PortOpened, "", false},
         {RASCS_Authenticated, "", false},

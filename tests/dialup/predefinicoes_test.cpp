@@ -39,20 +39,18 @@ protected:
 
 TEST_F(Predefinicoes, CadaItemAbreSeuArquivoNaPastaDoSistema) {
     frmTelvanor09 d;
-    const std::pair<QAction*, const char*> itens[] = {{d.itmOTR, "1.ins"}, {d.itmONTR, "2.ins"},
-                                                      {d.itmLTR, "3.ins"}, {d.itmLNTR, "4.ins"},
-                                                      {d.itmTTR, "5.ins"}, {d.itmTNTR, "6.ins"}};
-    for (const auto& [item, arquivo] : itens) {
-        shell->aberturas.clear();
+    for (QAction* item : {d.itmOTR, d.itmONTR, d.itmLTR, d.itmLNTR, d.itmTTR, d.itmTNTR}) {
         GravaIni(ArquivoConfig(), "Config", "Primeira Vez", "0");
         item->trigger();
-        ASSERT_EQ(shell->aberturas.size(), 1u) << arquivo;
-        EXPECT_EQ(shell->aberturas[0].operacao, "Open");
-        EXPECT_EQ(shell->aberturas[0].arquivo, arquivo);
-        EXPECT_EQ(shell->aberturas[0].parametros, "");
-        EXPECT_EQ(shell->aberturas[0].pasta, DiretórioSistema);
-        EXPECT_EQ(shell->aberturas[0].mostrar, plataforma::SW_SHOWNORMAL);
-        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Primeira Vez"), "1");
+        EXPECT_EQ(LeIni(ArquivoConfig(), "Config", "Primeira Vez"), "1") << item->text().toStdString();
+    }
+    EXPECT_EQ(shell->Abertos(),
+              (std::vector<std::string>{"1.ins", "2.ins", "3.ins", "4.ins", "5.ins", "6.ins"}));
+    for (const ShellRegistrado::Abertura& abertura : shell->aberturas) {
+        EXPECT_EQ(abertura.operacao, "Open");
+        EXPECT_EQ(abertura.parametros, "");
+        EXPECT_EQ(abertura.pasta, DiretórioSistema);
+        EXPECT_EQ(abertura.mostrar, plataforma::SW_SHOWNORMAL);
     }
     EXPECT_TRUE(interface->mensagens.empty());
 

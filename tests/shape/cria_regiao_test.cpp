@@ -30,6 +30,16 @@ Figura Desenho(const std::vector<std::string>& linhas) {
     return FiguraDeImagem(imagem);
 }
 
+// A picture of W by H pixels, each one magenta with probability `p`.
+std::vector<std::string> Sorteio(int W, int H, double p, std::mt19937& gerador) {
+    std::bernoulli_distribution transparente(p);
+    std::vector<std::string> linhas(H, std::string(W, '.'));
+    for (auto& l : linhas)
+        for (char& c : l)
+            c = transparente(gerador) ? 'M' : '.';
+    return linhas;
+}
+
 std::vector<RECT> Retangulos(std::uint32_t h) {
     std::vector<RECT> r;
     EXPECT_TRUE(RetangulosDaRegiao(h, r));
@@ -71,11 +81,7 @@ TEST_F(CriaRegiaoTeste, CorridosAtravessamCadaGrupoDeColunas) {
     for (const int W : {2, 63, 64, 65, 66, 127, 128, 129, 200})
         for (const double p : {0.3, 0.9, 1.0}) {
             SCOPED_TRACE(testing::Message() << W << " colunas, " << p);
-            std::bernoulli_distribution transparente(p);
-            std::vector<std::string> linhas(4, std::string(W, '.'));
-            for (auto& l : linhas)
-                for (char& c : l)
-                    c = transparente(gerador) ? 'M' : '.';
+            const std::vector<std::string> linhas = Sorteio(W, 4, p, gerador);
             // The region covers columns 1 to W - 1 of rows 1 to H - 1, less the transparent pixels.
             std::vector<char> grade(W * 4, 0);
             for (int y = 1; y < 4; ++y)
@@ -90,18 +96,13 @@ TEST_F(CriaRegiaoTeste, CorridosAtravessamCadaGrupoDeColunas) {
 // Reading the file gives the picture's cut-outs on a base one row shorter.
 TEST_F(CriaRegiaoTeste, ArquivoLidoDaOsMesmosRecortesQueAFigura) {
     std::mt19937 gerador(7);
-    std::bernoulli_distribution transparente(0.4);
     for (int rodada = 0; rodada < 8; ++rodada) {
-        std::vector<std::string> linhas(9 + rodada, std::string(13 + rodada, '.'));
-        for (auto& l : linhas)
-            for (char& c : l)
-                c = transparente(gerador) ? 'M' : '.';
-        const Figura figura = Desenho(linhas);
+        const int W = 13 + rodada, H = 9 + rodada;
+        const Figura figura = Desenho(Sorteio(W, H, 0.4, gerador));
         CriaRegiao daFigura, doArquivo;
         ASSERT_TRUE(daFigura.CriaArquivoRegião(figura, Magenta, Caminho("r.rgn")));
         ASSERT_TRUE(doArquivo.CriaRegiãoDeArquivo(Caminho("r.rgn")));
         ASSERT_TRUE(daFigura.CriaRegiãoDeFigura(figura, Magenta));
-        const int W = static_cast<int>(linhas.front().size()), H = static_cast<int>(linhas.size());
         const HRGN ultimaLinha = CreateRectRgn(0, H - 1, W + 1, H);
         CombineRgn(daFigura.Handle(), daFigura.Handle(), ultimaLinha, RGN_DIFF);
         DeleteObject(ultimaLinha);

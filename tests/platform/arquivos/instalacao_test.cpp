@@ -90,13 +90,12 @@ TEST_F(Instalacao, OsPadroesDoSistemaComecamACopiaDeCadaUsuario) {
     struct Caso {
         const char* nome;
         bool instalado;
-        const char* padroes; // the system-wide defaults' file name, or none
+        const char* padroes; // the system-wide defaults' file name
         std::string lido;    // what the first start reads, before it writes
     };
     const std::vector<Caso> casos = {
         {"instalado, com padrões", true, "Config.ini", "45"},
         {"instalado, padrões com outra grafia", true, "config.INI", "45"},
-        {"instalado, sem padrões", true, nullptr, "30"},
         {"pasta do usuário, padrões ignorados", false, "Config.ini", "30"},
     };
     for (const Caso& c : casos) {
@@ -105,10 +104,8 @@ TEST_F(Instalacao, OsPadroesDoSistemaComecamACopiaDeCadaUsuario) {
         std::filesystem::remove_all(PastaUsuario());
         std::filesystem::remove(Programa() + "/" + MarcaInstalacao);
         const std::string padrao = "[Config]\r\nPrimeira Vez=1\r\n\r\n[Pop3]\r\nTempo de Espera= 45\r\n";
-        if (c.padroes) {
-            std::filesystem::create_directories(Raiz() + "/padroes");
-            Grava(Raiz() + "/padroes/" + c.padroes, padrao);
-        }
+        std::filesystem::create_directories(Raiz() + "/padroes");
+        Grava(Raiz() + "/padroes/" + c.padroes, padrao);
         if (c.instalado)
             Instala();
         const std::string programa = Conteudo(Programa() + "/Config.ini");
@@ -117,12 +114,10 @@ TEST_F(Instalacao, OsPadroesDoSistemaComecamACopiaDeCadaUsuario) {
         ASSERT_TRUE(Escreve(Programa() + "/Config.ini", "Config", "Primeira Vez", "0"));
         EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
         EXPECT_EQ(Le(Programa() + "/Config.ini", "Config", "Primeira Vez"), "0");
-        if (c.padroes) {
-            EXPECT_EQ(Conteudo(Raiz() + "/padroes/" + c.padroes), padrao) << "os padrões não mudam";
-            // Later edits of the defaults reach only users who have not started yet.
-            Grava(Raiz() + "/padroes/" + c.padroes, "[Pop3]\r\nTempo de Espera= 50\r\n");
-            EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
-        }
+        EXPECT_EQ(Conteudo(Raiz() + "/padroes/" + c.padroes), padrao) << "os padrões não mudam";
+        // Later edits of the defaults reach only users who have not started yet.
+        Grava(Raiz() + "/padroes/" + c.padroes, "[Pop3]\r\nTempo de Espera= 50\r\n");
+        EXPECT_EQ(Le(Programa() + "/Config.ini", "Pop3", "Tempo de Espera"), c.lido);
         if (c.instalado)
             EXPECT_EQ(Conteudo(Programa() + "/Config.ini"), programa);
         else

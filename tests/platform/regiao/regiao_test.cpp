@@ -62,6 +62,18 @@ void ConfereUniao(const std::vector<RECT>& retangulos, std::mt19937& gerador) {
     }
 }
 
+// `quantos` rectangles at random, their top left corners from (-2, -2) to (39, 25), up to `lado` wide
+// and `lado / divisor + minimo` high.
+std::vector<RECT> AoAcaso(std::mt19937& gerador, int quantos, int lado, int divisor, int minimo) {
+    std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), medida(0, lado);
+    std::vector<RECT> retangulos;
+    for (int n = 0; n < quantos; ++n) {
+        const int x0 = x(gerador), y0 = y(gerador);
+        retangulos.push_back({x0, y0, x0 + medida(gerador), y0 + medida(gerador) / divisor + minimo});
+    }
+    return retangulos;
+}
+
 } // namespace
 
 TEST(Regiao, DiferencaConfereComGradeDePixels) {
@@ -86,29 +98,17 @@ TEST(Regiao, DiferencaConfereComGradeDePixels) {
         EXPECT_EQ(CortaEConfere(10, 6, caso.cortes), caso.resultado);
     }
     std::mt19937 gerador(20261206);
-    std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), lado(0, 6);
     for (int rodada = 0; rodada < 40; ++rodada) {
         SCOPED_TRACE(rodada);
-        std::vector<RECT> cortes;
-        for (int n = 0; n < 60; ++n) {
-            const int x0 = x(gerador), y0 = y(gerador);
-            cortes.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 3 + 1});
-        }
-        CortaEConfere(37, 23, cortes);
+        CortaEConfere(37, 23, AoAcaso(gerador, 60, 6, 3, 1));
     }
 }
 
 TEST(Regiao, UniaoDeRetangulosConfereComGradeDePixels) {
     std::mt19937 gerador(1311);
-    std::uniform_int_distribution<int> x(-2, 39), y(-2, 25), lado(0, 7);
     for (int rodada = 0; rodada < 40; ++rodada) {
         SCOPED_TRACE(rodada);
-        std::vector<RECT> retangulos;
-        for (int n = 0; n < 80; ++n) {
-            const int x0 = x(gerador), y0 = y(gerador);
-            retangulos.push_back({x0, y0, x0 + lado(gerador), y0 + lado(gerador) / 2});
-        }
-        ConfereUniao(retangulos, gerador);
+        ConfereUniao(AoAcaso(gerador, 80, 7, 2, 0), gerador);
     }
 }
 

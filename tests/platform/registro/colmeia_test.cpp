@@ -87,9 +87,8 @@ TEST_F(ArquivoDaColmeia, TodosOsCodigosSobrevivemAoArquivo) {
 
 TEST_F(ArquivoDaColmeia, SoAColmeiaNovaTemAsChavesDeTodoPerfil) {
     for (const auto& [chave, existe] :
-         {std::pair{"HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run", true},
-          {"HKEY_CURRENT_USER\\Software\\Microsoft\\Internet Explorer\\Main", true},
-          {"HKEY_USERS\\.Default\\software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings", true},
+         {std::pair{"HKEY_USERS\\.Default\\software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings",
+                    true},
           {"HKEY_USERS\\.DEFAULT", true},
           {"HKEY_LOCAL_MACHINE", true},
           {"HKEY_CURRENT_USER\\Software\\e-Telvanor", false},

@@ -21,8 +21,6 @@ const struct {
     const char* exec; // as it stands in the file, after the quoting and the string escapes
 } kCasosExec[] = {
     {"/opt/e-Telvanor/e-Telvanor3Std /bandeja", "/opt/e-Telvanor/e-Telvanor3Std /bandeja"},
-    {"/home/ana/Meus Programas/e-Telvanor3Std /bandeja",
-     "\"/home/ana/Meus Programas/e-Telvanor3Std\" /bandeja"},
     {"/home/ana/dir /x/e-Telvanor3Std /bandeja", "\"/home/ana/dir /x/e-Telvanor3Std\" /bandeja"},
     {"/opt/a b/e-Telvanor3Std", "\"/opt/a b/e-Telvanor3Std\""},
     {"  /opt/e-Telvanor3Std  /bandeja  ", "/opt/e-Telvanor3Std /bandeja"},

@@ -81,8 +81,8 @@ protected:
     std::shared_ptr<DiscagemNetworkManager> servico_;
 };
 
-// Which types are dial-up is EstadoNm.SoOsTiposDeDiscagemSaoEntradas's test; here the profile's
-// settings reach it, in order.
+// The profiles' types and Bluetooth settings decide which are entries, listed in order; the types
+// no profile here has are EstadoNm.SoOsTiposDeDiscagemSaoEntradas's test.
 TEST_F(DiscagemNetworkManagerTeste, EntradasSaoOsPerfisDeDiscagemNaOrdemDoNetworkManager) {
     const struct {
         const char* id;

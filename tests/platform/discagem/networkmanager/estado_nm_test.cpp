@@ -14,22 +14,16 @@ using namespace plataforma;
 using namespace plataforma::nm;
 using namespace std::chrono_literals;
 
+// PPPoE, VPN, Ethernet and Bluetooth profiles are met on the bus mock; here mobile broadband, a type
+// never dialled, a Bluetooth profile of no type and a type's spelling.
 TEST(EstadoNm, SoOsTiposDeDiscagemSaoEntradas) {
     const struct {
         const char* tipo;
         const char* bluetooth;
         bool discavel;
     } casos[] = {
-        {"pppoe", "", true},
         {"gsm", "", true},
-        {"cdma", "", true},
-        {"vpn", "", true},
-        {"adsl", "", true},
-        {"bluetooth", "dun", true},
-        {"bluetooth", "panu", false},
         {"bluetooth", "", false},
-        {"802-3-ethernet", "", false},
-        {"802-11-wireless", "", false},
         {"wireguard", "", false},
         {"PPPOE", "", false},
     };
@@ -57,23 +51,14 @@ TEST(EstadoNm, EstadosDaAtivaEDoDispositivo) {
         EXPECT_EQ(EstadoRas(c.ativa, c.dispositivo), c.esperado) << c.ativa << "/" << c.dispositivo;
 }
 
-// One reason for each code the user is told of; the device's reason before the active connection's;
-// and what a reason that names nothing precise falls back on.
+// The device's reason before the active connection's, and what a reason that names nothing precise
+// falls back on.
 TEST(EstadoNm, CodigosDasRazoes) {
     const struct {
         std::uint32_t razaoDispositivo, razaoAtiva;
         bool conectou;
         std::uint32_t codigo;
     } casos[] = {
-        {7, 0, false, ERROR_AUTHENTICATION_FAILURE}, // no secrets
-        {23, 0, false, ERROR_BUSY},
-        {24, 0, false, ERROR_NO_DIALTONE},
-        {25, 0, false, ERROR_NO_CARRIER},
-        {26, 0, false, ERROR_NO_ANSWER},
-        {57, 0, false, ERROR_FROM_DEVICE},
-        {43, 0, false, ERROR_DEVICE_DOES_NOT_EXIST},
-        {13, 0, true, ERROR_DISCONNECTION},
-        {39, 0, true, ERROR_USER_DISCONNECTION},
         {39, 10, false, ERROR_USER_DISCONNECTION},    // the device's reason decides
         {1, 10, false, ERROR_AUTHENTICATION_FAILURE}, // login failed, with an imprecise device reason
         {0, 2, true, ERROR_USER_DISCONNECTION},
@@ -85,16 +70,14 @@ TEST(EstadoNm, CodigosDasRazoes) {
             << c.razaoDispositivo << "/" << c.razaoAtiva;
 }
 
-// The codes the user is told of when NetworkManager is not there, refuses, or does not answer; any
-// other refusal is a failure of the device.
+// The code the user is told of when NetworkManager has gone from the bus (a refusal and no answer are
+// met on the bus mock); any other refusal is a failure of the device.
 TEST(EstadoNm, CodigosDosErrosDoBarramento) {
     const struct {
         const char* erro;
         std::uint32_t codigo;
     } casos[] = {
-        {"org.freedesktop.DBus.Error.NoReply", ERROR_REQUEST_TIMEOUT},
         {"org.freedesktop.DBus.Error.ServiceUnknown", ERROR_RASMAN_CANNOT_INITIALIZE},
-        {"org.freedesktop.NetworkManager.PermissionDenied", ERROR_ACCESS_DENIED_RAS},
         {"org.freedesktop.NetworkManager.ConnectionActivating", ERROR_FROM_DEVICE},
     };
     for (const auto& c : casos)

@@ -309,10 +309,8 @@ TEST_F(LinhaSimuladaTeste, NomeVazioOuComNulNaoEscondeNemPartemEntradas) {
     Grava(Catalogo(),
           std::string("[Um]\r\n[]\r\n[Dois]\r\n[Tr\0s]\r\n[  ]\r\n[Quatro]\r\nTelefone=4\r\n", 52));
     EXPECT_THAT(NomesDasEntradas(), ::testing::ElementsAre("Um", "Dois", "Quatro"));
-    HRASCONN conexao = 0;
-    EXPECT_EQ(Disca("Quatro", "", "", &conexao), 0u);
-    EXPECT_EQ(Disca("Tr"), ERROR_PORT_ALREADY_OPEN);
-    RasHangUpA(conexao);
+    EXPECT_EQ(Disca("Tr"), ERROR_CANNOT_FIND_PHONEBOOK_ENTRY);
+    EXPECT_EQ(Disca("Quatro"), 0u);
 }
 
 // Any bytes in the shared state file read as no connection, never as a state worked out from garbage;
