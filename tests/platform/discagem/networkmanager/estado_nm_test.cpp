@@ -51,14 +51,24 @@ TEST(EstadoNm, EstadosDaAtivaEDoDispositivo) {
         EXPECT_EQ(EstadoRas(c.ativa, c.dispositivo), c.esperado) << c.ativa << "/" << c.dispositivo;
 }
 
-// The device's reason before the active connection's, and what a reason that names nothing precise
-// falls back on.
+// One reason for each code the user is told of (NetworkManager's numbers, looked up apart from the
+// code); the device's reason before the active connection's; and what a reason that names nothing
+// precise falls back on.
 TEST(EstadoNm, CodigosDasRazoes) {
     const struct {
         std::uint32_t razaoDispositivo, razaoAtiva;
         bool conectou;
         std::uint32_t codigo;
     } casos[] = {
+        {7, 0, false, ERROR_AUTHENTICATION_FAILURE}, // no secrets
+        {23, 0, false, ERROR_BUSY},
+        {24, 0, false, ERROR_NO_DIALTONE},
+        {25, 0, false, ERROR_NO_CARRIER},
+        {26, 0, false, ERROR_NO_ANSWER},
+        {57, 0, false, ERROR_FROM_DEVICE},
+        {43, 0, false, ERROR_DEVICE_DOES_NOT_EXIST},
+        {13, 0, true, ERROR_DISCONNECTION},
+        {39, 0, true, ERROR_USER_DISCONNECTION},
         {39, 10, false, ERROR_USER_DISCONNECTION},    // the device's reason decides
         {1, 10, false, ERROR_AUTHENTICATION_FAILURE}, // login failed, with an imprecise device reason
         {0, 2, true, ERROR_USER_DISCONNECTION},
