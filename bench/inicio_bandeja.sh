@@ -30,10 +30,10 @@ command -v nm-tray >/dev/null || { echo "falta nm-tray (tools/dependencias.sh te
 # The program folder copied, the user's folders temporary and no session bus, as the smoke tests lay
 # them; so the tray icons dock by XEmbed in trayer's panel.
 source "$raiz/tests/smoke/comum/ambiente.bash" "$build/programa"
-# The runtime folder on a memory file system, where a desktop session keeps it (/run/user/UID): the
-# instance lock's flush to disk then costs what it costs a user, not a disk's sync on every start.
-if [[ -d /dev/shm && -w /dev/shm ]]; then
-    XDG_RUNTIME_DIR=$(mktemp -d /dev/shm/telvanor-bench.XXXXXX)
+source "$raiz/bench/comum/pasta_execucao.bash"
+memoria=$(pasta_execucao_em_memoria)
+if [[ -n $memoria ]]; then
+    XDG_RUNTIME_DIR=$memoria
     trap 'limpa; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
 

@@ -46,12 +46,10 @@ exec {pausa}<>"$tmp/pausa"
 pausa() { read -r -t "$1" -u "$pausa" _ || true; }
 
 # The program's folders, as the smoke tests lay them: nothing of the user's is read or written.
-# The runtime folder on a memory file system, where a desktop session keeps it: the instance lock's
-# flush to disk is then as cheap as it is for a user.
 cp -r "$build/programa" "$tmp/programa"
-if [[ -d /dev/shm && -w /dev/shm ]]; then
-    execucao=$(mktemp -d /dev/shm/telvanor-bench.XXXXXX)
-fi
+source "$(dirname "$0")/comum/pasta_execucao.bash"
+memoria=$(pasta_execucao_em_memoria)
+[[ -z $memoria ]] || execucao=$memoria
 export HOME=$tmp/home XDG_CONFIG_HOME=$tmp/config XDG_RUNTIME_DIR=$execucao
 mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
