@@ -48,7 +48,8 @@ protected:
     }
 
     std::shared_ptr<JanelaEmailRegistrada> janela = std::make_shared<JanelaEmailRegistrada>();
-    std::shared_ptr<EsperaNoRelogio> espera = std::make_shared<EsperaNoRelogio>(relogio);
+    std::shared_ptr<EsperaNoRelogio> espera =
+        std::make_shared<EsperaNoRelogio>(relogio, std::chrono::milliseconds(2000));
     static inline std::unique_ptr<DovecotLocal> servidor_;
     static inline std::string erro_;
 };
