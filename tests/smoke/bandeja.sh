@@ -53,13 +53,21 @@ restaura F11
 xdotool windowfocus --sync "$janela" key F11
 espera 100 um_icone || falha "F11 de novo: $(icones | wc -l) ícones na bandeja"
 icone=$(icones)
-xdotool mousemove --window "$icone" 11 11 click 3
 menu_aberto() {
     menu=$(xdotool search --onlyvisible --classname '^e-Telvanor3Std$' 2>/dev/null |
         grep -v -x -e "$((icone))" -e "$janela" | head -n1)
     [[ -n $menu ]]
 }
-espera 100 menu_aberto || falha "o botão direito no ícone não abriu o menu"
+# A right click sent as soon as the icon docked was once lost in a loaded run: it is made again while
+# no menu opens, so only a menu that never opens fails.
+abre_menu() {
+    for _ in 1 2 3; do
+        xdotool mousemove --window "$icone" 11 11 click 3
+        espera 30 menu_aberto && return 0
+    done
+    return 1
+}
+abre_menu || falha "o botão direito no ícone não abriu o menu"
 xdotool mousemove --window "$menu" 30 10 click 1
 espera 100 janela_mapeada || falha "Restaurar não trouxe a janela de volta"
 espera 50 nenhum_icone || falha "sobrou ícone depois de Restaurar"
